@@ -1,0 +1,10 @@
+program Hello;
+
+{$APPTYPE CONSOLE}
+
+Uses
+  SysUtils;
+
+begin
+
+end.

@@ -1,0 +1,9 @@
+library Library1;
+
+Uses
+  SysUtils, Classes;
+
+{$R *.res}
+
+begin
+end.
