@@ -1,10 +1,12 @@
 // Memo2: the rich-text view of the "Текст" tab with its simple keyword marking.
 #include "VlRichView.h"
 #include "VlCp1251.h"
+#include "VlRtfTextDocument.h"
 #include "VlWordListLibrary.h"
 
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QSlider>
 #include <QTextCursor>
 #include <QTextFrame>
 
@@ -100,6 +102,44 @@ void TVlRichView::SetLeftMargin(int pixels)
 int TVlRichView::LeftMargin() const
 {
     return static_cast<int>(document()->rootFrame()->frameFormat().leftMargin());
+}
+
+void TVlRichView::AttachTrackBar(QSlider *trackBar)
+{
+    connect(trackBar, &QSlider::valueChanged, this, [this, trackBar](int position) {
+        trackBar->setMaximum(std::max(width(), position));
+        SetLeftMargin(position);
+    });
+}
+
+QByteArray TVlRichView::SaveToBytes(TVlTextFormat format, bool selectionOnly) const
+{
+    const QTextCursor cursor = textCursor();
+    const int from = selectionOnly ? cursor.selectionStart() : 0;
+    const int to = selectionOnly ? cursor.selectionEnd() : -1;
+    if (format == TVlTextFormat::Rich)
+        return QByteArray::fromStdString(WriteRtf(RtfFromTextDocument(*document(), from, to)));
+    const std::u16string text = RtfFromTextDocument(*document(), from, to).PlainText();
+    const std::string utf8 = QString::fromStdU16String(text).toStdString();
+    return QByteArray::fromStdString(EncodeFileText(ToCrLf(utf8)));
+}
+
+void TVlRichView::LoadFromBytes(const QByteArray &bytes, TVlTextFormat format)
+{
+    const std::string_view view(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    if (format == TVlTextFormat::Rich) {
+        const TVlRtfDocument rtf = ReadRtf(view); // throws before the content changes
+        clear();
+        QTextCursor cursor(document());
+        InsertRtf(cursor, rtf);
+    } else {
+        QString text = QString::fromStdString(DecodeFileText(view));
+        text.replace("\r\n", "\n").replace('\r', '\n');
+        clear();
+        QTextCursor(document()).insertText(text);
+    }
+    document()->clearUndoRedoStacks();
+    moveCursor(QTextCursor::Start);
 }
 
 void TVlRichView::keyReleaseEvent(QKeyEvent *event)

@@ -1,9 +1,14 @@
 // Memo2: the rich-text view of the "Текст" tab with its simple keyword marking.
 #pragma once
 
+#include <QByteArray>
 #include <QTextEdit>
 
 class QMenu;
+class QSlider;
+
+// How the view's content is streamed to and from files.
+enum class TVlTextFormat { Plain, Rich };
 
 class TVlRichView : public QTextEdit {
     Q_OBJECT
@@ -18,6 +23,17 @@ public:
     // Left edge of the formatting rectangle in pixels; the other edges stay.
     void SetLeftMargin(int pixels);
     [[nodiscard]] int LeftMargin() const;
+
+    // The track bar above the view sets the left margin; each move also stretches its maximum to
+    // the view's width.
+    void AttachTrackBar(QSlider *trackBar);
+
+    // The whole text, or only the selection, as file bytes: RTF, or plain text in code page 1251
+    // (UTF-8 when a character needs it) with CR LF line ends.
+    [[nodiscard]] QByteArray SaveToBytes(TVlTextFormat format, bool selectionOnly = false) const;
+    // Replaces the content with the file bytes. Throws EVlRtfError("Failed to Load Stream") when
+    // rich text is asked for and the bytes are not RTF; the content is then unchanged.
+    void LoadFromBytes(const QByteArray &bytes, TVlTextFormat format);
 
     // The menu shown on right click (not owned); none gives no menu.
     void SetContextMenu(QMenu *menu) { FContextMenu = menu; }

@@ -1,6 +1,6 @@
 // The rich-text view: keyword refresh on known texts, live marking while typing, the margin.
 #include "VlRichView.h"
-#include "VlRichViewPanel.h"
+#include "VlRtfDocument.h"
 #include "VlWordListLibrary.h"
 
 #include <QSlider>
@@ -131,15 +131,59 @@ TEST(RichViewTest, CtrlUReleasedRefreshes)
 
 TEST(RichViewTest, TrackBarSetsTheLeftMargin)
 {
-    TVlRichViewPanel panel;
-    panel.resize(400, 300);
-    panel.show();
-    panel.TrackBar()->setMaximum(200);
-    panel.TrackBar()->setValue(45);
-    EXPECT_EQ(panel.View()->LeftMargin(), 45);
-    EXPECT_EQ(panel.TrackBar()->maximum(), panel.View()->width());
-    EXPECT_EQ(panel.TrackBar()->toolTip(), "Настройка отступа");
-    EXPECT_EQ(panel.IndentStrip()->height(), 28);
+    QWidget window;
+    auto *trackBar = new QSlider(Qt::Horizontal, &window);
+    auto *view = new TVlRichView(&window);
+    view->resize(300, 200);
+    view->AttachTrackBar(trackBar);
+    trackBar->setMaximum(500);
+    trackBar->setValue(45);
+    EXPECT_EQ(view->LeftMargin(), 45);
+    EXPECT_EQ(trackBar->maximum(), 300);
+}
+
+TEST(RichViewTest, RichFileRoundTripKeepsBoldAndCyrillic)
+{
+    TVlRichView source;
+    source.setPlainText("begin привет end");
+    source.RefreshKeywords();
+    const QByteArray rtf = source.SaveToBytes(TVlTextFormat::Rich);
+    EXPECT_TRUE(rtf.startsWith("{\\rtf1"));
+    TVlRichView target;
+    target.LoadFromBytes(rtf, TVlTextFormat::Rich);
+    EXPECT_EQ(target.toPlainText(), "begin привет end");
+    EXPECT_EQ(BoldMarkup(target), "*begin* привет *end*");
+}
+
+TEST(RichViewTest, PlainFilesUseCodePage1251AndCrLf)
+{
+    TVlRichView view;
+    view.setPlainText("один\nдва");
+    EXPECT_EQ(view.SaveToBytes(TVlTextFormat::Plain), QByteArray("\xee\xe4\xe8\xed\r\n\xe4\xe2\xe0"));
+    view.LoadFromBytes("a\r\nb\rc\nd", TVlTextFormat::Plain);
+    EXPECT_EQ(view.toPlainText(), "a\nb\nc\nd");
+}
+
+TEST(RichViewTest, SelectionOnlyAndEmptySelection)
+{
+    TVlRichView view;
+    view.setPlainText("hello world");
+    QTextCursor cursor = view.textCursor();
+    cursor.setPosition(6);
+    cursor.setPosition(11, QTextCursor::KeepAnchor);
+    view.setTextCursor(cursor);
+    EXPECT_EQ(view.SaveToBytes(TVlTextFormat::Plain, true), "world");
+    cursor.clearSelection();
+    view.setTextCursor(cursor);
+    EXPECT_EQ(view.SaveToBytes(TVlTextFormat::Plain, true), "");
+}
+
+TEST(RichViewTest, FailedRichLoadKeepsTheContent)
+{
+    TVlRichView view;
+    view.setPlainText("keep me");
+    EXPECT_THROW(view.LoadFromBytes("not rtf", TVlTextFormat::Rich), EVlRtfError);
+    EXPECT_EQ(view.toPlainText(), "keep me");
 }
 
 TEST(RichViewTest, ViewLooksAsDesigned)
