@@ -558,7 +558,7 @@ void TVlEditorModel::EndUpdate()
         return;
     }
     // Records of the finished change learn where the caret ended up, for redo.
-    if (TVlUndoRecord *last = fUndo.Last(); last && last->Group == fGroup && !fUndoing) {
+    if (TVlUndoRecord *last = fUndo.Last(); fTextChanged && last && last->Group == fGroup && !fUndoing) {
         last->CaretAfter = fCaret;
         last->AnchorAfter = fAnchor;
     }
