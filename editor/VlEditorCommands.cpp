@@ -20,10 +20,17 @@ bool IsBlankLine(const QString &line)
     return LeadingBlanks(line) == line.size();
 }
 
-bool IsMotion(int command)
+// Commands a read-only editor refuses (Enter moves down instead, handled by the command).
+bool ChangesText(int command)
 {
-    return (command >= ecLeft && command <= ecScrollLineDown)
-        || (command >= ecColumnSelLeft && command <= ecColumnSelDown);
+    switch (command) {
+    case ecChar: case ecBackspace: case ecDeleteWordLeft: case ecDelete: case ecTab: case ecIndent:
+    case ecUnindent: case ecDeleteSelected: case ecClipboardCut: case ecClipBoardPaste:
+    case ecDeleteLine: case ecDeleteWord: case ecToUpperCase: case ecToLowerCase: case ecChangeCase:
+        return true;
+    default:
+        return false;
+    }
 }
 } // namespace
 
@@ -77,9 +84,7 @@ void TVlEditorCommands::Run(int command, const QString &text)
         return m.SetBookmark(command - ecSetBookmark0);
     if (command >= ecGotoBookmark0 && command < ecGotoBookmark0 + 10)
         return m.GotoBookmark(command - ecGotoBookmark0);
-    const bool editing = !IsMotion(command) && command != ecClipboardCopy && command != ecSelAll
-        && command != ecChangeInsertMode && command < ecNormalSelect;
-    if (editing && m.fReadOnly && command != ecInsertPara)
+    if (m.fReadOnly && ChangesText(command))
         return; // a read-only editor ignores every command that would change the text
     switch (command) {
     case ecChar: return TypeChar(text);

@@ -306,6 +306,10 @@ void TVlHLEditor::keyPressEvent(QKeyEvent *e)
     if (fCompletion->KeyDown(e))
         return;
     int key = e->key();
+    // A modifier pressed alone neither types nor ends a two-key sequence.
+    if (key == Qt::Key_Shift || key == Qt::Key_Control || key == Qt::Key_Alt || key == Qt::Key_Meta
+        || key == Qt::Key_AltGr)
+        return QAbstractScrollArea::keyPressEvent(e);
     Qt::KeyboardModifiers modifiers = e->modifiers() & ~Qt::KeypadModifier;
     if ((modifiers & Qt::ControlModifier) && (modifiers & Qt::ShiftModifier))
         key = DigitKey(key);
