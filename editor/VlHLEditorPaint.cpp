@@ -5,18 +5,69 @@
 #include "VlHighlighters.h"
 
 #include <QPaintEvent>
+#include <QGlyphRun>
 #include <QPainter>
+#include <QRawFont>
 #include <QScrollBar>
 
 namespace {
 QFont StyledFont(const QFont &base, std::uint8_t style)
 {
+    // Fonts for the sixteen style combinations, rebuilt when the editor font changes.
+    static QFont cachedBase;
+    static QFont styled[16];
+    static bool filled[16] = {};
+    if (!(cachedBase == base)) {
+        cachedBase = base;
+        std::fill(std::begin(filled), std::end(filled), false);
+    }
+    style &= 15;
+    if (filled[style])
+        return styled[style];
     QFont f = base;
     f.setBold(style & fsBold);
     f.setItalic(style & fsItalic);
     f.setUnderline(style & fsUnderline);
     f.setStrikeOut(style & fsStrikeOut);
+    styled[style] = f;
+    filled[style] = true;
     return f;
+}
+
+// Draws a run of characters in fixed cells. Glyphs are looked up directly in the font, so no text
+// shaping happens per paint; characters the font lacks go through ordinary text drawing.
+void DrawCells(QPainter &painter, QPoint baseline, const QString &text, const QFont &font, int cellWidth)
+{
+    // A few fonts alternate while a screen is painted (plain, bold, italic): keep each one's glyphs.
+    struct TEntry
+    {
+        QFont Font;
+        QRawFont Raw;
+    };
+    static std::vector<TEntry> cache;
+    auto found = std::find_if(cache.begin(), cache.end(), [&](const TEntry &e) { return e.Font == font; });
+    if (found == cache.end()) {
+        if (cache.size() >= 16)
+            cache.clear();
+        cache.push_back({font, QRawFont::fromFont(font)});
+        found = cache.end() - 1;
+    }
+    const QRawFont &raw = found->Raw;
+    if (raw.isValid()) {
+        QList<quint32> glyphs = raw.glyphIndexesForString(text);
+        if (!glyphs.contains(0u) && glyphs.size() == text.size()) {
+            QList<QPointF> positions(glyphs.size());
+            for (qsizetype i = 0; i < positions.size(); ++i)
+                positions[i] = QPointF(static_cast<qreal>(i * cellWidth), 0);
+            QGlyphRun run;
+            run.setRawFont(raw);
+            run.setGlyphIndexes(glyphs);
+            run.setPositions(positions);
+            painter.drawGlyphRun(baseline, run);
+            return;
+        }
+    }
+    painter.drawText(baseline, text);
 }
 
 // A 12 x 15 bookmark picture with the bookmark's digit.
@@ -115,21 +166,29 @@ void TVlHLEditor::PaintLine(QPainter &painter, int line, int y, const QRect &cli
     }
     const QColor selFore = VlToQColor(fSelForeColor, pal), selBack = VlToQColor(fSelBackColor, pal);
     const int end = std::min(static_cast<int>(text.size()), left + visibleColumns);
+    auto attributes = [&](int c) -> const TVlSymbolColor & {
+        return fColors[c < colored ? fCells[c] : TVlTokenClass::PlainText];
+    };
     int col = left;
+    std::uint8_t currentStyle = 0xFF;
     while (col < end) {
+        // One run per stretch of equal colours and style, whatever the token classes.
         const bool selected = col >= selFrom && col < selTo;
-        const TVlTokenClass cls = col < colored ? fCells[col] : TVlTokenClass::PlainText;
+        const TVlSymbolColor &sc = attributes(col);
         int runEnd = col + 1;
-        while (runEnd < end && (runEnd >= selFrom && runEnd < selTo) == selected
-               && (runEnd < colored ? fCells[runEnd] : TVlTokenClass::PlainText) == cls)
+        while (runEnd < end && (runEnd >= selFrom && runEnd < selTo) == selected && attributes(runEnd) == sc)
             ++runEnd;
-        const TVlSymbolColor &sc = fColors[cls];
         const QRect r(x0 + (col - left) * fCharWidth, y, (runEnd - col) * fCharWidth, fRowHeight);
-        const QColor back = selected ? selBack : VlToQColor(sc.BackColor == VlColors::clWindow ? fBackColor : sc.BackColor, pal);
-        painter.fillRect(r, back);
-        painter.setFont(StyledFont(font(), col < colored ? sc.Style : 0));
+        if (selected)
+            painter.fillRect(r, selBack);
+        else if (sc.BackColor != VlColors::clWindow && sc.BackColor != fBackColor)
+            painter.fillRect(r, VlToQColor(sc.BackColor, pal));
+        if (sc.Style != currentStyle) {
+            painter.setFont(StyledFont(font(), sc.Style));
+            currentStyle = sc.Style;
+        }
         painter.setPen(selected ? selFore : VlToQColor(sc.ForeColor, pal));
-        painter.drawText(r.x(), y + fAscent, text.mid(col, runEnd - col));
+        DrawCells(painter, QPoint(r.x(), y + fAscent), text.mid(col, runEnd - col), StyledFont(font(), sc.Style), fCharWidth);
         col = runEnd;
     }
     // Selection past the end of the text of the line.
@@ -147,9 +206,14 @@ void TVlHLEditor::PaintGutterArea(QPainter &painter, const QRect &clip)
     painter.setFont(font());
     painter.setPen(VlToQColor(VlColors::clWindowText, pal));
     const int top = fModel->TopLine();
-    for (int row = 0; row <= fModel->VisibleRows(); ++row)
-        painter.drawText(QRect(2, row * fRowHeight, fGutterWidth - 7, fRowHeight),
-                         Qt::AlignRight | Qt::AlignVCenter, QString::number(top + row + 1));
+    const QFontMetrics fm(font());
+    for (int row = 0; row <= fModel->VisibleRows(); ++row) {
+        // Right-aligned in a cell 2 pixels from the left, GutterWidth - 7 wide, centred in the row.
+        const QString number = QString::number(top + row + 1);
+        const int x = 2 + fGutterWidth - 7 - static_cast<int>(number.size()) * fm.horizontalAdvance(QLatin1Char('0'));
+        DrawCells(painter, QPoint(x, row * fRowHeight + (fRowHeight - fm.height()) / 2 + fAscent), number, font(),
+                  fm.horizontalAdvance(QLatin1Char('0')));
+    }
     for (int i = 0; i < 10; ++i) {
         const TVlBookmark &mark = fModel->Bookmark(i);
         if (!mark.Valid || mark.Pos.Y < top || mark.Pos.Y > top + fModel->VisibleRows())
