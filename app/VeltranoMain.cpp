@@ -1,12 +1,42 @@
-// Program entry.
-#include <QApplication>
-#include <QMainWindow>
+// Program entry: splash window, application set-up, the main window and its message loop.
+#include "SplashForm.h"
+#include "VeltranoApplication.h"
+#include "VeltranoForm.h"
+
+#include <QLibraryInfo>
+#include <QTranslator>
+
+#include <memory>
 
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle("Veltrano - Project1");
-    window.show();
-    return app.exec();
+    TVlApplication app(argc, argv);
+
+    // 1-2. The splash window runs modally until its counter completes.
+    {
+        TSplashF splash;
+        splash.exec();
+        if (splash.Finished())
+            splash.hide();
+    }
+
+    // 3. Application title, Russian standard dialogs, hint colours.
+    QApplication::setApplicationName(QStringLiteral("Veltrano"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Veltrano"));
+    auto *translator = new QTranslator(&app);
+    if (translator->load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(translator);
+    app.UseInactiveCaptionHints();
+
+    // 4. The main window first; it creates the dialogs in their order (see its install block).
+    auto form = std::make_unique<TForm1>(QApplication::applicationDirPath());
+    app.SetErrorReporter([&form](const QString &message) { form->ShowErrorMessage(message); });
+    form->show();
+
+    // 5. Until the main window closes.
+    const int result = app.exec();
+    app.SetErrorReporter(nullptr);
+    form.reset(); // writes the backup and the log, then the dialogs go
+    return result;
 }

@@ -1,0 +1,37 @@
+// The application object: the central handler for exceptions that leave event handlers.
+#include "VeltranoApplication.h"
+
+#include <QToolTip>
+
+#include <cstdio>
+#include <exception>
+
+TVlApplication::TVlApplication(int &argc, char **argv)
+    : QApplication(argc, argv)
+{
+}
+
+void TVlApplication::UseInactiveCaptionHints()
+{
+    QPalette hints = QToolTip::palette();
+    hints.setColor(QPalette::ToolTipBase, QColor(0xBF, 0xCD, 0xDB));
+    hints.setColor(QPalette::ToolTipText, Qt::black);
+    QToolTip::setPalette(hints);
+}
+
+bool TVlApplication::notify(QObject *receiver, QEvent *event)
+{
+    QString message;
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception &e) {
+        message = QString::fromUtf8(e.what());
+    } catch (...) {
+        message = QStringLiteral("Unknown error");
+    }
+    if (FReporter)
+        FReporter(message);
+    else
+        std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+    return false;
+}

@@ -1,0 +1,51 @@
+// A main window in a temporary program folder, with silent hooks that record what they were asked.
+#pragma once
+
+#include "app/VeltranoForm.h"
+
+#include <QDir>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <memory>
+
+struct TShellRecorder {
+    QStringList Questions;
+    QStringList Errors;
+    QStringList Urls;
+    QStringList Started;
+    bool ConfirmAnswer = true;
+};
+
+class TShellFixture {
+public:
+    explicit TShellFixture(bool withDataFolder = true)
+    {
+        if (withDataFolder)
+            QDir(Dir.path()).mkpath(QStringLiteral("Data"));
+    }
+
+    std::unique_ptr<TForm1> MakeForm()
+    {
+        TVlShellHooks hooks;
+        hooks.Confirm = [this](const QString &q) {
+            Log.Questions << q;
+            return Log.ConfirmAnswer;
+        };
+        hooks.ShowError = [this](const QString &m) { Log.Errors << m; };
+        hooks.OpenUrl = [this](const QString &u) { Log.Urls << u; };
+        hooks.StartInstance = [this](const QString &p) {
+            Log.Started << p;
+            return true;
+        };
+        return std::make_unique<TForm1>(Dir.path(), hooks);
+    }
+
+    QString PathOf(const QString &relative) const { return QDir(Dir.path()).filePath(relative); }
+
+    QTemporaryDir Dir;
+    TShellRecorder Log;
+};
+
+// The raw bytes of a file, empty when missing.
+QByteArray FileBytes(const QString &path);
