@@ -159,6 +159,13 @@ uint8_t TValueReader::ReadByte()
     return value;
 }
 
+uint8_t TValueReader::PeekByte()
+{
+    const uint8_t value = ReadByte();
+    FStream.Seek(-1, TSeekOrigin::soCurrent);
+    return value;
+}
+
 uint32_t TValueReader::ReadLength()
 {
     uint32_t length;

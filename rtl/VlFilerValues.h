@@ -54,7 +54,9 @@ public:
     std::string ReadStr();
     TValueType ReadValue();
     TValueType NextValue();
-    bool EndOfList() { return NextValue() == TValueType::vaNull; }
+    // The next byte is a 0 (end of a list); names and object prefixes may follow instead of tags.
+    bool EndOfList() { return PeekByte() == 0; }
+    uint8_t PeekByte();
     void CheckValue(TValueType expected);
     void ReadListBegin() { CheckValue(TValueType::vaList); }
     void ReadListEnd() { CheckValue(TValueType::vaNull); }
