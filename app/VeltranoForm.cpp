@@ -134,8 +134,9 @@ TForm1::TForm1(const QString &programDir, TVlShellHooks hooks, QWidget *parent)
 
     // ---- Install functions, in the order the window's dialogs are created. Each part of the
     // ---- program adds one line here; the function binds its commands and creates its dialogs.
-    InstallShellCommands(*this); // TAboutBox, new window, exit, mail link
-    InstallEditCommands(*this);  // the edit operations of Memo1 and Memo2
+    // ---- A failing one is reported and the window still comes up.
+    Install(InstallShellCommands); // TAboutBox, new window, exit, mail link
+    Install(InstallEditCommands);  // the edit operations of Memo1 and Memo2
     // ---- end of install functions
 }
 
@@ -144,6 +145,11 @@ TForm1::~TForm1()
     qApp->removeEventFilter(this);
     WriteBackup();
     RunGuarded([this] { FFormStorage->Save(); }, [this](const QString &m) { ShowErrorMessage(m); });
+}
+
+void TForm1::Install(void (*install)(TForm1 &))
+{
+    RunGuarded([this, install] { install(*this); }, [this](const QString &m) { ShowErrorMessage(m); });
 }
 
 void TForm1::CreateToolBar()
@@ -469,6 +475,7 @@ void TForm1::showEvent(QShowEvent *event)
     if (!FPlacementRestored) {
         FPlacementRestored = true;
         RestorePlacement();
+        emit FirstShown();
     }
 }
 

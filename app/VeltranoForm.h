@@ -117,12 +117,17 @@ public:
     QString PendingAddClass;
     bool StickyAddClass = false;
 
+signals:
+    // Once, when the window is first shown, right after its placement was restored.
+    void FirstShown();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void Install(void (*install)(TForm1 &));
     void CreateToolBar();
     void CreateMenus();
     QWidget *CreatePages();

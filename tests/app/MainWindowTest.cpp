@@ -187,7 +187,12 @@ TEST(MainWindow, PlacementIsRestoredWhenFirstShown)
         store.Save();
     }
     auto form = fixture.MakeForm();
+    int shown = 0;
+    QObject::connect(form.get(), &TForm1::FirstShown, [&] { ++shown; });
     form->show();
+    form->hide();
+    form->show();
+    EXPECT_EQ(shown, 1);
     EXPECT_EQ(form->frameGeometry().size(), QSize(760, 560));
     EXPECT_EQ(form->frameGeometry().topLeft(), QPoint(10, 20));
 }
