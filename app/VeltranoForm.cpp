@@ -132,9 +132,10 @@ TForm1::TForm1(const QString &programDir, TVlShellHooks hooks, QWidget *parent)
     std::setlocale(LC_NUMERIC, "C");
     QLocale::setDefault(QLocale::c());
 
-    // ---- Install functions, in the order the window's dialogs are created. Each part of the
-    // ---- program adds one line here; the function binds its commands and creates its dialogs.
-    // ---- A failing one is reported and the window still comes up.
+    // ---- Install functions, in the order the window's dialogs are created (TDelphiF, TAboutBox,
+    // ---- TGoLine, TConsoleF, TLibraryF, TOptions, TProcedureForm, TPlug, TModuleF, TAlBl, TRectF).
+    // ---- Each part of the program adds one line here; the function binds its commands and creates
+    // ---- its dialogs as children of the window. A failing one is reported and the window still comes up.
     Install(InstallShellCommands); // TAboutBox, new window, exit, mail link
     Install(InstallEditCommands);  // the edit operations of Memo1 and Memo2
     // ---- end of install functions
@@ -395,6 +396,7 @@ QWidget *TForm1::ReplaceComponent(QWidget *old, QWidget *replacement)
         FShortcuts.SetContextMenu(old, nullptr);
         AttachContextMenu(replacement, menu);
     }
+    replacement->setVisible(!old->isHidden());
     old->hide();
     old->deleteLater();
     return replacement;

@@ -275,6 +275,21 @@ TEST(MainWindow, ReplacingMemo2KeepsItsPlaceNameAndMenu)
     EXPECT_EQ(view->toPlainText(), QString());
 }
 
+TEST(MainWindow, ReplacingTheDesignPanelKeepsTheSplitterSlot)
+{
+    TShellFixture fixture;
+    auto form = fixture.MakeForm();
+    form->show();
+    QSplitter *splitter = form->DesignSplitter;
+    ASSERT_EQ(splitter->indexOf(form->VlDesignPanel), 1);
+    auto *surface = new QWidget;
+    form->VlDesignPanel = form->ReplaceComponent(form->VlDesignPanel, surface);
+    EXPECT_EQ(splitter->indexOf(surface), 1);
+    EXPECT_EQ(surface->objectName(), QString("VlDesignPanel"));
+    EXPECT_EQ(form->Shortcuts().ContextMenu(surface), form->DesignerPopup());
+    EXPECT_EQ(splitter->count(), 2);
+}
+
 TEST(MainWindow, AboutAndMailLink)
 {
     TShellFixture fixture;
