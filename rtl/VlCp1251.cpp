@@ -223,7 +223,11 @@ std::string EncodeFileText(std::string_view utf8, TVlTextEncoding *used)
     const bool fits = CanEncodeCp1251(utf8);
     if (used)
         *used = fits ? TVlTextEncoding::Cp1251 : TVlTextEncoding::Utf8;
-    return fits ? Utf8ToCp1251(utf8) : ReplaceMalformedUtf8(utf8);
+    if (fits)
+        return Utf8ToCp1251(utf8);
+    // A text that itself begins with U+FEFF keeps it only behind a BOM, which reading drops.
+    const std::string bom = utf8.starts_with(kUtf8Bom) ? std::string(kUtf8Bom) : std::string();
+    return bom + ReplaceMalformedUtf8(utf8);
 }
 
 std::string ToCrLf(std::string_view text)

@@ -43,7 +43,7 @@ std::string KeyOf(std::string_view line)
     return std::string(Trim(trimmed.substr(0, eq)));
 }
 
-// Decimal or "0x" hexadecimal, with an optional sign; false for anything else.
+// Decimal, or hexadecimal after "0x" or "$", with an optional sign; false for anything else.
 bool ParseInteger(std::string_view text, long long &value)
 {
     bool negative = false;
@@ -55,6 +55,9 @@ bool ParseInteger(std::string_view text, long long &value)
     if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
         base = 16;
         text.remove_prefix(2);
+    } else if (text.size() > 1 && text[0] == '$') {
+        base = 16;
+        text.remove_prefix(1);
     }
     long long parsed = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), parsed, base);

@@ -17,7 +17,7 @@ public:
     const std::string &FileName() const { return FFileName; }
 
     std::string ReadString(std::string_view section, std::string_view key, std::string_view defaultValue) const;
-    // Decimal (or "0x" hexadecimal) integer; the default when missing or not a number.
+    // Decimal (or "0x"/"$" hexadecimal) integer; the default when missing or not a number.
     long long ReadInteger(std::string_view section, std::string_view key, long long defaultValue) const;
     // "0" is false, any other number true; the default when missing or not a number.
     bool ReadBool(std::string_view section, std::string_view key, bool defaultValue) const;

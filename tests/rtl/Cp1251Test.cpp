@@ -97,6 +97,8 @@ TEST(FileText, EncodingFallsBackToUtf8OnlyWhenNeeded)
     EXPECT_EQ(used, TVlTextEncoding::Cp1251);
     EXPECT_EQ(EncodeFileText("Дом 日", &used), "Дом 日");
     EXPECT_EQ(used, TVlTextEncoding::Utf8);
+    // A leading U+FEFF survives the trip through a file.
+    EXPECT_EQ(DecodeFileText(EncodeFileText("\xEF\xBB\xBF日")), "\xEF\xBB\xBF日");
 }
 
 TEST(FileText, LineEndsBecomeCrLf)

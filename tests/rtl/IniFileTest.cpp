@@ -35,17 +35,18 @@ TEST_F(IniFileTest, MissingFileIsEmpty)
 TEST_F(IniFileTest, ReadsValuesCaseInsensitively)
 {
     TVlIniFile ini("");
-    ini.SetText("; comment\r\n[General]\r\n Name = Иван \r\nCount=12\r\nHex=0x1F\r\nBad=12a\r\n\r\n[other]\nflag=0\n");
+    ini.SetText("; comment\r\n[General]\r\n Name = Иван \r\nCount=12\r\nHex=0x1F\r\nDollar=$ff\r\nBad=12a\r\n\r\n[other]\nflag=0\n");
     EXPECT_EQ(ini.ReadString("general", "NAME", ""), "Иван");
     EXPECT_EQ(ini.ReadInteger("General", "Count", 0), 12);
     EXPECT_EQ(ini.ReadInteger("General", "Hex", 0), 31);
+    EXPECT_EQ(ini.ReadInteger("General", "Dollar", 0), 255);
     EXPECT_EQ(ini.ReadInteger("General", "Bad", -5), -5);
     EXPECT_EQ(ini.ReadInteger("General", "Missing", 7), 7);
     EXPECT_FALSE(ini.ReadBool("Other", "flag", true));
     EXPECT_TRUE(ini.ReadBool("General", "Count", false));
     EXPECT_TRUE(ini.ReadBool("General", "Bad", true));
     EXPECT_EQ(ini.ReadSections(), (std::vector<std::string>{"General", "other"}));
-    EXPECT_EQ(ini.ReadSection("GENERAL"), (std::vector<std::string>{"Name", "Count", "Hex", "Bad"}));
+    EXPECT_EQ(ini.ReadSection("GENERAL"), (std::vector<std::string>{"Name", "Count", "Hex", "Dollar", "Bad"}));
 }
 
 TEST_F(IniFileTest, WritesTheExactTextFormat)
