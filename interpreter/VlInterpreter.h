@@ -1,0 +1,319 @@
+// The interpreter objects: expression reader, statements and routines, units, programs.
+//
+// Typical host use:
+//
+//     TVlInterpreterProgram program;
+//     program.OnGetUnitSource = [](TVlInterpreterProgram &, const std::string &unit,
+//                                  std::string &source, bool &done) { ... };
+//     program.SetSourceText(text);
+//     try {
+//         program.Execute();
+//         show(program.ResultValue);
+//     } catch (const EVlInterpreterError &e) {
+//         show(e.Code, e.Message, e.Position);   // program.LastFailure holds the same
+//     } catch (...) {
+//         show(program.LastFailure.Code, program.LastFailure.Message);  // code 6
+//     }
+#pragma once
+
+#include "VlInterpreterAdapter.h"
+#include "VlInterpreterError.h"
+#include "VlInterpreterParser.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+class TVlInterpreterProgram;
+
+// TVlInterpreterExpression: token state, expression evaluation and the name resolution chain.
+class TVlInterpreterExpression {
+public:
+    TVlInterpreterExpression();
+    virtual ~TVlInterpreterExpression();
+    TVlInterpreterExpression(const TVlInterpreterExpression &) = delete;
+    TVlInterpreterExpression &operator=(const TVlInterpreterExpression &) = delete;
+
+    const std::string &SourceText() const { return Source->Text; }
+    void SetSourceText(const std::string &text);
+    virtual void Execute();
+
+    // Name resolution chain; answer whether the name was found or handled.
+    virtual bool GetValue(const std::string &name, int32_t atom, TVlValue &result,
+                          TVlInterpreterArgs &args);
+    virtual bool SetValue(const std::string &name, int32_t atom, const TVlValue &value,
+                          TVlInterpreterArgs &args);
+    virtual bool GetElement(const TVlValue &container, TVlValue &result, TVlInterpreterArgs &args);
+    virtual bool SetElement(TVlValue &container, const TVlValue &value, TVlInterpreterArgs &args);
+
+    // Calls a script routine (units implement them).
+    virtual void InvokeFunction(const std::string &name, TVlInterpreterArgs *args,
+                                const std::vector<TVlValue> &argValues);
+    virtual void InvokeFunctionIn(void *instance, const std::string &unitName,
+                                  const std::string &name, TVlInterpreterArgs *args,
+                                  const std::vector<TVlValue> &argValues, TVlValue &result);
+
+    // Token operations.
+    void NextToken();
+    void BackToken();
+    int32_t ReaderPos() const { return Cursor; }
+    void SetReaderPos(int32_t offset);
+    int32_t TokenStart() const { return Cursor - Tok->TextLen; }
+    std::string TokenText() const { return Source->TokenText(*Tok); }
+    [[noreturn]] void ReportExpected(const std::string &what);
+
+    void EvaluateExpression(TVlValue &result);
+    void EvaluateTyped(uint16_t kind, TVlValue &result);
+
+    // Copies a failure into LastFailure (locating it with unitName when possible).
+    void RecordFailure(const std::exception_ptr &error, const std::string &unitName);
+    void ClearFailure();
+
+    TVlInterpreterAdapter &OwnAdapter() { return *Adapter; }
+    TVlInterpreterArgs &CurrentArgs() { return *Args; }
+
+    TVlValue ResultValue;
+    EVlInterpreterError LastFailure;
+    bool DeclarationsRead = false;
+    bool AllowAssignment = true;
+    TVlInterpreterGetValue OnGetValue;
+    TVlInterpreterSetValue OnSetValue;
+
+    // Token state.
+    int32_t TokenKind = tkEof;
+    int32_t PrevTokenKind = tkEof;
+    bool TokenBacked = false;
+    TVlValue TokenValue;
+    int32_t TokenAtom = 0;  // name in TokenValue when TokenValueIsName
+    bool TokenValueIsName = false;
+
+    // Adapters of the host consulted after the own adapter and before the GlobalAdapter; unlike
+    // the own adapter they keep their registrations across runs (a runner's console unit).
+    void AddHostAdapter(std::shared_ptr<TVlInterpreterAdapter> adapter);
+
+protected:
+    virtual void ResetState();
+    virtual std::unique_ptr<TVlInterpreterAdapter> CreateAdapter();
+    virtual void SourceChanged() {}
+    // Runs before every statement; programs fire OnStatement here.
+    virtual void StatementHook() {}
+
+    struct TParserState {
+        std::shared_ptr<TVlSource> Source;
+        int32_t Cursor = 0, NextIndex = 0, TokIndex = 0;
+        int32_t TokenKind = 0, PrevTokenKind = 0, TokenAtom = 0;
+        bool TokenBacked = false, AllowAssignment = true, TokenValueIsName = false;
+        const std::string *TokenNamePtr = nullptr;
+        TVlValue TokenValue;
+    };
+    void PushState();
+    void PopState();
+    void DropState();
+    void SaveState(TParserState &state) const;
+    void RestoreState(TParserState &state);
+    void SwitchSource(const std::shared_ptr<TVlSource> &source);
+    // Positions the reader so that the next NextToken delivers token index.
+    void SetReaderToken(int32_t index, int32_t cursor);
+    int32_t NextTokenIndex() const { return NextIndex; }
+
+    // Evaluator pieces.
+    TVlValue Operator(int32_t op);
+    void ReadDesignator(void *targetObject, uint16_t targetKind, TVlValue &result);
+    void ReadArguments(int32_t nameAtom);
+    void ReadSetConstructor(TVlValue &result);
+    void Push(const TVlValue &value);
+    TVlValue Pop();
+    // TokenValue as a name (identifier text, or the text of a String value).
+    std::string TokenValueName() const;
+    TVlInterpreterArgs *AcquireArgs();
+    void ReleaseArgs(TVlInterpreterArgs *args);
+    [[noreturn]] void RaiseTokenFailure();
+    TVlValue ApplyBinary(int32_t op, const TVlValue &left, const TVlValue &right);
+    // Raises "Stack overflow" before deep nesting could exhaust the C++ stack.
+    void CheckStack();
+    // Marks the start of a run from the host (stack measurement, kept sources).
+    struct TEntryGuard {
+        explicit TEntryGuard(TVlInterpreterExpression &owner);
+        ~TEntryGuard();
+        TVlInterpreterExpression &Owner;
+    };
+    bool UnitExistsAnywhere(const std::string &name);
+    bool AcceptsFormattedArgs(int32_t atom);
+
+    std::shared_ptr<TVlSource> Source;
+    const TVlToken *Tok = nullptr;
+    int32_t TokIndex = 0;
+    int32_t NextIndex = 0;
+    int32_t Cursor = 0;
+
+    TVlValue ValueStack[200];
+    int16_t StackTop = -1;
+    std::vector<TParserState> StateStack;  // at most 200 entries
+    int32_t EntryDepth = 0;                // nested entries from the host
+    const char *StackBase = nullptr;       // frame address at the outermost entry
+    const std::string *TokenNamePtr = nullptr;  // spelled identifier of TokenValue
+    std::vector<std::shared_ptr<TVlSource>> KeptSources;  // sources whose texts tokens refer to
+    std::vector<std::shared_ptr<TVlInterpreterAdapter>> HostAdapters;
+
+    TVlInterpreterArgs *Args;
+    std::unique_ptr<TVlInterpreterArgs> OwnArgs;
+    std::vector<std::unique_ptr<TVlInterpreterArgs>> ArgsPool;
+    std::unique_ptr<TVlInterpreterAdapter> Adapter;
+    TVlInterpreterAdapter *Global;
+
+    // Routine frames (statements and routines extend the chain with their locals).
+    struct TRoutineFrame {
+        TVlInterpreterVarList Vars;
+        const TVlInterpreterFunctionDesc *Desc = nullptr;
+        TVlInterpreterArgs *CallerArgs = nullptr;
+        bool HasResult = false;
+    };
+    std::vector<std::unique_ptr<TRoutineFrame>> Frames;  // pooled; FrameCount are active
+    int32_t FrameCount = 0;
+    TRoutineFrame *CurrentFrame() { return FrameCount ? Frames[FrameCount - 1].get() : nullptr; }
+
+    friend class TVlInterpreterAdapter;
+};
+
+// TVlInterpreterFunction: statements, routine frames, local variables, skip operations.
+class TVlInterpreterFunction : public TVlInterpreterExpression {
+public:
+    void Execute() override;
+    bool GetValue(const std::string &name, int32_t atom, TVlValue &result,
+                  TVlInterpreterArgs &args) override;
+    bool SetValue(const std::string &name, int32_t atom, const TVlValue &value,
+                  TVlInterpreterArgs &args) override;
+
+    std::string CurrentUnitName;
+    void *CurrentInstance = nullptr;
+    bool BreakFlag = false;
+    bool ContinueFlag = false;
+    bool ExitFlag = false;
+
+    // Steps (statements, loop passes, routine calls) allowed before the run stops with code 3
+    // "User break"; -1 = no limit. Fuzzers and watchdogs use it.
+    int64_t StatementBudget = -1;
+    // Stops the running script at its next step with code 3 (callable from callbacks).
+    void RequestStop() { StopRequested = true; }
+
+protected:
+    void ResetState() override;
+    void StatementHook() override { CountStep(); }
+    void ExecuteStatement();
+    void SkipStatement();
+    void SkipBlock();
+    void SkipExpression();
+    void SkipUntil(int32_t kind);
+    void RunRoutineBody(const TVlInterpreterFunctionDesc *desc);
+    void ExecuteCompound();
+    using TDeclareFunc = std::function<void(const std::string &unitName, const std::string &name,
+                                            const TVlDataTypePtr &type, const TVlValue &value,
+                                            uint16_t kind, const std::string &typeName)>;
+    void ReadVarSection(const TDeclareFunc &declare);
+    void ReadConstSection(const TDeclareFunc &declare);
+    // Reads a declared type at the current token; typeName receives its text.
+    TVlDataTypePtr ReadDataType(std::string &typeName);
+    // Whether a name is a script routine of the current unit (event assignments).
+    virtual bool IsScriptRoutine(const std::string &name) { (void)name; return false; }
+    virtual TVlInterpreterProgram *OwningProgram() { return nullptr; }
+
+    std::vector<std::unique_ptr<TVlInterpreterEvent>> EventBridges;
+
+private:
+    void EnterFrame(const TVlInterpreterFunctionDesc *desc);
+    void LeaveFrame(bool copyBack);
+    void ExecuteIdentifierStatement();
+    void StoreAssignment(const std::string &name, int32_t atom, TVlInterpreterArgs &target);
+    bool TryEventAssignment(const std::string &name, TVlInterpreterArgs &target);
+    bool TryAppendAssignment(int32_t atom);
+    void ExecuteIf();
+    void ExecuteWhile();
+    void ExecuteRepeat();
+    void ExecuteFor();
+    void ExecuteCase();
+    void ExecuteRaise();
+    bool RunExceptHandler(const std::exception_ptr &error);
+    void SkipStatementsUntil(int32_t kind1, int32_t kind2);
+    void ExecuteTryStatement();
+    void ScanToHandler();
+    bool AppendEligible(int32_t atom);
+    void DeclareLocal(const std::string &unitName, const std::string &name, const TVlValue &value,
+                      uint16_t kind, const std::string &typeName);
+    // Per source: for each token starting an assignment's right side, 1 when "x := x + ..." may
+    // append in place, 2 when not.
+    std::vector<std::pair<const TVlSource *, std::vector<uint8_t>>> AppendCache;
+
+protected:
+    // Counts one step against StatementBudget and honours RequestStop.
+    void CountStep()
+    {
+        if (StopRequested || StatementBudget == 0)
+            StopRun();
+        if (StatementBudget > 0)
+            --StatementBudget;
+    }
+    [[noreturn]] void StopRun();
+    bool StopRequested = false;
+};
+
+// TVlInterpreterUnit: declarations, used units and the source shapes it runs.
+class TVlInterpreterUnit : public TVlInterpreterFunction {
+public:
+    using TGetUnitSource = std::function<void(TVlInterpreterUnit &sender,
+                                              const std::string &unitName, std::string &source,
+                                              bool &done)>;
+    void Execute() override;
+    void PrepareUnit();
+    void InvokeFunction(const std::string &name, TVlInterpreterArgs *args,
+                        const std::vector<TVlValue> &argValues) override;
+    void InvokeFunctionIn(void *instance, const std::string &unitName, const std::string &name,
+                          TVlInterpreterArgs *args, const std::vector<TVlValue> &argValues,
+                          TVlValue &result) override;
+    bool HasFunction(const std::string &unitName, const std::string &name);
+    bool GetValue(const std::string &name, int32_t atom, TVlValue &result,
+                  TVlInterpreterArgs &args) override;
+    virtual bool GetUnitSourceText(const std::string &unitName, std::string &source);
+
+    int32_t Section = 0;
+    TGetUnitSource OnGetUnitSource;
+
+protected:
+    void ResetState() override;
+    bool IsScriptRoutine(const std::string &name) override;
+    void ReadUnit();
+    void ReadDeclaration();
+    void ReadUses();
+    void LoadUnit(const std::string &name);
+    void ReadRoutine();
+    void ReadRoutineHeading(TVlInterpreterFunctionDesc &desc);
+    void ReadParameterList(TVlInterpreterFunctionDesc &desc);
+    void ReadTypeSection();
+    void InterpretRoutine(const TVlInterpreterFunctionDesc &desc);
+    std::shared_ptr<TVlSource> UnitSource(const std::string &unitName);
+    // Registers the source being read as a unit, keeping its tokens.
+    void RegisterCurrentUnit();
+    int32_t CurrentUnitAtom();
+    std::string UsesText;
+    std::string CachedUnitName;
+    int32_t CachedUnitAtom = 0;
+};
+
+// TVlInterpreterProgram: the object hosts create; adds "program" sources and OnStatement.
+class TVlInterpreterProgram : public TVlInterpreterUnit {
+public:
+    using TStatementEvent = std::function<void(TVlInterpreterProgram &sender)>;
+    TVlInterpreterProgram();
+    ~TVlInterpreterProgram() override;
+    void Execute() override;
+
+    // The source as lines (joined with CR LF), like the Pas property.
+    void SetPas(const std::vector<std::string> &lines);
+    std::vector<std::string> Pas() const;
+
+    TStatementEvent OnStatement;
+
+protected:
+    void StatementHook() override;
+    TVlInterpreterProgram *OwningProgram() override { return this; }
+};

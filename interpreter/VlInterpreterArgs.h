@@ -1,0 +1,51 @@
+// The request record of every name lookup and host call: name, arguments, target, flags.
+#pragma once
+
+#include "VlInterpreterValue.h"
+
+#include <memory>
+#include <string>
+
+class TVlInterpreterExpression;
+
+// Elements of an open array argument converted for host routines (Format and its kin).
+struct TVlOpenArray {
+    int32_t Count = 0;
+    TVlValue Items[VlMaxArgs];  // Smallint/Integer as Integer, Double/Currency as Currency, ...
+};
+
+struct TVlInterpreterArgs {
+    std::string VarNames[VlMaxArgs];  // variable given as argument i; empty for an expression
+    bool HasVarArgs = false;          // a by-reference parameter received a variable
+    std::string Identifier;           // the name being resolved, as the script wrote it
+    int32_t Count = 0;
+    uint16_t Types[VlMaxArgs] = {};   // declared parameter kinds of the matched registration
+    TVlValue Values[VlMaxArgs];
+    void *Obj = nullptr;              // member-access target; none for a plain name
+    uint16_t ObjType = 0;             // varVlObject, varVlClass, varVlRecord, varDispatch, varUnknown
+    bool Indexed = false;             // followed by [..]; the indexes stand in Values
+    bool IndexedResult = false;       // the getter or setter consumed the indexes itself
+    // Fields of the evaluator.
+    bool ResultUsed = false;          // the value is consumed by an enclosing expression
+    bool ValueContext = false;        // forces ResultUsed (right side of an assignment)
+    TVlValue TargetKeeper;
+    // Width and decimals of "expr : width : decimals" arguments (-1 when absent); only routines
+    // registered with TVlInterpreterAdapter::AddFormattedArgs receive them.
+    int32_t Widths[VlMaxArgs];
+    int32_t Decimals[VlMaxArgs];
+    // Context of the current host call: the registration's Data and the calling interpreter.
+    void *Data = nullptr;
+    TVlInterpreterExpression *Caller = nullptr;
+    int32_t VarAtoms[VlMaxArgs] = {};  // interned VarNames (0 = none)
+
+    TVlInterpreterArgs();
+    // Count 0, no target, flags false, TargetKeeper Empty.
+    void Clear();
+    // Appends one argument value.
+    void Add(const TVlValue &value);
+    // The open array in argument slot index (a script array must be one-dimensional).
+    const TVlOpenArray &OpenArray(int index);
+
+private:
+    std::unique_ptr<TVlOpenArray> ConversionBuffer;
+};

@@ -1,0 +1,821 @@
+// TVlInterpreterExpression: token state, the operator-priority evaluator and name resolution.
+#include "VlInterpreter.h"
+
+#include "VlInterpreterOperations.h"
+
+#include <algorithm>
+
+namespace {
+
+// Deepest C++ stack the reader may use before it reports "Stack overflow".
+constexpr ptrdiff_t MaxStackBytes = 3 * 1024 * 1024;
+
+const TVlToken EndToken = {tkEof, 0, 0, 0, 0, -1};
+
+bool IsOperandKind(int32_t kind)
+{
+    return kind == tkIdentifier || kind == tkInteger || kind == tkFloat || kind == tkString ||
+           kind == tkFalse || kind == tkTrue;
+}
+
+bool IsBinaryKind(int32_t kind)
+{
+    return (kind >= tkMul && kind <= tkLessEqual) || kind == tkShl || kind == tkShr || kind == tkXor;
+}
+
+int32_t OpCodeOf(int32_t kind)
+{
+    switch (kind) {
+    case tkPlus: return opAdd;
+    case tkMinus: return opSubtract;
+    case tkMul: return opMultiply;
+    case tkSlash: return opDivide;
+    case tkDiv: return opIntDivide;
+    case tkMod: return opModulus;
+    case tkShl: return opShiftLeft;
+    case tkShr: return opShiftRight;
+    case tkAnd: return opAnd;
+    case tkOr: return opOr;
+    default: return opXor;
+    }
+}
+
+bool ComparesPayloads(uint16_t kind)
+{
+    return kind == varVlObject || kind == varVlClass || kind == varVlSet || kind == varVlPointer;
+}
+
+uint64_t PayloadBits(const TVlValue &v)
+{
+    switch (v.Kind()) {
+    case varVlObject: case varVlClass: case varVlPointer: case varDispatch: case varUnknown:
+        return reinterpret_cast<uintptr_t>(v.RawPointer());
+    case varEmpty: case varNull: return 0;
+    default:
+        return static_cast<uint32_t>(v.RawInteger());
+    }
+}
+
+} // namespace
+
+TVlInterpreterExpression::TEntryGuard::TEntryGuard(TVlInterpreterExpression &owner) : Owner(owner)
+{
+    if (Owner.EntryDepth++ == 0)
+        Owner.StackBase = static_cast<const char *>(__builtin_frame_address(0));
+}
+
+TVlInterpreterExpression::TEntryGuard::~TEntryGuard()
+{
+    --Owner.EntryDepth;
+}
+
+TVlInterpreterExpression::TVlInterpreterExpression()
+    : Source(VlTokenize(std::string())), Tok(&EndToken), OwnArgs(std::make_unique<TVlInterpreterArgs>()),
+      Global(&GlobalAdapter())
+{
+    Args = OwnArgs.get();
+    Adapter = CreateAdapter();
+    Adapter->Owner = this;
+    StateStack.reserve(200);
+}
+
+TVlInterpreterExpression::~TVlInterpreterExpression() = default;
+
+std::unique_ptr<TVlInterpreterAdapter> TVlInterpreterExpression::CreateAdapter()
+{
+    return std::make_unique<TVlInterpreterAdapter>(this);
+}
+
+void TVlInterpreterExpression::AddHostAdapter(std::shared_ptr<TVlInterpreterAdapter> adapter)
+{
+    HostAdapters.push_back(std::move(adapter));
+}
+
+void TVlInterpreterExpression::SetSourceText(const std::string &text)
+{
+    if (text != Source->Text)
+        Source = VlTokenize(text);
+    Cursor = 0;
+    NextIndex = 0;
+    SourceChanged();
+}
+
+void TVlInterpreterExpression::ResetState()
+{
+    ResultValue.Clear();
+    for (int i = 0; i <= StackTop && i < 200; ++i)
+        ValueStack[i].Clear();
+    StackTop = -1;
+    Cursor = 0;
+    NextIndex = 0;
+    Tok = &EndToken;
+    TokenKind = tkEof;
+    PrevTokenKind = tkEof;
+    TokenBacked = false;
+    AllowAssignment = true;
+    Args = OwnArgs.get();
+    Args->Clear();
+    Adapter->ClearHost();
+    KeptSources.clear();
+    KeptSources.push_back(Source);
+    ClearFailure();
+}
+
+void TVlInterpreterExpression::Execute()
+{
+    TEntryGuard entry(*this);
+    ResetState();
+    NextToken();
+    EvaluateExpression(ResultValue);
+}
+
+// ---- tokens -------------------------------------------------------------------------------
+
+void TVlInterpreterExpression::RaiseTokenFailure()
+{
+    const TVlToken &token = Source->Tokens[static_cast<size_t>(NextIndex)];
+    const TVlTokenFailure &failure = Source->Failures[static_cast<size_t>(token.Index)];
+    if (failure.Code == 0)
+        throw EVlRuntimeError("EConvertError", failure.Message);
+    RaiseError(failure.Code, failure.Position);
+}
+
+void TVlInterpreterExpression::NextToken()
+{
+    if (TokenBacked) {
+        TokenBacked = false;
+        return;
+    }
+    PrevTokenKind = TokenKind;
+    const TVlToken &token = Source->Tokens[static_cast<size_t>(NextIndex)];
+    if (token.Kind == tkFailure)
+        RaiseTokenFailure();
+    Tok = &token;
+    TokIndex = NextIndex;
+    if (token.Kind != tkEof)
+        ++NextIndex;
+    Cursor = token.End;
+    TokenKind = token.Kind;
+    switch (token.Kind) {
+    case tkIdentifier:
+        TokenValueIsName = true;
+        TokenAtom = token.Atom;
+        TokenNamePtr = &Source->Texts[static_cast<size_t>(token.Index)];
+        break;
+    case tkInteger: case tkFloat: case tkString: case tkArray:
+        TokenValueIsName = false;
+        TokenValue = Source->Values[static_cast<size_t>(token.Index)];
+        break;
+    case tkFalse: case tkTrue:
+        TokenValueIsName = false;
+        TokenValue = TVlValue::Boolean(token.Kind == tkTrue);
+        break;
+    default:
+        break;
+    }
+}
+
+void TVlInterpreterExpression::BackToken()
+{
+    if (TokenBacked)
+        RaiseError(erInternal, -1);
+    TokenBacked = true;
+}
+
+void TVlInterpreterExpression::SetReaderPos(int32_t offset)
+{
+    Cursor = offset;
+    NextIndex = Source->TokenAt(offset);
+    TokenBacked = false;
+}
+
+void TVlInterpreterExpression::SetReaderToken(int32_t index, int32_t cursor)
+{
+    Cursor = cursor;
+    NextIndex = index;
+    TokenBacked = false;
+}
+
+void TVlInterpreterExpression::ReportExpected(const std::string &what)
+{
+    std::string text = TokenText();
+    RaiseError(erExpected, TokenStart(), what, text.empty() ? ErrorMessageText(erTextEndOfFile) : "'" + text + "'");
+}
+
+
+std::string TVlInterpreterExpression::TokenValueName() const
+{
+    if (TokenValueIsName && TokenNamePtr)
+        return *TokenNamePtr;
+    return TokenValue.IsString() ? TokenValue.RawString() : std::string();
+}
+
+// ---- saved reader states ------------------------------------------------------------------
+
+void TVlInterpreterExpression::SaveState(TParserState &state) const
+{
+    state.Source = Source;
+    state.Cursor = Cursor;
+    state.NextIndex = NextIndex;
+    state.TokIndex = TokIndex;
+    state.TokenKind = TokenKind;
+    state.PrevTokenKind = PrevTokenKind;
+    state.TokenAtom = TokenAtom;
+    state.TokenBacked = TokenBacked;
+    state.AllowAssignment = AllowAssignment;
+    state.TokenValueIsName = TokenValueIsName;
+    state.TokenNamePtr = TokenNamePtr;
+    state.TokenValue = TokenValue;
+}
+
+void TVlInterpreterExpression::RestoreState(TParserState &state)
+{
+    if (state.Source != Source)
+        Source = state.Source;
+    Cursor = state.Cursor;
+    NextIndex = state.NextIndex;
+    TokIndex = state.TokIndex;
+    Tok = &Source->Tokens[static_cast<size_t>(TokIndex)];
+    TokenKind = state.TokenKind;
+    PrevTokenKind = state.PrevTokenKind;
+    TokenAtom = state.TokenAtom;
+    TokenBacked = state.TokenBacked;
+    AllowAssignment = state.AllowAssignment;
+    TokenValueIsName = state.TokenValueIsName;
+    TokenNamePtr = state.TokenNamePtr;
+    TokenValue = std::move(state.TokenValue);
+}
+
+void TVlInterpreterExpression::PushState()
+{
+    if (StateStack.size() >= 200)
+        RaiseError(erInternal, -1);
+    StateStack.emplace_back();
+    SaveState(StateStack.back());
+}
+
+void TVlInterpreterExpression::PopState()
+{
+    if (StateStack.empty())
+        RaiseError(erInternal, -1);
+    RestoreState(StateStack.back());
+    StateStack.pop_back();
+}
+
+void TVlInterpreterExpression::DropState()
+{
+    if (!StateStack.empty())
+        StateStack.pop_back();
+}
+
+void TVlInterpreterExpression::SwitchSource(const std::shared_ptr<TVlSource> &source)
+{
+    Source = source;
+    if (std::find(KeptSources.begin(), KeptSources.end(), source) == KeptSources.end())
+        KeptSources.push_back(source);
+    Cursor = 0;
+    NextIndex = 0;
+    TokenBacked = false;
+}
+
+void TVlInterpreterExpression::CheckStack()
+{
+    const char *frame = static_cast<const char *>(__builtin_frame_address(0));
+    if (StackBase && StackBase - frame > MaxStackBytes)
+        RaiseError(erStackOverflow, ReaderPos());
+}
+
+// ---- evaluator ----------------------------------------------------------------------------
+
+void TVlInterpreterExpression::Push(const TVlValue &value)
+{
+    if (StackTop >= 199)
+        RaiseError(erExpressionOverflow, -1);
+    ValueStack[++StackTop] = value;
+}
+
+TVlValue TVlInterpreterExpression::Pop()
+{
+    if (StackTop < 0)
+        RaiseError(erInternal, -1);
+    return std::move(ValueStack[StackTop--]);
+}
+
+void TVlInterpreterExpression::EvaluateExpression(TVlValue &result)
+{
+    int16_t saved = StackTop;
+    result = TVlValue::Null();
+    try {
+        Operator(-1);
+        result = Pop();
+    } catch (const EVlVariantError &) {
+        StackTop = saved;
+        RaiseError(erTypeMismatch, ReaderPos());
+    } catch (...) {
+        StackTop = saved;
+        throw;
+    }
+    StackTop = saved;
+}
+
+void TVlInterpreterExpression::EvaluateTyped(uint16_t kind, TVlValue &result)
+{
+    int32_t start = TokenStart();
+    AllowAssignment = false;
+    try {
+        EvaluateExpression(result);
+    } catch (...) {
+        AllowAssignment = true;
+        throw;
+    }
+    AllowAssignment = true;
+    if (result.Kind() != kind)
+        RaiseError(kind == varInteger ? erIntegerRequired : kind == varBoolean ? erBooleanRequired : erUnknown, start);
+}
+
+TVlValue TVlInterpreterExpression::ApplyBinary(int32_t op, const TVlValue &left, const TVlValue &right)
+{
+    if (left.Kind() == varInteger && right.Kind() == varInteger) {
+        int64_t a = left.RawInteger(), b = right.RawInteger();
+        switch (op) {
+        case tkPlus: { int64_t r = a + b; if (r >= INT32_MIN && r <= INT32_MAX) return TVlValue::Integer(static_cast<int32_t>(r)); break; }
+        case tkMinus: { int64_t r = a - b; if (r >= INT32_MIN && r <= INT32_MAX) return TVlValue::Integer(static_cast<int32_t>(r)); break; }
+        case tkMod: if (b != 0) return TVlValue::Integer(static_cast<int32_t>(a % b)); break;
+        case tkDiv: if (b != 0 && !(a == INT32_MIN && b == -1)) return TVlValue::Integer(static_cast<int32_t>(a / b)); break;
+        case tkEqual: return TVlValue::Boolean(a == b);
+        case tkNotEqual: return TVlValue::Boolean(a != b);
+        case tkLess: return TVlValue::Boolean(a < b);
+        case tkGreater: return TVlValue::Boolean(a > b);
+        case tkLessEqual: return TVlValue::Boolean(a <= b);
+        case tkGreaterEqual: return TVlValue::Boolean(a >= b);
+        default: break;
+        }
+    }
+    switch (op) {
+    case tkEqual: case tkNotEqual: {
+        bool payloads = ComparesPayloads(left.Kind()) || (op == tkNotEqual && left.Kind() == varUnknown);
+        bool equal = payloads ? PayloadBits(left) == PayloadBits(right) : VlCompare(left, right) == 0;
+        return TVlValue::Boolean(op == tkEqual ? equal : !equal);
+    }
+    case tkLess: case tkGreater: case tkLessEqual: case tkGreaterEqual: {
+        int c = VlCompare(left, right);
+        if (c == VlUnordered)
+            return TVlValue::Boolean(false);
+        bool r = op == tkLess ? c < 0 : op == tkGreater ? c > 0 : op == tkLessEqual ? c <= 0 : c >= 0;
+        return TVlValue::Boolean(r);
+    }
+    case tkPlus:
+        if (left.Kind() == varVlSet)
+            return SetToValue(left.RawSet() | static_cast<uint32_t>(PayloadBits(right)));
+        break;
+    case tkMinus:
+        if (left.Kind() == varVlSet)
+            return SetToValue(left.RawSet() & ~static_cast<uint32_t>(PayloadBits(right)));
+        break;
+    default:
+        break;
+    }
+    return VlBinaryOp(OpCodeOf(op), left, right);
+}
+
+TVlValue TVlInterpreterExpression::Operator(int32_t op)
+{
+    CheckStack();
+    TVlValue result;
+    if (op != -1)
+        NextToken();
+    int32_t entryKind = TokenKind;
+    int32_t opPriority = op == -1 ? 0 : OperatorPriority(op);
+    for (;;) {
+        int32_t kind = TokenKind;
+        if (IsOperandKind(kind)) {
+            if (kind == tkIdentifier) {
+                Args->Clear();
+                ReadDesignator(nullptr, 0, result);
+            } else {
+                result = TokenValue;
+            }
+            NextToken();
+            if (IsOperandKind(TokenKind))
+                RaiseError(erMissingOperator, ReaderPos());
+            if (OperatorPriority(TokenKind) < opPriority)
+                return result;
+            Push(result);
+            continue;
+        }
+        bool binarySign = (kind == tkPlus || kind == tkMinus) &&
+                          (IsOperandKind(PrevTokenKind) || PrevTokenKind == tkRParen || PrevTokenKind == tkRBracket);
+        if (IsBinaryKind(kind) && (binarySign || (kind != tkPlus && kind != tkMinus))) {
+            if (opPriority >= OperatorPriority(kind))
+                return result;
+            TVlValue left = Pop();
+            TVlValue right = Operator(kind);
+            result = ApplyBinary(kind, left, right);
+            Push(result);
+            continue;
+        }
+        switch (kind) {
+        case tkPlus: case tkMinus: {
+            TVlValue operand = Operator(tkNot);
+            result = kind == tkMinus ? VlNegate(operand) : operand;
+            Push(result);
+            continue;
+        }
+        case tkNot:
+            result = VlNot(Operator(tkNot));
+            Push(result);
+            continue;
+        case tkLParen:
+            result = Operator(tkLParen);
+            if (TokenKind != tkRParen)
+                ReportExpected("')'");
+            NextToken();
+            Push(result);
+            continue;
+        case tkLBracket:
+            NextToken();
+            ReadSetConstructor(result);
+            if (TokenKind != tkRBracket)
+                ReportExpected("']'");
+            NextToken();
+            Push(result);
+            continue;
+        default:
+            if (!result.IsEmpty() || entryKind == tkIdentifier)
+                return result;
+            ReportExpected(ErrorMessageText(erTextExpression));
+        }
+    }
+}
+
+void TVlInterpreterExpression::ReadSetConstructor(TVlValue &result)
+{
+    uint32_t mask = 0;
+    result = TVlValue::Byte(0);
+    while (TokenKind == tkIdentifier || TokenKind == tkInteger) {
+        int32_t bit = 0;
+        if (TokenKind == tkIdentifier) {
+            TVlValue element;
+            Args->Clear();
+            ReadDesignator(nullptr, 0, element);
+            if (element.Kind() != varInteger)
+                RaiseError(erIntegerRequired, TokenStart());
+            bit = element.RawInteger();
+        } else {
+            bit = ValueToInteger(TokenValue);
+        }
+        mask |= 1u << (static_cast<uint32_t>(bit) & 31);
+        NextToken();
+        if (TokenKind == tkComma) {
+            NextToken();
+            continue;
+        }
+        if (TokenKind == tkRBracket)
+            break;
+        ReportExpected("']'");
+    }
+    result = SetToValue(mask);
+}
+
+// ---- designators and arguments ------------------------------------------------------------
+
+TVlInterpreterArgs *TVlInterpreterExpression::AcquireArgs()
+{
+    if (ArgsPool.empty())
+        return new TVlInterpreterArgs;
+    TVlInterpreterArgs *args = ArgsPool.back().release();
+    ArgsPool.pop_back();
+    return args;
+}
+
+void TVlInterpreterExpression::ReleaseArgs(TVlInterpreterArgs *args)
+{
+    args->Clear();
+    args->ValueContext = false;
+    args->ResultUsed = false;
+    args->HasVarArgs = false;
+    for (int i = 0; i < args->Count; ++i)
+        args->Values[i].Clear();
+    ArgsPool.emplace_back(args);
+}
+
+bool TVlInterpreterExpression::AcceptsFormattedArgs(int32_t atom)
+{
+    if (Adapter->AcceptsFormattedArgs(atom) || Global->AcceptsFormattedArgs(atom))
+        return true;
+    for (const auto &adapter : HostAdapters)
+        if (adapter->AcceptsFormattedArgs(atom))
+            return true;
+    return false;
+}
+
+void TVlInterpreterExpression::ReadArguments(int32_t nameAtom)
+{
+    CheckStack();
+    TVlInterpreterArgs *remembered = Args;
+    TVlInterpreterArgs *fresh = AcquireArgs();
+    fresh->Clear();
+    fresh->Indexed = remembered->Indexed;
+    int32_t closing = TokenKind == tkLParen ? tkRParen : tkRBracket;
+    bool formats = closing == tkRParen && AcceptsFormattedArgs(nameAtom);
+    Args = fresh;
+    try {
+        NextToken();
+        int32_t count = 0;
+        if (!(closing == tkRParen && TokenKind == tkRParen)) {
+            for (;;) {
+                if (count >= VlMaxArgs)
+                    RaiseError(erTooManyParams, TokenStart());
+                if (TokenKind == tkIdentifier) {
+                    remembered->VarNames[count] = *TokenNamePtr;
+                    remembered->VarAtoms[count] = TokenAtom;
+                } else {
+                    remembered->VarNames[count].clear();
+                    remembered->VarAtoms[count] = 0;
+                }
+                remembered->Widths[count] = -1;
+                remembered->Decimals[count] = -1;
+                fresh->Clear();
+                TVlValue value;
+                if (TokenKind == tkLBracket) {
+                    std::vector<TVlValue> items;
+                    NextToken();
+                    for (;;) {
+                        TVlValue item;
+                        EvaluateExpression(item);
+                        items.push_back(std::move(item));
+                        if (TokenKind == tkComma) {
+                            NextToken();
+                            continue;
+                        }
+                        if (TokenKind != tkRBracket)
+                            ReportExpected("']'");
+                        break;
+                    }
+                    NextToken();
+                    value = TVlValue::VariantArray(0, static_cast<int32_t>(items.size()) - 1);
+                    TVlVariantArray &array = value.MutableVariantArray();
+                    for (size_t i = 0; i < items.size(); ++i)
+                        array.Items[i] = std::move(items[i]);
+                } else if (formats) {
+                    bool allow = AllowAssignment;
+                    AllowAssignment = false;
+                    try {
+                        EvaluateExpression(value);
+                    } catch (...) {
+                        AllowAssignment = allow;
+                        throw;
+                    }
+                    AllowAssignment = allow;
+                } else {
+                    EvaluateExpression(value);
+                }
+                remembered->Values[count] = std::move(value);
+                if (formats && TokenKind == tkColon) {
+                    TVlValue width;
+                    NextToken();
+                    EvaluateExpression(width);
+                    remembered->Widths[count] = ValueToInteger(width);
+                    if (TokenKind == tkColon) {
+                        TVlValue decimals;
+                        NextToken();
+                        EvaluateExpression(decimals);
+                        remembered->Decimals[count] = ValueToInteger(decimals);
+                    }
+                }
+                ++count;
+                if (TokenKind == tkComma) {
+                    NextToken();
+                    continue;
+                }
+                break;
+            }
+            if (TokenKind != closing)
+                ReportExpected(closing == tkRParen ? "')'" : "']'");
+        }
+        NextToken();
+        remembered->Count = count;
+    } catch (...) {
+        Args = remembered;
+        ReleaseArgs(fresh);
+        throw;
+    }
+    Args = remembered;
+    ReleaseArgs(fresh);
+}
+
+void TVlInterpreterExpression::ReadDesignator(void *targetObject, uint16_t targetKind, TVlValue &result)
+{
+    CheckStack();
+    int32_t atom = TokenAtom;
+    const std::string *namePtr = TokenNamePtr;
+    std::string name = TokenValueIsName && namePtr ? *namePtr : TokenValueName();
+    if (!TokenValueIsName)
+        atom = VlNames().Intern(name);
+    NextToken();
+    TVlInterpreterArgs &args = *Args;
+    args.Indexed = TokenKind == tkLBracket;
+    if (TokenKind == tkLParen || TokenKind == tkLBracket)
+        ReadArguments(atom);
+    else
+        args.Count = 0;
+    args.Obj = targetObject;
+    args.ObjType = targetKind;
+    if (TokenKind == tkColon && AllowAssignment) {
+        if (targetKind == varDispatch || targetKind == varUnknown)
+            args.TargetKeeper = TVlValue::Pointer(targetKind, targetObject);
+        BackToken();
+        TokenValueIsName = true;
+        TokenAtom = atom;
+        TokenNamePtr = namePtr;
+        if (!namePtr)
+            TokenValue = TVlValue::String(name), TokenValueIsName = false;
+        return;
+    }
+    args.ResultUsed = (TokenKind >= tkNot && TokenKind <= tkLessEqual) || TokenKind == tkRParen ||
+                      TokenKind == tkComma || TokenKind == tkDot || args.ValueContext;
+    args.IndexedResult = false;
+    result.Clear();
+    if (!GetValue(name, atom, result, args))
+        RaiseError(erUndeclared, TokenStart(), name);
+    if (result.IsRecord()) {
+        TVlInterpreterRecHolder &holder = *result.RawRecord();
+        std::shared_ptr<const TVlInterpreterRecord> record = Adapter->FindRecordType(holder.RecordName);
+        if (!record && Global != Adapter.get())
+            record = Global->FindRecordType(holder.RecordName);
+        if (!record)
+            RaiseError(erRecordNotDefined, -1, "Unknown RecordType");
+        if (!holder.RecordDesc)
+            holder.RecordDesc = record;
+    }
+    if (args.HasVarArgs) {
+        args.Obj = nullptr;
+        args.ObjType = 0;
+        for (int i = 0; i < args.Count; ++i)
+            if ((args.Types[i] & varByRef) && !args.VarNames[i].empty())
+                SetValue(args.VarNames[i], args.VarAtoms[i], args.Values[i], args);
+    }
+    if (args.Indexed && !args.IndexedResult) {
+        TVlValue container = result;
+        if (!GetElement(container, result, args))
+            RaiseError(erArrayRequired, TokenStart());
+    }
+    args.Obj = nullptr;
+    args.ObjType = 0;
+    args.Count = 0;
+    args.TargetKeeper.Clear();
+    if (TokenKind == tkDot) {
+        NextToken();
+        if (TokenKind != tkIdentifier)
+            ReportExpected(ErrorMessageText(erTextIdentifier));
+        uint16_t kind = result.Kind();
+        if (kind != varVlObject && kind != varVlClass && kind != varVlRecord && kind != varDispatch &&
+            kind != varUnknown)
+            RaiseError(erStructRequired, TokenStart());
+        void *payload = kind == varVlRecord ? static_cast<void *>(result.RawRecord()) : result.RawPointer();
+        if (!payload)
+            throw EVlRuntimeError("EAccessViolation", "Access violation: member '" + *TokenNamePtr + "' of nil");
+        TVlValue member;
+        Args->Clear();
+        ReadDesignator(payload, kind, member);
+        result = std::move(member);
+        NextToken();
+    }
+    BackToken();
+}
+
+// ---- resolution ---------------------------------------------------------------------------
+
+bool TVlInterpreterExpression::GetValue(const std::string &name, int32_t atom, TVlValue &result,
+                                        TVlInterpreterArgs &args)
+{
+    try {
+        if (Adapter->GetValue(this, name, atom, result, args))
+            return true;
+        for (const auto &adapter : HostAdapters)
+            if (adapter->GetValue(this, name, atom, result, args))
+                return true;
+        if (Global != Adapter.get() && Global->GetValue(this, name, atom, result, args))
+            return true;
+    } catch (...) {
+        RecordFailure(std::current_exception(), std::string());
+        throw;
+    }
+    if (OnGetValue) {
+        bool done = false;
+        OnGetValue(this, name, result, args, done);
+        return done;
+    }
+    return false;
+}
+
+bool TVlInterpreterExpression::SetValue(const std::string &name, int32_t atom, const TVlValue &value,
+                                        TVlInterpreterArgs &args)
+{
+    try {
+        if (Adapter->SetValue(this, name, atom, value, args))
+            return true;
+        for (const auto &adapter : HostAdapters)
+            if (adapter->SetValue(this, name, atom, value, args))
+                return true;
+        if (Global != Adapter.get() && Global->SetValue(this, name, atom, value, args))
+            return true;
+    } catch (EVlInterpreterError &error) {
+        error.Position = TokenStart();
+        throw;
+    }
+    if (OnSetValue) {
+        bool done = false;
+        OnSetValue(this, name, value, args, done);
+        return done;
+    }
+    return false;
+}
+
+bool TVlInterpreterExpression::GetElement(const TVlValue &container, TVlValue &result, TVlInterpreterArgs &args)
+{
+    if (args.Count == 0)
+        return false;
+    if (container.Kind() == varVlObject || container.Kind() == varVlClass) {
+        if (Adapter->GetElement(this, container, result, args))
+            return true;
+        for (const auto &adapter : HostAdapters)
+            if (adapter->GetElement(this, container, result, args))
+                return true;
+        return Global != Adapter.get() && Global->GetElement(this, container, result, args);
+    }
+    return ::GetElement(container, result, args, ReaderPos());
+}
+
+bool TVlInterpreterExpression::SetElement(TVlValue &container, const TVlValue &value, TVlInterpreterArgs &args)
+{
+    if (args.Count == 0)
+        return false;
+    if (container.Kind() == varVlObject || container.Kind() == varVlClass) {
+        if (Adapter->SetElement(this, container, value, args))
+            return true;
+        for (const auto &adapter : HostAdapters)
+            if (adapter->SetElement(this, container, value, args))
+                return true;
+        return Global != Adapter.get() && Global->SetElement(this, container, value, args);
+    }
+    return ::SetElement(container, value, args, ReaderPos());
+}
+
+void TVlInterpreterExpression::InvokeFunction(const std::string &, TVlInterpreterArgs *, const std::vector<TVlValue> &)
+{
+    RaiseError(erInternal, -1, "InvokeFunction" "not implemented");
+}
+
+void TVlInterpreterExpression::InvokeFunctionIn(void *, const std::string &, const std::string &, TVlInterpreterArgs *,
+                                                const std::vector<TVlValue> &, TVlValue &)
+{
+    RaiseError(erInternal, -1, "InvokeFunctionIn" "not implemented");
+}
+
+bool TVlInterpreterExpression::UnitExistsAnywhere(const std::string &name)
+{
+    if (Adapter->UnitExists(name))
+        return true;
+    int32_t atom = VlNames().Find(name);
+    if (Adapter->HasHostUnit(atom) || Global->HasHostUnit(atom) || Global->UnitExists(name))
+        return true;
+    for (const auto &adapter : HostAdapters)
+        if (adapter->HasHostUnit(atom) || adapter->UnitExists(name))
+            return true;
+    return false;
+}
+
+// ---- failures -----------------------------------------------------------------------------
+
+void TVlInterpreterExpression::ClearFailure()
+{
+    LastFailure.Located = false;
+    LastFailure.Arg1.clear();
+    LastFailure.Arg2.clear();
+    LastFailure.ErrorUnit.clear();
+    LastFailure.Position = -1;
+    LastFailure.ErrorLine = -1;
+}
+
+void TVlInterpreterExpression::RecordFailure(const std::exception_ptr &error, const std::string &unitName)
+{
+    try {
+        std::rethrow_exception(error);
+    } catch (EVlInterpreterError &e) {
+        LocateError(e, unitName, Source->Text, Cursor);
+        LastFailure.Message = e.Message;
+        LastFailure.Code = e.Code;
+        LastFailure.Position = e.Position;
+        LastFailure.Arg1 = e.Arg1;
+        LastFailure.Arg2 = e.Arg2;
+        LastFailure.BareMessage = e.BareMessage;
+    } catch (...) {
+        if (LastFailure.Located)
+            return;
+        LastFailure.Code = erExternal;
+        LastFailure.Message = VlExceptionMessage(error);
+        LastFailure.BareMessage = LastFailure.Message;
+        LocateError(LastFailure, unitName, Source->Text, Cursor);
+    }
+}

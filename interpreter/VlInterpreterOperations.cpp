@@ -1,0 +1,210 @@
+// Arithmetic, logic and comparison on values, with the variant promotion rules.
+#include "VlInterpreterOperations.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+
+namespace {
+
+// Numeric class of an operand: integers rank below currency, which ranks below floats.
+enum TRank { rkInteger, rkCurrency, rkDouble, rkDate };
+
+bool IsIntegerKind(uint16_t k)
+{
+    return k == varSmallint || k == varInteger || k == varShortInt || k == varByte ||
+           k == varWord || k == varLongWord || k == varBoolean || k == varEmpty;
+}
+
+bool IsFloatKind(uint16_t k) { return k == varSingle || k == varDouble; }
+
+[[noreturn]] void Mismatch(const TVlValue &v)
+{
+    throw EVlVariantError("Invalid variant operation on " + VlKindName(v.Kind()));
+}
+
+// A string operand becomes an Integer or Double value; other kinds stay.
+TVlValue NumericOperand(const TVlValue &v)
+{
+    if (!v.IsString())
+        return v;
+    int64_t i = 0;
+    try {
+        i = ValueToInt64(v);
+    } catch (const EVlVariantError &) {
+        return TVlValue::Double(ValueToDouble(v));
+    }
+    double d = ValueToDouble(v);
+    if (static_cast<double>(i) == d && i >= INT32_MIN && i <= INT32_MAX)
+        return TVlValue::Integer(static_cast<int32_t>(i));
+    return TVlValue::Double(d);
+}
+
+TRank RankOf(const TVlValue &v)
+{
+    uint16_t k = v.Kind();
+    if (IsIntegerKind(k))
+        return rkInteger;
+    if (k == varCurrency)
+        return rkCurrency;
+    if (IsFloatKind(k))
+        return rkDouble;
+    if (k == varDate)
+        return rkDate;
+    Mismatch(v);
+}
+
+TVlValue FromInt64(int64_t v)
+{
+    if (v >= INT32_MIN && v <= INT32_MAX)
+        return TVlValue::Integer(static_cast<int32_t>(v));
+    return TVlValue::Double(static_cast<double>(v));
+}
+
+TVlValue IntegerOp(int32_t op, int64_t a, int64_t b)
+{
+    switch (op) {
+    case opAdd: return FromInt64(a + b);
+    case opSubtract: return FromInt64(a - b);
+    case opMultiply: {
+        __int128 p = static_cast<__int128>(a) * b;
+        if (p >= INT32_MIN && p <= INT32_MAX)
+            return TVlValue::Integer(static_cast<int32_t>(p));
+        return TVlValue::Double(static_cast<double>(a) * static_cast<double>(b));
+    }
+    case opIntDivide:
+        if (b == 0)
+            throw EVlRuntimeError("EDivByZero", "Division by zero");
+        return FromInt64(a / b);
+    case opModulus:
+        if (b == 0)
+            throw EVlRuntimeError("EDivByZero", "Division by zero");
+        return FromInt64(a % b);
+    case opShiftLeft:
+        return TVlValue::Integer(static_cast<int32_t>(static_cast<uint32_t>(a) << (b & 31)));
+    case opShiftRight:
+        return TVlValue::Integer(static_cast<int32_t>(static_cast<uint32_t>(a) >> (b & 31)));
+    case opAnd: return FromInt64(a & b);
+    case opOr: return FromInt64(a | b);
+    case opXor: return FromInt64(a ^ b);
+    default: return TVlValue::Double(static_cast<double>(a) / static_cast<double>(b));
+    }
+}
+
+TVlValue LogicOp(int32_t op, bool a, bool b)
+{
+    switch (op) {
+    case opAnd: return TVlValue::Boolean(a && b);
+    case opOr: return TVlValue::Boolean(a || b);
+    default: return TVlValue::Boolean(a != b);
+    }
+}
+
+} // namespace
+
+TVlValue VlBinaryOp(int32_t op, const TVlValue &leftIn, const TVlValue &rightIn)
+{
+    uint16_t lk = leftIn.Kind(), rk = rightIn.Kind();
+    if (lk == varInteger && rk == varInteger && op <= opXor && op != opDivide)
+        return IntegerOp(op, leftIn.RawInteger(), rightIn.RawInteger());
+    if (lk == varNull || rk == varNull)
+        return TVlValue::Null();
+    if (op == opAdd && (leftIn.IsString() || lk == varEmpty) && (rightIn.IsString() || rk == varEmpty) &&
+        (leftIn.IsString() || rightIn.IsString())) {
+        TVlValue r = TVlValue::String(ValueToString(leftIn));
+        if (rightIn.IsString())
+            r.AppendString(rightIn.RawString());
+        return r;
+    }
+    if (op == opAnd || op == opOr || op == opXor) {
+        bool lb = lk == varBoolean || (leftIn.IsString() && rk == varBoolean);
+        bool rb = rk == varBoolean || (rightIn.IsString() && lk == varBoolean);
+        if (lb && rb)
+            return LogicOp(op, ValueToBoolean(leftIn), ValueToBoolean(rightIn));
+    }
+    TVlValue left = NumericOperand(leftIn);
+    TVlValue right = NumericOperand(rightIn);
+    TRank lr = RankOf(left), rr = RankOf(right);
+    if (op >= opIntDivide) {
+        return IntegerOp(op, ValueToInt64(left), ValueToInt64(right));
+    }
+    if (op == opDivide) {
+        double a = ValueToDouble(left), b = ValueToDouble(right);
+        if (b == 0) {
+            if (a == 0 || std::isnan(a))
+                throw EVlRuntimeError("EInvalidOp", "Invalid floating point operation");
+            throw EVlRuntimeError("EZeroDivide", "Floating point division by zero");
+        }
+        return TVlValue::Double(a / b);
+    }
+    TRank rank = lr > rr ? lr : rr;
+    if (rank == rkInteger)
+        return IntegerOp(op, ValueToInt64(left), ValueToInt64(right));
+    if (rank == rkCurrency) {
+        int64_t a = ValueToCurrencyScaled(left), b = ValueToCurrencyScaled(right);
+        if (op == opAdd)
+            return TVlValue::CurrencyScaled(a + b);
+        if (op == opSubtract)
+            return TVlValue::CurrencyScaled(a - b);
+        return TVlValue::Currency(static_cast<double>(a) / 10000.0 * static_cast<double>(b) / 10000.0);
+    }
+    double a = ValueToDouble(left), b = ValueToDouble(right);
+    double r = op == opAdd ? a + b : op == opSubtract ? a - b : a * b;
+    if (rank == rkDate && op != opMultiply && !(lr == rkDate && rr == rkDate && op == opSubtract))
+        return TVlValue::Date(r);
+    return TVlValue::Double(r);
+}
+
+TVlValue VlNegate(const TVlValue &value)
+{
+    TVlValue v = NumericOperand(value);
+    switch (v.Kind()) {
+    case varNull: return v;
+    case varCurrency: return TVlValue::CurrencyScaled(-v.RawInt64());
+    case varSingle: case varDouble: return TVlValue::Double(-v.RawDouble());
+    case varDate: return TVlValue::Date(-v.RawDouble());
+    default:
+        if (!IsIntegerKind(v.Kind()))
+            Mismatch(v);
+        return FromInt64(-ValueToInt64(v));
+    }
+}
+
+TVlValue VlNot(const TVlValue &value)
+{
+    if (value.Kind() == varBoolean)
+        return TVlValue::Boolean(value.RawInteger() == 0);
+    if (value.IsNull())
+        return value;
+    if (value.IsString()) {
+        try {
+            return TVlValue::Integer(~ValueToInteger(value));
+        } catch (const EVlVariantError &) {
+            return TVlValue::Boolean(!ValueToBoolean(value));
+        }
+    }
+    if (!IsIntegerKind(value.Kind()) && !IsFloatKind(value.Kind()) && value.Kind() != varCurrency)
+        Mismatch(value);
+    return TVlValue::Integer(~ValueToInteger(value));
+}
+
+int VlCompare(const TVlValue &left, const TVlValue &right)
+{
+    uint16_t lk = left.Kind(), rk = right.Kind();
+    if (lk == varInteger && rk == varInteger)
+        return left.RawInteger() < right.RawInteger() ? -1 : left.RawInteger() > right.RawInteger();
+    if (lk == varNull || rk == varNull)
+        return (lk == varNull && rk == varNull) ? 0 : VlUnordered;
+    if ((left.IsString() || lk == varEmpty) && (right.IsString() || rk == varEmpty)) {
+        int c = ValueToString(left).compare(ValueToString(right));
+        return c < 0 ? -1 : c > 0;
+    }
+    TVlValue l = NumericOperand(left), r = NumericOperand(right);
+    TRank lr = RankOf(l), rr = RankOf(r);
+    if (lr == rkInteger && rr == rkInteger) {
+        int64_t a = ValueToInt64(l), b = ValueToInt64(r);
+        return a < b ? -1 : a > b;
+    }
+    double a = ValueToDouble(l), b = ValueToDouble(r);
+    return a < b ? -1 : a > b;
+}

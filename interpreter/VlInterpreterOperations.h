@@ -1,0 +1,19 @@
+// Arithmetic, logic and comparison on values, with the variant promotion rules.
+#pragma once
+
+#include "VlInterpreterValue.h"
+
+enum TVlOpCode : int32_t {
+    opAdd = 0, opSubtract = 1, opMultiply = 2, opDivide = 3, opIntDivide = 4, opModulus = 5,
+    opShiftLeft = 6, opShiftRight = 7, opAnd = 8, opOr = 9, opXor = 10
+};
+
+// Failures: EVlVariantError for kinds that do not convert, EVlRuntimeError for division by zero.
+TVlValue VlBinaryOp(int32_t op, const TVlValue &left, const TVlValue &right);
+TVlValue VlNegate(const TVlValue &value);
+TVlValue VlNot(const TVlValue &value);
+
+// Result of VlCompare when either side is Null.
+constexpr int VlUnordered = 2;
+// -1, 0 or 1, or VlUnordered.
+int VlCompare(const TVlValue &left, const TVlValue &right);

@@ -1,0 +1,62 @@
+// Tokenizer: cuts Pascal source into tokens; a source is tokenized once into a token array.
+#pragma once
+
+#include "VlInterpreterValue.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+// Token kind of a stored tokenizer failure, raised when the reader reaches it.
+constexpr int32_t tkFailure = -100;
+
+struct TVlToken {
+    int32_t Kind;
+    int32_t Start;    // offset of the first character of the token's source text
+    int32_t End;      // offset just after it (the read cursor after the token)
+    int32_t TextLen;  // length of the token text (differs from End-Start for '' and #nn)
+    int32_t Atom;     // interned name of identifiers and reserved words
+    int32_t Index;    // Values/Texts slot of constants and identifiers; failure slot
+};
+
+// A failure found while tokenizing, raised when the reader reaches its token.
+struct TVlTokenFailure {
+    int32_t Code;      // 101 or 2; 0 for a library conversion failure
+    int32_t Position;  // -1 or the offending offset
+    std::string Message;
+};
+
+// One source text with its tokens; shared by everything that reads the text.
+struct TVlSource {
+    std::string Text;
+    std::vector<TVlToken> Tokens;        // ends with a tkEof or tkFailure token
+    std::vector<TVlValue> Values;        // token values of constants and identifiers
+    std::vector<std::string> Texts;      // token texts where they differ from the source
+    std::vector<TVlTokenFailure> Failures;
+    // Index of the first token that starts at or after an offset.
+    int32_t TokenAt(int32_t offset) const;
+    // The token text (what ReadTokenText returns).
+    std::string TokenText(const TVlToken &token) const;
+};
+
+std::shared_ptr<TVlSource> VlTokenize(const std::string &text);
+
+// The on-demand tokenizer, restartable at any offset.
+class TVlInterpreterParser {
+public:
+    void SetSourceText(const std::string &text);
+    const std::string &SourceText() const { return Source->Text; }
+    std::string ReadTokenText();
+    int32_t ReaderPos() const { return Cursor; }
+    void SetReaderPos(int32_t offset) { Cursor = offset; }
+    const std::shared_ptr<TVlSource> &Tokens() const { return Source; }
+
+private:
+    std::shared_ptr<TVlSource> Source = VlTokenize(std::string());
+    int32_t Cursor = 0;
+};
+
+int32_t TokenKindOf(const std::string &text);
+int32_t OperatorPriority(int32_t kind);
+// Reserved word kind of a lower-case word, or 0.
+int32_t VlReservedWordKind(const std::string &lowerWord);

@@ -1,0 +1,571 @@
+// Declared types, script arrays, records and variable lists.
+#include "VlInterpreterTypes.h"
+
+#include "VlInterpreterAdapter.h"
+#include "VlInterpreterArgs.h"
+#include "VlInterpreterError.h"
+#include "VlInterpreterNames.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <new>
+
+namespace {
+
+// Largest script array the interpreter creates (elements), so that a script cannot exhaust memory.
+constexpr int64_t MaxArrayElements = 16 * 1024 * 1024;
+
+bool IsWholeValueField(uint16_t kind) { return kind == varEmpty || kind == varVariant; }
+
+int32_t ElementSizeOf(uint16_t kind)
+{
+    switch (kind) {
+    case 0: case varOleStr: case varDispatch: case varVariant: case varUnknown: return 16;
+    case varSmallint: return 2;
+    case varInteger: return 4;
+    case varDouble: case varDate: return 8;
+    case varByte: return 1;
+    case varVlObject: return 4;
+    default: return 0;
+    }
+}
+
+// The value an element of a kind holds before anything is stored in it.
+TVlValue ZeroElement(uint16_t kind, const TVlDataTypePtr &type)
+{
+    TVlValue v;
+    switch (kind) {
+    case 0:
+        if (type)
+            type->InitValue(v);
+        return v;
+    case varSmallint: return TVlValue::Smallint(0);
+    case varInteger: return TVlValue::Integer(0);
+    case varByte: return TVlValue::Byte(0);
+    case varDouble: return TVlValue::Double(0);
+    case varDate: return TVlValue::Date(0);
+    case varString: return TVlValue::String(std::string());
+    case varVlObject: return ObjectToValue(nullptr);
+    default: return ConvertToKind(TVlValue(), kind);
+    }
+}
+
+void StoreElement(TVlValue &item, uint16_t kind, const TVlValue &value)
+{
+    switch (kind) {
+    case 0: AssignValue(item, value); break;
+    case varSmallint: item = TVlValue::Smallint(static_cast<int16_t>(ValueToInt64(value))); break;
+    case varInteger: item = TVlValue::Integer(static_cast<int32_t>(ValueToInt64(value))); break;
+    case varByte: item = TVlValue::Byte(static_cast<uint8_t>(ValueToInt64(value))); break;
+    case varDouble: item = TVlValue::Double(ValueToDouble(value)); break;
+    case varDate: item = TVlValue::Date(ValueToDouble(value)); break;
+    case varString: item = TVlValue::String(ValueToString(value)); break;
+    case varVlObject: item = ObjectToValue(ValueToObject(value)); break;
+    default: item = ConvertToKind(value, kind); break;
+    }
+}
+
+[[noreturn]] void OneDimensionalOnly()
+{
+    throw EVlRuntimeError("EVlException", "Sorry, for one-dimensional arrays only");
+}
+
+// Storage of a record field inside the record memory, or nullptr when it does not fit.
+template <typename T>
+T *FieldAt(const TVlInterpreterRecord &record, void *memory, const TVlInterpreterRecField &field)
+{
+    if (field.Offset < 0 || field.Offset + static_cast<int32_t>(sizeof(T)) > record.RecordSize)
+        return nullptr;
+    return reinterpret_cast<T *>(static_cast<char *>(memory) + field.Offset);
+}
+
+int32_t FieldStorageSize(uint16_t kind)
+{
+    switch (kind) {
+    case varSmallint: return 2;
+    case varInteger: case varSingle: case varBoolean: return 4;
+    case varDouble: case varCurrency: case varDate: return 8;
+    case varShortInt: case varByte: return 1;
+    case varWord: return 2;
+    case varLongWord: return 4;
+    case varVlObject: case varVlClass: case varVlPointer: return static_cast<int32_t>(sizeof(void *));
+    case varVlSet: return 4;
+    default: return 0;
+    }
+}
+
+} // namespace
+
+void TVlInterpreterSimpleDataType::InitValue(TVlValue &value) const
+{
+    value.Clear();
+    if (Kind != 0 && Kind != varVlObject)
+        value = ConvertToKind(TVlValue(), Kind, true);
+}
+
+void TVlInterpreterArrayDataType::InitValue(TVlValue &value) const
+{
+    value = NewScriptArray(*this);
+}
+
+void TVlInterpreterRecordDataType::InitValue(TVlValue &value) const
+{
+    value = NewRecordValue(Record);
+}
+
+uint16_t KindOfTypeName(const std::string &name)
+{
+    static const struct { const char *Name; uint16_t Kind; } table[] = {
+        {"ansistring", varString}, {"string", varString}, {"shortstring", varString},
+        {"pchar", varString}, {"char", varString}, {"boolean", varBoolean}, {"bool", varBoolean},
+        {"longbool", varBoolean}, {"wordbool", varBoolean}, {"byte", varByte},
+        {"integer", varInteger}, {"longint", varInteger}, {"dword", varInteger},
+        {"smallint", varSmallint}, {"word", varSmallint}, {"double", varDouble},
+        {"tdatetime", varDate}, {"tobject", varVlObject},
+    };
+    if (name.size() > 11)
+        return 0;
+    std::string lower = VlLowerName(name);
+    for (const auto &entry : table)
+        if (lower == entry.Name)
+            return entry.Kind;
+    return 0;
+}
+
+TVlValue NewScriptArray(const TVlInterpreterArrayDataType &type)
+{
+    if (type.DimCount < 1 || type.DimCount > 10)
+        RaiseError(erInvalidDimension, -1);
+    auto *array = new TVlInterpreterArrayRec;
+    TVlValue result = TVlValue::AdoptScriptArray(array);
+    array->DimCount = type.DimCount;
+    array->ElementKind = type.ElementKind;
+    array->ElementType = type.ElementType;
+    array->ElementSize = ElementSizeOf(type.ElementKind);
+    int64_t count = 1;
+    for (int d = 0; d < type.DimCount; ++d) {
+        int32_t low = type.LowBounds[d], high = type.HighBounds[d];
+        if (high < low && !(type.DimCount == 1 || low == 0 || high == -1))
+            RaiseError(erInvalidRange, -1);
+        array->LowBounds[d] = low;
+        array->HighBounds[d] = high;
+        int64_t extent = static_cast<int64_t>(high) - low + 1;
+        count *= extent < 0 ? 0 : extent;
+        if (count > MaxArrayElements)
+            throw EVlRuntimeError("EOutOfMemory", "Out of memory");
+    }
+    array->ElementCount = static_cast<int32_t>(count);
+    array->Items.reserve(static_cast<size_t>(count));
+    for (int64_t i = 0; i < count; ++i)
+        array->Items.push_back(ZeroElement(type.ElementKind, type.ElementType));
+    return result;
+}
+
+TVlValue NewRecordValue(const std::shared_ptr<const TVlInterpreterRecord> &record)
+{
+    void *memory = nullptr;
+    if (record->CreateFunc) {
+        memory = record->CreateFunc();
+    } else {
+        memory = std::calloc(1, record->RecordSize > 0 ? static_cast<size_t>(record->RecordSize) : 1);
+        if (!memory)
+            throw std::bad_alloc();
+        for (const TVlInterpreterRecField &field : record->Fields) {
+            if (field.FieldType == varString) {
+                if (auto *s = FieldAt<std::string>(*record, memory, field))
+                    new (s) std::string();
+            } else if (IsWholeValueField(field.FieldType)) {
+                if (auto *v = FieldAt<TVlValue>(*record, memory, field)) {
+                    new (v) TVlValue(TVlValue::Null());
+                    if (field.DataType)
+                        field.DataType->InitValue(*v);
+                }
+            }
+        }
+    }
+    auto *holder = new TVlInterpreterRecHolder;
+    holder->RecordName = record->Identifier;
+    holder->RecordDesc = record;
+    holder->RecordData = memory;
+    return TVlValue::AdoptRecord(holder);
+}
+
+TVlInterpreterRecHolder::~TVlInterpreterRecHolder()
+{
+    if (!OwnsData || !RecordData || !RecordDesc)
+        return;
+    if (RecordDesc->DestroyFunc) {
+        RecordDesc->DestroyFunc(RecordData);
+        return;
+    }
+    if (!RecordDesc->CreateFunc) {
+        for (const TVlInterpreterRecField &field : RecordDesc->Fields) {
+            if (field.FieldType == varString) {
+                if (auto *s = FieldAt<std::string>(*RecordDesc, RecordData, field))
+                    s->~basic_string();
+            } else if (IsWholeValueField(field.FieldType)) {
+                if (auto *v = FieldAt<TVlValue>(*RecordDesc, RecordData, field))
+                    v->~TVlValue();
+            }
+        }
+    }
+    std::free(RecordData);
+}
+
+TVlValue RecordToValue(const std::string &recordName, void *memory)
+{
+    auto *holder = new TVlInterpreterRecHolder;
+    holder->RecordName = recordName;
+    holder->RecordData = memory;
+    holder->OwnsData = false;
+    return TVlValue::AdoptRecord(holder);
+}
+
+void *ValueToRecord(const TVlValue &v)
+{
+    if (!v.IsRecord() || !v.RawRecord())
+        RaiseError(erStructRequired, -1);
+    return v.RawRecord()->RecordData;
+}
+
+static void CopyRecordFields(TVlInterpreterRecHolder &destination, const TVlInterpreterRecHolder &source)
+{
+    const TVlInterpreterRecord *record = source.RecordDesc.get();
+    if (!record || !destination.RecordData || !source.RecordData || destination.RecordData == source.RecordData)
+        return;
+    if (record->CopyFunc) {
+        record->CopyFunc(destination.RecordData, source.RecordData);
+        return;
+    }
+    for (const TVlInterpreterRecField &field : record->Fields) {
+        if (field.FieldType == varString) {
+            auto *d = FieldAt<std::string>(*record, destination.RecordData, field);
+            auto *s = FieldAt<std::string>(*record, source.RecordData, field);
+            if (d && s)
+                *d = *s;
+        } else if (IsWholeValueField(field.FieldType)) {
+            auto *d = FieldAt<TVlValue>(*record, destination.RecordData, field);
+            auto *s = FieldAt<TVlValue>(*record, source.RecordData, field);
+            if (d && s)
+                AssignValue(*d, *s);
+        } else {
+            int32_t size = FieldStorageSize(field.FieldType);
+            if (size > 0 && field.Offset >= 0 && field.Offset + size <= record->RecordSize)
+                std::memcpy(static_cast<char *>(destination.RecordData) + field.Offset,
+                            static_cast<const char *>(source.RecordData) + field.Offset, static_cast<size_t>(size));
+        }
+    }
+}
+
+void AssignValue(TVlValue &destination, const TVlValue &source)
+{
+    if (source.IsScriptArray())
+        RaiseError(erInternal, -1, "Array to array assignment" "not implemented");
+    if (source.IsRecord()) {
+        if (destination.IsRecord() && destination.RawRecord() != source.RawRecord() &&
+            destination.RawRecord()->RecordDesc == source.RawRecord()->RecordDesc) {
+            CopyRecordFields(*destination.RawRecord(), *source.RawRecord());
+            return;
+        }
+        // No record of that type to copy into: the destination gets a copy of its own.
+        const TVlInterpreterRecHolder &from = *source.RawRecord();
+        if (from.RecordDesc && destination.RawRecord() != source.RawRecord()) {
+            TVlValue copy = NewRecordValue(from.RecordDesc);
+            CopyRecordFields(*copy.RawRecord(), from);
+            destination = std::move(copy);
+            return;
+        }
+    }
+    destination = source;
+}
+
+TVlValue ConvertToKind(const TVlValue &value, uint16_t kind, bool forInit)
+{
+    kind &= static_cast<uint16_t>(~(varByRef | varConstFlag));
+    if (value.IsEmpty() || value.IsNull()) {
+        switch (kind) {
+        case varSmallint: case varInteger: case varByte: return TVlValue::Byte(0);
+        case varSingle: case varDouble: case varCurrency: case varDate: return TVlValue::Currency(0);
+        case varOleStr: case varString: return TVlValue::String(std::string());
+        case varBoolean: return TVlValue::Boolean(false);
+        case varVariant: return TVlValue::Null();
+        case 0: return value;
+        case varShortInt: return TVlValue::ShortInt(0);
+        case varWord: return TVlValue::Word(0);
+        case varLongWord: return TVlValue::LongWord(0);
+        case varVlObject: case varVlClass: case varVlPointer: return TVlValue::Pointer(kind, nullptr);
+        case varVlSet: return SetToValue(0);
+        default:
+            if (value.IsEmpty())
+                return value;
+            throw EVlVariantError("Could not convert variant of type (Null) into type (" + VlKindName(kind) + ")");
+        }
+    }
+    if (kind == 0 || kind == varVariant || kind == value.Kind())
+        return value;
+    if (value.IsScriptArray() || value.IsRecord() || kind == varVlArray || kind == varVlRecord)
+        throw EVlVariantError("Could not convert variant of type (" + VlKindName(value.Kind()) +
+                              ") into type (" + VlKindName(kind) + ")");
+    switch (kind) {
+    case varSmallint: return TVlValue::Smallint(static_cast<int16_t>(ValueToInt64(value)));
+    case varInteger:
+        if (forInit && value.Kind() == varBoolean)
+            return TVlValue::ShortInt(value.RawInteger() ? 1 : 0);
+        return TVlValue::Integer(static_cast<int32_t>(ValueToInt64(value)));
+    case varShortInt: return TVlValue::ShortInt(static_cast<int8_t>(ValueToInt64(value)));
+    case varByte: return TVlValue::Byte(static_cast<uint8_t>(ValueToInt64(value)));
+    case varWord: return TVlValue::Word(static_cast<uint16_t>(ValueToInt64(value)));
+    case varLongWord: return TVlValue::LongWord(static_cast<uint32_t>(ValueToInt64(value)));
+    case varSingle: return TVlValue::Single(static_cast<float>(ValueToDouble(value)));
+    case varDouble: return TVlValue::Double(ValueToDouble(value));
+    case varDate: return TVlValue::Date(ValueToDouble(value));
+    case varCurrency: return TVlValue::CurrencyScaled(ValueToCurrencyScaled(value));
+    case varString: return TVlValue::String(ValueToString(value));
+    case varOleStr: return TVlValue::OleStr(ValueToString(value));
+    case varBoolean: return TVlValue::Boolean(ValueToBoolean(value));
+    case varVlObject: case varVlClass: case varVlPointer:
+        if (value.Kind() == varVlObject || value.Kind() == varVlClass || value.Kind() == varVlPointer)
+            return TVlValue::Pointer(kind, value.RawPointer());
+        break;
+    case varVlSet:
+        if (value.IsVariantArray())
+            return SetToValue(ValueToSet(value));
+        return SetToValue(static_cast<uint32_t>(ValueToInt64(value)));
+    default:
+        break;
+    }
+    throw EVlVariantError("Could not convert variant of type (" + VlKindName(value.Kind()) +
+                          ") into type (" + VlKindName(kind) + ")");
+}
+
+// Position of the element addressed by the indexes in args (codes 171 to 173).
+static size_t ElementPosition(int32_t dimCount, const int32_t *low, const int32_t *high,
+                              const TVlInterpreterArgs &args)
+{
+    if (args.Count > dimCount)
+        RaiseError(erTooManyBounds, -1);
+    if (args.Count < dimCount)
+        RaiseError(erNotEnoughBounds, -1);
+    int64_t position = 0, multiplier = 1;
+    for (int d = 0; d < dimCount; ++d) {
+        int32_t index = ValueToInteger(args.Values[d]);
+        if (index < low[d] || index > high[d])
+            RaiseError(erIndexOutOfBounds, -1);
+        position += (static_cast<int64_t>(index) - low[d]) * multiplier;
+        multiplier *= static_cast<int64_t>(high[d]) - low[d] + 1;
+    }
+    return static_cast<size_t>(position);
+}
+
+static size_t StringIndex(const std::string &text, const TVlInterpreterArgs &args)
+{
+    if (args.Count > 1)
+        RaiseError(erTooManyBounds, -1);
+    int32_t index = ValueToInteger(args.Values[0]);
+    if (text.empty() || index < 1 || index > static_cast<int32_t>(text.size()))
+        throw EVlRuntimeError("ERangeError", "Range check error");
+    return static_cast<size_t>(index - 1);
+}
+
+bool GetElement(const TVlValue &container, TVlValue &result, const TVlInterpreterArgs &args,
+                int32_t readerPos)
+{
+    if (args.Count == 0)
+        return false;
+    if (container.IsString()) {
+        const std::string &text = container.RawString();
+        result = TVlValue::String(std::string(1, text[StringIndex(text, args)]));
+        return true;
+    }
+    if (container.IsScriptArray()) {
+        const TVlInterpreterArrayRec &array = *container.RawScriptArray();
+        result = array.Items[ElementPosition(array.DimCount, array.LowBounds, array.HighBounds, args)];
+        return true;
+    }
+    if (container.IsVariantArray()) {
+        const TVlVariantArray &array = *container.RawVariantArray();
+        size_t position = ElementPosition(array.DimCount, array.LowBounds, array.HighBounds, args);
+        if (position >= array.Items.size())
+            RaiseError(erIndexOutOfBounds, -1);
+        result = array.Items[position];
+        return true;
+    }
+    RaiseError(erArrayRequired, readerPos);
+}
+
+bool SetElement(TVlValue &container, const TVlValue &value, const TVlInterpreterArgs &args,
+                int32_t readerPos)
+{
+    if (args.Count == 0)
+        return false;
+    if (container.IsString()) {
+        size_t index = StringIndex(container.RawString(), args);
+        std::string text = ValueToString(value);
+        container.MutableString()[index] = text.empty() ? '\0' : text[0];
+        return true;
+    }
+    if (container.IsScriptArray()) {
+        TVlInterpreterArrayRec &array = *container.RawScriptArray();
+        size_t position = ElementPosition(array.DimCount, array.LowBounds, array.HighBounds, args);
+        StoreElement(array.Items[position], array.ElementKind, value);
+        return true;
+    }
+    if (container.IsVariantArray()) {
+        size_t position = ElementPosition(container.RawVariantArray()->DimCount,
+                                          container.RawVariantArray()->LowBounds,
+                                          container.RawVariantArray()->HighBounds, args);
+        TVlVariantArray &array = container.MutableVariantArray();
+        if (position >= array.Items.size())
+            RaiseError(erIndexOutOfBounds, -1);
+        array.Items[position] = value;
+        return true;
+    }
+    RaiseError(erArrayRequired, readerPos);
+}
+
+void ResizeScriptArray(TVlInterpreterArrayRec &array, int32_t count)
+{
+    if (array.DimCount != 1)
+        throw EVlRuntimeError("EVlException", "Sorry. Dynamic arrays support is made for one-dimensional arrays only");
+    if (count < 0)
+        count = 0;
+    if (count > MaxArrayElements)
+        throw EVlRuntimeError("EOutOfMemory", "Out of memory");
+    int32_t old = static_cast<int32_t>(array.Items.size());
+    if (count < old) {
+        array.Items.resize(static_cast<size_t>(count));
+    } else {
+        array.Items.reserve(static_cast<size_t>(count));
+        for (int32_t i = old; i < count; ++i)
+            array.Items.push_back(ZeroElement(array.ElementKind, array.ElementType));
+    }
+    array.ElementCount = count;
+    array.HighBounds[0] = array.LowBounds[0] + count - 1;
+}
+
+int32_t ScriptArrayLength(const TVlInterpreterArrayRec &array)
+{
+    if (array.DimCount != 1)
+        OneDimensionalOnly();
+    return static_cast<int32_t>(array.Items.size());
+}
+
+int32_t ScriptArrayLow(const TVlInterpreterArrayRec &array)
+{
+    if (array.DimCount != 1)
+        OneDimensionalOnly();
+    return array.LowBounds[0];
+}
+
+int32_t ScriptArrayHigh(const TVlInterpreterArrayRec &array)
+{
+    if (array.DimCount != 1)
+        OneDimensionalOnly();
+    return array.HighBounds[0];
+}
+
+void DeleteFromScriptArray(TVlInterpreterArrayRec &array, int32_t index)
+{
+    if (array.DimCount != 1)
+        OneDimensionalOnly();
+    if (index < array.LowBounds[0] || index > array.HighBounds[0])
+        RaiseError(erIndexOutOfBounds, -1);
+    array.Items.erase(array.Items.begin() + (index - array.LowBounds[0]));
+    array.ElementCount = static_cast<int32_t>(array.Items.size());
+    --array.HighBounds[0];
+}
+
+void InsertIntoScriptArray(TVlInterpreterArrayRec &array, int32_t index, const TVlValue &value)
+{
+    if (array.DimCount != 1)
+        OneDimensionalOnly();
+    if (index < array.LowBounds[0] || index > array.HighBounds[0])
+        RaiseError(erIndexOutOfBounds, -1);
+    if (static_cast<int64_t>(array.Items.size()) + 1 > MaxArrayElements)
+        throw EVlRuntimeError("EOutOfMemory", "Out of memory");
+    auto at = array.Items.insert(array.Items.begin() + (index - array.LowBounds[0]),
+                                 ZeroElement(array.ElementKind, array.ElementType));
+    StoreElement(*at, array.ElementKind, value);
+    array.ElementCount = static_cast<int32_t>(array.Items.size());
+    ++array.HighBounds[0];
+}
+
+TVlInterpreterVar &TVlInterpreterVarList::DeclareVar(const std::string &unitName, const std::string &name,
+                                                     const TVlValue &value, uint16_t declaredKind,
+                                                     const std::string &typeName)
+{
+    if (LookupVar(unitName, name))
+        RaiseError(erRedeclared, -1, name);
+    TVlInterpreterVar var;
+    var.UnitName = unitName;
+    var.Identifier = name;
+    var.TypeName = typeName;
+    var.DeclaredKind = declaredKind;
+    var.Value = value;
+    var.NameAtom = VlNames().Intern(name);
+    var.UnitAtom = unitName.empty() ? 0 : VlNames().Intern(unitName);
+    Vars.push_back(std::move(var));
+    return Vars.back();
+}
+
+TVlInterpreterVar *TVlInterpreterVarList::LookupAtom(int32_t unitAtom, int32_t nameAtom)
+{
+    for (size_t i = Vars.size(); i-- > 0;) {
+        TVlInterpreterVar &var = Vars[i];
+        if (var.NameAtom == nameAtom && (unitAtom == 0 || var.UnitAtom == unitAtom))
+            return &var;
+    }
+    return nullptr;
+}
+
+TVlInterpreterVar *TVlInterpreterVarList::LookupVar(const std::string &unitName, const std::string &name)
+{
+    int32_t nameAtom = VlNames().Find(name);
+    if (nameAtom == 0)
+        return nullptr;
+    int32_t unitAtom = 0;
+    if (!unitName.empty()) {
+        unitAtom = VlNames().Find(unitName);
+        if (unitAtom == 0)
+            return nullptr;
+    }
+    return LookupAtom(unitAtom, nameAtom);
+}
+
+void TVlInterpreterVarList::RemoveVar(const std::string &unitName, const std::string &name)
+{
+    TVlInterpreterVar *var = LookupVar(unitName, name);
+    if (var)
+        Vars.erase(Vars.begin() + (var - Vars.data()));
+}
+
+bool TVlInterpreterVarList::ReadVar(const std::string &name, TVlValue &result, const TVlInterpreterArgs &args)
+{
+    if (args.Obj)
+        return false;
+    TVlInterpreterVar *var = LookupVar(std::string(), name);
+    if (!var)
+        return false;
+    result = var->Value;
+    return true;
+}
+
+bool TVlInterpreterVarList::WriteVar(const std::string &name, const TVlValue &value, const TVlInterpreterArgs &args)
+{
+    if (args.Obj)
+        return false;
+    TVlInterpreterVar *var = LookupVar(std::string(), name);
+    if (!var)
+        return false;
+    StoreInto(*var, value);
+    return true;
+}
+
+void TVlInterpreterVarList::StoreInto(TVlInterpreterVar &var, const TVlValue &value)
+{
+    uint16_t kind = var.DeclaredKind;
+    if (kind == 0 || kind == varVariant || kind == value.Kind())
+        AssignValue(var.Value, value);
+    else
+        var.Value = ConvertToKind(value, kind);
+}

@@ -1,0 +1,141 @@
+// Declared types, script arrays, records, variables and the value operations that follow them.
+#pragma once
+
+#include "VlInterpreterValue.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class TVlInterpreterAdapter;
+class TVlInterpreterRecord;
+struct TVlInterpreterArgs;
+
+// A declared type: gives variables their initial value and the kind recorded for them.
+class IVlInterpreterDataType {
+public:
+    virtual ~IVlInterpreterDataType() = default;
+    virtual void InitValue(TVlValue &value) const = 0;
+    virtual uint16_t KindCode() const = 0;
+};
+using TVlDataTypePtr = std::shared_ptr<const IVlInterpreterDataType>;
+
+class TVlInterpreterSimpleDataType : public IVlInterpreterDataType {
+public:
+    explicit TVlInterpreterSimpleDataType(uint16_t kind) : Kind(kind) {}
+    void InitValue(TVlValue &value) const override;
+    uint16_t KindCode() const override { return Kind; }
+    uint16_t Kind;
+};
+
+class TVlInterpreterArrayDataType : public IVlInterpreterDataType {
+public:
+    void InitValue(TVlValue &value) const override;
+    uint16_t KindCode() const override { return varVlArray; }
+    int32_t DimCount = 1;
+    int32_t LowBounds[10] = {};
+    int32_t HighBounds[10] = {};
+    uint16_t ElementKind = 0;
+    TVlDataTypePtr ElementType;
+};
+
+class TVlInterpreterRecordDataType : public IVlInterpreterDataType {
+public:
+    explicit TVlInterpreterRecordDataType(std::shared_ptr<const TVlInterpreterRecord> record)
+        : Record(std::move(record)) {}
+    void InitValue(TVlValue &value) const override;
+    uint16_t KindCode() const override { return 0; }
+    std::shared_ptr<const TVlInterpreterRecord> Record;
+};
+
+// One script array (reference counted; copies of the value share it).
+struct TVlInterpreterArrayRec {
+    int32_t Refs = 1;
+    int32_t DimCount = 1;
+    int32_t LowBounds[10] = {};
+    int32_t HighBounds[10] = {};
+    uint16_t ElementKind = 0;
+    TVlDataTypePtr ElementType;
+    int32_t ElementSize = 0;
+    int32_t ElementCount = 0;
+    std::vector<TVlValue> Items;  // every element, whatever its kind
+};
+
+// Payload of a Record value: the record type's name, its registration and its memory.
+struct TVlInterpreterRecHolder {
+    int32_t Refs = 1;
+    std::string RecordName;
+    std::shared_ptr<const TVlInterpreterRecord> RecordDesc;  // set once the type is known
+    void *RecordData = nullptr;
+    bool OwnsData = true;  // false for memory handed in by a host through RecordToValue
+    ~TVlInterpreterRecHolder();
+};
+
+// Maps a simple type name to its kind (0 for names that are not simple types).
+uint16_t KindOfTypeName(const std::string &name);
+
+// Creates a script array of the given shape (codes 174 and 175 for bad shapes).
+TVlValue NewScriptArray(const TVlInterpreterArrayDataType &type);
+// Creates a record value of a registered record type.
+TVlValue NewRecordValue(const std::shared_ptr<const TVlInterpreterRecord> &record);
+
+// ShareValue: every kind copies its reference (arrays and records then share storage).
+inline void ShareValue(TVlValue &destination, const TVlValue &source) { destination = source; }
+// AssignValue: arrays cannot be stored whole (code 2); records are copied field by field into
+// the record the destination already holds.
+void AssignValue(TVlValue &destination, const TVlValue &source);
+// ConvertToKind with the zero-value rule for Empty and Null; forInit selects the initial-value
+// variant (a Boolean converted to Integer gives the ShortInt 1 or 0).
+TVlValue ConvertToKind(const TVlValue &value, uint16_t kind, bool forInit = false);
+// ReleaseValue: drops the value's reference and makes it Empty.
+inline void ReleaseValue(TVlValue &value) { value.Clear(); }
+
+// Record payloads for host bindings. ValueToRecord raises code 109 for a non-record value.
+TVlValue RecordToValue(const std::string &recordName, void *memory);
+void *ValueToRecord(const TVlValue &v);
+
+// Element access: answer false when no index is given.
+// Strings, script arrays and variant arrays; anything else raises 176 at readerPos.
+bool GetElement(const TVlValue &container, TVlValue &result, const TVlInterpreterArgs &args,
+                int32_t readerPos = -1);
+bool SetElement(TVlValue &container, const TVlValue &value, const TVlInterpreterArgs &args,
+                int32_t readerPos = -1);
+
+// One-dimensional script array operations ("Sorry, ..." EVlRuntimeError otherwise).
+void ResizeScriptArray(TVlInterpreterArrayRec &array, int32_t count);
+int32_t ScriptArrayLength(const TVlInterpreterArrayRec &array);
+int32_t ScriptArrayLow(const TVlInterpreterArrayRec &array);
+int32_t ScriptArrayHigh(const TVlInterpreterArrayRec &array);
+void DeleteFromScriptArray(TVlInterpreterArrayRec &array, int32_t index);
+void InsertIntoScriptArray(TVlInterpreterArrayRec &array, int32_t index, const TVlValue &value);
+
+// A variable: a script global, a routine local or parameter, or a field of a script class.
+struct TVlInterpreterVar {
+    std::string UnitName;
+    std::string Identifier;
+    std::string TypeName;
+    uint16_t DeclaredKind = 0;
+    TVlValue Value;
+    int32_t NameAtom = 0;  // interned Identifier
+    int32_t UnitAtom = 0;  // interned UnitName, 0 when empty
+};
+
+// One scope; newest declarations come first in lookups.
+class TVlInterpreterVarList {
+public:
+    // Raises code 111 when (unit, name) is already declared.
+    TVlInterpreterVar &DeclareVar(const std::string &unitName, const std::string &name,
+                                  const TVlValue &value, uint16_t declaredKind,
+                                  const std::string &typeName);
+    TVlInterpreterVar *LookupVar(const std::string &unitName, const std::string &name);
+    TVlInterpreterVar *LookupAtom(int32_t unitAtom, int32_t nameAtom);
+    void RemoveVar(const std::string &unitName, const std::string &name);
+    bool ReadVar(const std::string &name, TVlValue &result, const TVlInterpreterArgs &args);
+    bool WriteVar(const std::string &name, const TVlValue &value, const TVlInterpreterArgs &args);
+    // Stores into a found variable by the declared-kind rules.
+    static void StoreInto(TVlInterpreterVar &var, const TVlValue &value);
+    void Clear() { Vars.clear(); }
+    size_t Count() const { return Vars.size(); }
+    // Oldest first; lookups walk from the back. Pointers stay valid until the next declaration.
+    std::vector<TVlInterpreterVar> Vars;
+};
