@@ -1,6 +1,8 @@
 // Colours, cursors and font character sets as integers with their Delphi identifiers.
 #include "VlColors.h"
 
+#include "VlIntegerConsts.h"
+
 #include <array>
 #include <cctype>
 #include <charconv>
@@ -189,4 +191,22 @@ Qt::CursorShape CursorToQtShape(TCursor cursor)
     case crSizeAll: return Qt::SizeAllCursor;
     default: return Qt::ArrowCursor;
     }
+}
+
+namespace {
+template <size_t N>
+std::vector<TIdentMapEntry> ToMap(const TIdentEntry (&table)[N])
+{
+    std::vector<TIdentMapEntry> map;
+    for (const TIdentEntry &entry : table)
+        map.emplace_back(entry.Name, entry.Value);
+    return map;
+}
+} // namespace
+
+void RegisterGraphicsIdents()
+{
+    RegisterIntegerConsts("TColor", ToMap(ColorIdents));
+    RegisterIntegerConsts("TCursor", ToMap(CursorIdents));
+    RegisterIntegerConsts("TFontCharset", ToMap(CharsetIdents));
 }

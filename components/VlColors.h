@@ -71,3 +71,7 @@ Qt::CursorShape CursorToQtShape(TCursor cursor);
 
 using TFontCharset = int32_t;
 constexpr TFontCharset ANSI_CHARSET = 0, DEFAULT_CHARSET = 1, RUSSIAN_CHARSET = 204;
+
+// Makes "clBtnFace", "crHandPoint" and "RUSSIAN_CHARSET" readable in form files (types TColor,
+// TCursor, TFontCharset).
+void RegisterGraphicsIdents();

@@ -269,7 +269,7 @@ void TControl::SetBoundsFields(int left, int top, int width, int height)
 
 void TControl::ApplyGeometry()
 {
-    if (FWidget)
+    if (FWidget && !GeometryFromWidget())
         FWidget->setGeometry(FLeft, FTop, FWidth, FHeight);
 }
 

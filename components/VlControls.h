@@ -197,6 +197,10 @@ protected:
     void ParentColorChanged();
     void ParentShowHintChanged();
     void SetParentField(TWinControl *parent) { FParent = parent; }
+    // Takes a text the widget already shows (an edit the user typed in): nothing is applied.
+    void SyncText(const std::string &text) { FText = text; }
+    // Controls whose widget is placed by Qt (tab sheets) take their bounds from it.
+    virtual bool GeometryFromWidget() const { return false; }
     // Takes bounds that the widget already has (a window the user resized): no geometry is applied.
     void SetBoundsFields(int left, int top, int width, int height);
     bool FParentColor = false;

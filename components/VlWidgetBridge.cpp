@@ -41,6 +41,13 @@ bool TVlWidgetBridge::eventFilter(QObject *watched, QEvent *event)
     case QEvent::KeyRelease:
         VlGuard([&] { consumed = HandleKey(watched, static_cast<QKeyEvent *>(event)); });
         break;
+    case QEvent::Resize:
+    case QEvent::Move:
+        if (watched == FControl->Widget() && FControl->GeometryFromWidget()) {
+            const QRect g = FControl->Widget()->geometry();
+            VlGuard([&] { FControl->SetBoundsFields(g.x(), g.y(), g.width(), g.height()); });
+        }
+        break;
     case QEvent::FocusIn:
         if (auto *win = dynamic_cast<TWinControl *>(FControl))
             VlGuard([&] { win->DoEnter(); });

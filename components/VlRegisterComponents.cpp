@@ -1,0 +1,47 @@
+// Registration of the widget set's classes and named constants, and loading form files into live controls.
+#include "VlRegisterComponents.h"
+
+#include "VlButtons.h"
+#include "VlClassRegistry.h"
+#include "VlComCtrls.h"
+#include "VlExtCtrls.h"
+#include "VlFormReader.h"
+#include "VlFormStream.h"
+#include "VlForms.h"
+#include "VlGrids.h"
+#include "VlImgList.h"
+#include "VlMenus.h"
+#include "VlStdCtrls.h"
+
+void RegisterVlComponents()
+{
+    static const bool done = [] {
+        RegisterGraphicsIdents();
+        // The designer palette's classes first, in palette order.
+        RegisterClasses({&TButton::StaticClassInfo(), &TLabel::StaticClassInfo(), &TPanel::StaticClassInfo(),
+                         &TImage::StaticClassInfo(), &TCheckBox::StaticClassInfo(), &TEdit::StaticClassInfo(),
+                         &TComboBox::StaticClassInfo(), &TRadioButton::StaticClassInfo(),
+                         &TTrackBar::StaticClassInfo(), &TProgressBar::StaticClassInfo(),
+                         &TScrollBar::StaticClassInfo(), &TUpDown::StaticClassInfo(), &TMemo::StaticClassInfo(),
+                         &TGroupBox::StaticClassInfo(), &TListBox::StaticClassInfo(),
+                         &TTreeView::StaticClassInfo(), &TStatusBar::StaticClassInfo()});
+        RegisterClasses({&TForm::StaticClassInfo(), &TBevel::StaticClassInfo(), &TShape::StaticClassInfo(),
+                         &TSpeedButton::StaticClassInfo(), &TBitBtn::StaticClassInfo(), &TTimer::StaticClassInfo(),
+                         &TPageControl::StaticClassInfo(), &TTabSheet::StaticClassInfo(),
+                         &TRadioGroup::StaticClassInfo(), &TSplitter::StaticClassInfo(),
+                         &TPaintBox::StaticClassInfo(), &TStringGrid::StaticClassInfo(),
+                         &TMainMenu::StaticClassInfo(), &TPopupMenu::StaticClassInfo(),
+                         &TMenuItem::StaticClassInfo(), &TImageList::StaticClassInfo(),
+                         &TStatusPanel::StaticClassInfo(), &TFont::StaticClassInfo(), &TPen::StaticClassInfo(),
+                         &TBrush::StaticClassInfo(), &TPicture::StaticClassInfo(), &TBitmap::StaticClassInfo()});
+        return true;
+    }();
+    (void)done;
+}
+
+TComponent *LoadFormFromBytes(std::string_view bytes, TComponent *root)
+{
+    RegisterVlComponents();
+    const std::string binary = FormFileToBinary(bytes);
+    return ReadComponentFromBinary(binary, root);
+}
