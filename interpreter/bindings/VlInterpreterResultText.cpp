@@ -1,0 +1,33 @@
+// Result value display of the run harness, shared by the GUI and the headless runner.
+#include "VlInterpreterResultText.h"
+
+#include "interpreter/VlInterpreterValue.h"
+#include "rtl/VlObject.h"
+#include "rtl/VlSysUtils.h"
+
+std::string VlResultText(const TVlValue &value, TVlResultLanguage language)
+{
+    bool russian = language == TVlResultLanguage::Russian;
+    switch (value.Kind()) {
+    case varEmpty:
+        return russian ? "\xCF\xF3\xF1\xF2\xEE" : "Empty";            // "Пусто"
+    case varNull:
+        return russian ? "\xCF\xF3\xF1\xF2\xEE\xE9" : "Null";         // "Пустой"
+    case varInteger:
+        return std::to_string(value.RawInteger());
+    case varDouble:
+        return VlSysUtils::FloatToStr(value.RawDouble());
+    case varString:
+        return value.RawString();
+    case varBoolean:
+        return value.RawInteger() ? "True" : "False";
+    case varVlObject: {
+        auto *object = static_cast<TObject *>(ValueToObject(value));
+        return object ? "Object: " + object->ClassName() : "Object: nil";
+    }
+    case varVlSet:
+        return "Set: " + std::to_string(int32_t(ValueToSet(value)));
+    default:
+        return russian ? "!\xCD\xE5\xE8\xE7\xE2\xE5\xF1\xF2\xED\xEE!" : "!Unknown!";  // "!Неизвестно!"
+    }
+}

@@ -1,0 +1,19 @@
+// Registration routines of the binding units and the one call that registers them all.
+#pragma once
+
+#include <string>
+#include <vector>
+
+class TVlInterpreterAdapter;
+
+void VlRegisterSystem(TVlInterpreterAdapter &adapter);
+void VlRegisterSysUtils(TVlInterpreterAdapter &adapter);
+void VlRegisterClasses(TVlInterpreterAdapter &adapter);
+void VlRegisterWindows(TVlInterpreterAdapter &adapter);
+
+// Installs the rtl object model and registers System, SysUtils, Classes and Windows, in that order.
+// The hosts call it once, on the GlobalAdapter, before any script runs.
+void VlRegisterAllBindings(TVlInterpreterAdapter &adapter);
+
+// What ParamCount and ParamStr report: the program name first, then the script's arguments.
+void VlSetParamStrings(std::vector<std::string> params);

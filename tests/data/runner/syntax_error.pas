@@ -1,0 +1,5 @@
+program Bad;
+begin
+  WriteLn(1);
+  WriteLn((1 + 2;
+end.

@@ -1,0 +1,109 @@
+// veltrano-run end to end: console output, result lines, unit lookup, error reports and exit status.
+#include "common/VlTestPaths.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+struct TRunResult {
+    std::string Out;
+    std::string Err;
+    int Status = -1;
+};
+
+std::string ReadAll(const std::string &path)
+{
+    std::ifstream f(path, std::ios::binary);
+    std::ostringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+// Runs veltrano-run with the given arguments (file names relative to the runner test data) and input.
+TRunResult RunRunner(const std::string &args, const std::string &input = {})
+{
+    std::string dir = VlTestDataDir() + "/runner/";
+    std::string tmp = std::filesystem::temp_directory_path() / ("vl_runner_" + std::to_string(::getpid()));
+    std::ofstream(tmp + ".in") << input;
+    std::string cmd = "cd '" + dir + "' && '" + VlProgramDir() + "/veltrano-run' " + args + " < '" + tmp +
+                      ".in' > '" + tmp + ".out' 2> '" + tmp + ".err'";
+    TRunResult r;
+    int raw = std::system(cmd.c_str());
+    r.Status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    r.Out = ReadAll(tmp + ".out");
+    r.Err = ReadAll(tmp + ".err");
+    for (const char *ext : {".in", ".out", ".err"})
+        std::filesystem::remove(tmp + ext);
+    return r;
+}
+
+class Runner : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!std::filesystem::exists(VlProgramDir() + "/veltrano-run"))
+            GTEST_SKIP() << "veltrano-run is not built";
+    }
+};
+
+} // namespace
+
+TEST_F(Runner, ConsoleProgramPrintsLikeAConsolePascalProgram)
+{
+    TRunResult r = RunRunner("hello.pas");
+    EXPECT_EQ(r.Status, 0) << r.Err;
+    EXPECT_EQ(r.Out, "Hello, world\n1 2 3 \n  3.50|TRUE|   42| 2.5000000000000000E+000\n\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82\n");
+    EXPECT_EQ(r.Err, "");
+}
+
+TEST_F(Runner, SyntaxErrorIsReportedWithCodeUnitAndLine)
+{
+    TRunResult r = RunRunner("syntax_error.pas");
+    EXPECT_EQ(r.Status, 1);
+    EXPECT_EQ(r.Err, "103: Error in unit 'Bad' on line 4 : ')' expected but ';' found\n");
+    EXPECT_EQ(r.Out, "1\n");  // the statements before the error ran
+}
+
+TEST_F(Runner, UnitMainResultAndUnitsFoundBesideTheFile)
+{
+    TRunResult r = RunRunner("uses_main.pas");
+    EXPECT_EQ(r.Status, 0) << r.Err;
+    EXPECT_EQ(r.Out, "42\n");
+}
+
+TEST_F(Runner, ExpressionSourceShowsItsValue)
+{
+    TRunResult r = RunRunner("--time expression.pas");
+    EXPECT_EQ(r.Status, 0) << r.Err;
+    EXPECT_EQ(r.Out, "7\n");
+    EXPECT_EQ(r.Err.rfind("ms: ", 0), 0u) << r.Err;
+}
+
+TEST_F(Runner, ReadLnFillsVariablesFromInput)
+{
+    TRunResult r = RunRunner("greet.pas", "Bob Smith\n12\n");
+    EXPECT_EQ(r.Status, 0) << r.Err;
+    EXPECT_EQ(r.Out, "Hi Bob Smith, next is 13\n");
+}
+
+TEST_F(Runner, LibraryErrorIsLocatedAsCodeSix)
+{
+    TRunResult r = RunRunner("raiser.pas");
+    EXPECT_EQ(r.Status, 1);
+    EXPECT_EQ(r.Err, "6: Error in unit 'Raiser' on line 5 : '12x' is not a valid integer value\n");
+}
+
+TEST_F(Runner, MissingFileAndBadUsage)
+{
+    EXPECT_EQ(RunRunner("no_such_file.pas").Status, 1);
+    EXPECT_EQ(RunRunner("").Status, 2);
+    EXPECT_EQ(RunRunner("--bogus hello.pas").Status, 2);
+}
