@@ -39,11 +39,13 @@ function(vl_add_test_suite name)
   else()
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest_main)
   endif()
+  # The variables reach both test discovery and every test through `cmake -E env` (a test property
+  # ENVIRONMENT with several variables does not survive gtest_discover_tests' list handling).
+  set_target_properties(${name} PROPERTIES CROSSCOMPILING_EMULATOR
+    "${CMAKE_COMMAND};-E;env;QT_QPA_PLATFORM=offscreen;VL_TEST_DATA_DIR=${CMAKE_SOURCE_DIR}/tests/data;VL_PROGRAM_DIR=${VL_PROGRAM_DIR}")
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
-    WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/tests
-    PROPERTIES ENVIRONMENT
-      "QT_QPA_PLATFORM=offscreen;VL_TEST_DATA_DIR=${CMAKE_SOURCE_DIR}/tests/data;VL_PROGRAM_DIR=${VL_PROGRAM_DIR}")
+    WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
 endfunction()
 
 # vl_add_fuzz_target(NAME SOURCE file LIBS targets...)
