@@ -126,16 +126,19 @@ TComponent *TFormReader::ReadComponent(int depth)
     const std::string className = ReadStr();
     const std::string name = ReadStr();
 
-    TComponent *component = (flags & 1) && !name.empty() ? FRoot->FindComponent(name) : nullptr;
+    TComponent *component = (flags & 1) && !name.empty() ? Owner()->FindComponent(name) : nullptr;
     if (!component) {
-        TObject *created = GetClass(className).CreateInstance(FRoot);
+        TObject *created = GetClass(className).CreateInstance(Owner());
         component = dynamic_cast<TComponent *>(created);
         if (!component) {
             delete created;
             throw EReadError(VlSprintf("Class %s is not a component", className.c_str()));
         }
         try {
-            component->SetName(name);
+            std::string newName = name;
+            if (OnSetName)
+                OnSetName(*this, component, newName);
+            component->SetName(newName);
         } catch (...) {
             delete component;
             throw;
@@ -319,7 +322,9 @@ void TFormReader::ResolveFixups()
         TComponent *found = nullptr;
         const size_t dot = fixup.Name.find('.');
         if (dot == std::string::npos) {
-            found = VlSameName(fixup.Name, FRoot->Name()) ? FRoot : FRoot->FindComponent(fixup.Name);
+            found = VlSameName(fixup.Name, FRoot->Name()) ? FRoot : Owner()->FindComponent(fixup.Name);
+            if (!found && Owner() != FRoot)
+                found = FRoot->FindComponent(fixup.Name);
         } else if (VlSameName(fixup.Name.substr(0, dot), FRoot->Name())) {
             found = FRoot->FindComponent(fixup.Name.substr(dot + 1));
         }

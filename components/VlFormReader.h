@@ -18,6 +18,9 @@ public:
     using TPropertyError = std::function<void(TComponent *instance, const std::string &propName,
                                               const std::string &message)>;
 
+    // May change the name a nested component is given (a designer pasting controls makes names unique).
+    using TSetName = std::function<void(TFormReader &reader, TComponent *component, std::string &name)>;
+
     explicit TFormReader(TStream &stream) : TReader(stream) {}
 
     // Reads a "TPF0" stream. With a root, the stream's root class name is ignored, the root's
@@ -31,8 +34,12 @@ public:
     void ReadData(TComponent *instance) override;
 
     TComponent *Root() const { return FRoot; }
+    // The owner of nested components: the root unless set before reading.
+    TComponent *Owner() const { return FOwner ? FOwner : FRoot; }
+    void SetOwner(TComponent *owner) { FOwner = owner; }
     TFindMethod OnFindMethod;
     TPropertyError OnPropertyError;
+    TSetName OnSetName;
 
 private:
     struct TFixup {
@@ -53,6 +60,7 @@ private:
     std::string UniqueRootName(const std::string &name) const;
 
     TComponent *FRoot = nullptr;
+    TComponent *FOwner = nullptr;
     TComponent *FParent = nullptr;
     int FDepth = 0;
     std::vector<TComponent *> FLoaded;

@@ -408,3 +408,27 @@ TEST(FormReader, EveryTruncationOfAStreamFailsCleanly)
         EXPECT_ANY_THROW(ReadComponentFromBinary(binary.substr(0, length), &form, handlers.Finder())) << length;
     }
 }
+
+TEST(FormReader, PastingGivesNestedComponentsAnotherOwnerAndFreshNames)
+{
+    RegisterTestClasses();
+    TRdForm form;
+    auto *existing = new TRdControl(&form);
+    existing->SetName("Button1");
+    TStringStream stream(ObjectTextToBinary("object Panel9: TRdControl\n"
+                                            "  object Button1: TRdControl\n    Caption = 'pasted'\n  end\n"
+                                            "end"));
+    TFormReader reader(stream);
+    reader.SetOwner(&form);
+    reader.OnSetName = [&](TFormReader &, TComponent *, std::string &name) {
+        if (form.FindComponent(name))
+            name = "Button2";
+    };
+    std::unique_ptr<TComponent> panel(reader.ReadRootComponent(nullptr));
+    auto *pasted = Control(&form, "Button2");
+    ASSERT_NE(pasted, nullptr);
+    EXPECT_EQ(pasted->Caption, "pasted");
+    EXPECT_EQ(pasted->GetParentComponent(), panel.get());
+    EXPECT_EQ(panel->ComponentCount(), 0);
+    form.InsertComponent(panel.release());
+}
