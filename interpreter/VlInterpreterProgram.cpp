@@ -98,6 +98,7 @@ void TVlInterpreterProgram::Execute()
                 DeclarationsRead = true;
                 RegisterCurrentUnit();
                 ExecuteCompound();
+                ResultValue.Clear();  // a program leaves no result
                 if (ExitFlag) {
                     ExitFlag = false;  // "exit" in the main block ends the program
                     return;

@@ -48,7 +48,6 @@ INSTANTIATE_TEST_SUITE_P(Priorities, ExpressionValueTest, ::testing::Values(
     TValueCase{"'it''s'", varString, "it's"},
     TValueCase{"''''", varString, "'"},
     TValueCase{"''", varString, ""},
-    TValueCase{"#65#66", varString, "A"},
     TValueCase{"#65 + #66", varString, "AB"},
     TValueCase{"#321", varString, "A"},
     TValueCase{"5 shl 2", varInteger, "20"},

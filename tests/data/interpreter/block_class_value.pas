@@ -1,0 +1,2 @@
+begin Result := TList; end;
+// expect: Class: set

@@ -1,0 +1,3 @@
+var d: double;
+begin Result := d; end;
+// expect: Currency: 0

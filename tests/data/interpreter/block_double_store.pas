@@ -1,0 +1,3 @@
+var d: double;
+begin d := 1; Result := d; end;
+// expect: Double: 1

@@ -1,0 +1,2 @@
+begin Result := nil; end;
+// expect: Pointer: nil

@@ -1,0 +1,2 @@
+begin Result := Null; end;
+// expect: Null: 

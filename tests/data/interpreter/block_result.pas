@@ -1,0 +1,2 @@
+begin Result := 5; end;
+// expect: Integer: 5

@@ -1,0 +1,2 @@
+begin Result := integer(true); end;
+// expect: Integer: -1

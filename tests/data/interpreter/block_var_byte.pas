@@ -1,0 +1,3 @@
+var i: integer;
+begin Result := i; end;
+// expect: Byte: 0

@@ -1,0 +1,3 @@
+{a} 1 (* b *) + // c
+2
+// expect: Integer: 3

@@ -1,0 +1,2 @@
+Answer * 2
+// expect: Integer: 84

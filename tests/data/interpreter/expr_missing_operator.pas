@@ -1,0 +1,3 @@
+Answer Answer
+// error: 110 Missing operator or semicolon
+// position: 13

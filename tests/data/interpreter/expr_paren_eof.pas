@@ -1,0 +1,2 @@
+(1 + 2
+// error: 103 ')' expected but End of File found

@@ -1,0 +1,3 @@
+1 + { unterminated
+// error: 101 Error in remark
+// position: 4

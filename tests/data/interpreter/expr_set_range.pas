@@ -1,0 +1,2 @@
+[1..3]
+// error: 103 ']' expected but '..' found

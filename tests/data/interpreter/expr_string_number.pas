@@ -1,0 +1,2 @@
+'a' + 2
+// error: 53 Type mismatch

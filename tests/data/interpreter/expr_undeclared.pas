@@ -1,0 +1,2 @@
+x + 1
+// error: 104 Undeclared Identifier 'x'

@@ -1,0 +1,8 @@
+program P;
+var x: integer;
+begin
+  x := 1;
+  exit;
+  x := y;
+end.
+// expect: Empty: 

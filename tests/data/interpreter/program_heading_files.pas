@@ -1,0 +1,4 @@
+program P(input, output);
+begin
+end.
+// expect: Empty: 

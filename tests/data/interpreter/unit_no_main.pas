@@ -1,0 +1,7 @@
+unit U;
+function other: integer;
+begin
+  Result := 42;
+end;
+end.
+// error: 55 Function 'main' undefined

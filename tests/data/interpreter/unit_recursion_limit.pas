@@ -1,0 +1,11 @@
+unit U;
+function Deep(n: integer): integer;
+begin
+  Result := Deep(n + 1);
+end;
+function main: integer;
+begin
+  Result := Deep(0);
+end;
+end.
+// error: 2 Error in unit 'U' on line 4 : Internal interpreter error: 

@@ -1,0 +1,7 @@
+unit Broken;
+function Fails(n: integer): integer;
+begin
+  Result := n;
+  Result := nothing;
+end;
+end.
