@@ -394,9 +394,15 @@ struct TClassTable {
 
 // The event bridge ------------------------------------------------------------------------------------
 
+// The bridge pointer is the TVlInterpreterEvent that NewEvent made.
+TVlInterpreterClassesEvent *BridgeOf(void *bridge)
+{
+    return static_cast<TVlInterpreterClassesEvent *>(static_cast<TVlInterpreterEvent *>(bridge));
+}
+
 void TVlInterpreterClassesEvent::NotifyEvent(void *bridge, TObject *sender)
 {
-    auto *self = static_cast<TVlInterpreterClassesEvent *>(bridge);
+    auto *self = BridgeOf(bridge);
     self->Args().Clear();
     self->Args().Add(ObjectToValue(sender));
     self->CallScript();
@@ -404,7 +410,7 @@ void TVlInterpreterClassesEvent::NotifyEvent(void *bridge, TObject *sender)
 
 bool TVlInterpreterClassesEvent::HelpEvent(void *bridge, uint16_t command, int32_t data, bool &callHelp)
 {
-    auto *self = static_cast<TVlInterpreterClassesEvent *>(bridge);
+    auto *self = BridgeOf(bridge);
     TVlInterpreterArgs &args = self->Args();
     args.Clear();
     args.Add(TVlValue::Integer(command));

@@ -1,13 +1,17 @@
 // System, SysUtils and Classes bindings seen from scripts, and the console and result texts.
 #include "common/VlTestPaths.h"
 #include "interpreter/VlInterpreter.h"
+#include "interpreter/bindings/VlInterpreterClassesEvent.h"
 #include "interpreter/bindings/VlInterpreterResultText.h"
 #include "interpreter/bindings/VlInterpreter_Console.h"
 #include "interpreter/bindings/VlInterpreter_all.h"
 
 #include <gtest/gtest.h>
 
+#include "rtl/VlStringList.h"
+
 #include <cmath>
+#include <memory>
 
 namespace {
 
@@ -147,7 +151,7 @@ TEST(BindingsSysUtils, FindFirstFillsTheSearchRecord)
     std::string body = "n := 0; if FindFirst('" + dir + "*.pas', faAnyFile, r) = 0 then begin repeat n := n + 1; "
                        "until FindNext(r) <> 0; FindClose(r); end; if FindFirst('" + dir + "helper.pas', 0, r) = 0 then "
                        "begin s := r.Name; FindClose(r); end; Result := IntToStr(n) + ' ' + s;";
-    EXPECT_EQ(RunScript(Main("string", "r: TSearchRec; n: integer; s: string;", body)), "7 helper.pas");
+    EXPECT_EQ(RunScript(Main("string", "r: TSearchRec; n: integer; s: string;", body)), "8 helper.pas");
 }
 
 TEST(BindingsClasses, ListsAndStreams)
@@ -164,6 +168,9 @@ TEST(BindingsClasses, ListsAndStreams)
          "error 2: Error in unit 'T' on line 6 : Internal interpreter error: TList.Sortnot implemented"},
         {"TStringStream", Main("string", "S: TStringStream;", "S := TStringStream.Create('hello'); Result := S.DataString + IntToStr(S.Size); S.Free;"),
          "hello5"},
+        {"published properties of a component",
+         Main("string", "C: TComponent;", "C := TComponent.Create(nil); C.Tag := 5; C.Name := 'Abc'; Result := C.Name + IntToStr(C.Tag); C.Free;"),
+         "Abc5"},
         {"list index error",
          Main("string", "L: TStringList;", "L := TStringList.Create; try Result := L[3]; except on E: EStringListError do Result := E.ClassName; end;"),
          "EStringListError"},
@@ -212,4 +219,25 @@ TEST(BindingsWindows, PointAndRectRecords)
         {"BottomRight setter", Main("integer", "r: TRect;", "r := Rect(1, 2, 3, 4); r.BottomRight := Point(7, 8); Result := r.Right * 10 + r.Bottom;"), "78"},
         {"key constant", "VK_ESCAPE + VK_F1", "139"},
     });
+}
+
+TEST(BindingsClasses, NotifyEventBridgeCallsTheScriptRoutine)
+{
+    RegisterOnce();
+    TVlInterpreterProgram program;
+    program.SetSourceText("unit Ev;\r\nvar\r\n  Hits: integer;\r\n  Last: string;\r\n"
+                          "procedure Clicked(Sender: TObject);\r\nbegin\r\n  Hits := Hits + 1;\r\n"
+                          "  Last := Sender.ClassName;\r\nend;\r\n"
+                          "function Report: string;\r\nbegin\r\n  Result := IntToStr(Hits) + ' ' + Last;\r\nend;\r\nend.\r\n");
+    program.PrepareUnit();
+    TStringList sender;
+    TVlMethod method = GlobalAdapter().NewEvent("Ev", "Clicked", "TNotifyEvent", &program, &sender, "OnChange");
+    ASSERT_NE(method.Code, nullptr);
+    std::unique_ptr<TVlInterpreterEvent> bridge(static_cast<TVlInterpreterEvent *>(method.Data));
+    auto entry = reinterpret_cast<TVlNotifyEventEntry>(method.Code);
+    entry(method.Data, &sender);
+    entry(method.Data, &sender);
+    program.InvokeFunction("Report", nullptr, {});
+    EXPECT_EQ(VlResultText(program.ResultValue), "2 TStringList");
+    EXPECT_TRUE(GlobalAdapter().NewEvent("Ev", "Clicked", "TNoSuchEvent", &program, &sender, "X").IsEmpty());
 }

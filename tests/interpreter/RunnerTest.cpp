@@ -107,3 +107,10 @@ TEST_F(Runner, MissingFileAndBadUsage)
     EXPECT_EQ(RunRunner("").Status, 2);
     EXPECT_EQ(RunRunner("--bogus hello.pas").Status, 2);
 }
+
+TEST_F(Runner, BlockSourceLeavesItsResult)
+{
+    TRunResult r = RunRunner("block.pas");
+    EXPECT_EQ(r.Status, 0) << r.Err;
+    EXPECT_EQ(r.Out, "42\n");
+}

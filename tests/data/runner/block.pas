@@ -1,0 +1,3 @@
+begin
+  Result := 6 * 7;
+end;
