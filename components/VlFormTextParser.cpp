@@ -49,7 +49,8 @@ private:
     {
         size_t line = 1, start = 0;
         for (size_t i = 0; i <= FText.size(); ++i) {
-            if (i == FText.size() || FText[i] == '\n') {
+            const bool lineEnd = i == FText.size() || FText[i] == '\n' || (FText[i] == '\r' && At(i + 1) != '\n');
+            if (lineEnd) {
                 if (i - start > MaxLineLength)
                     Error("Line too long", line);
                 ++line;

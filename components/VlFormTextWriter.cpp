@@ -7,7 +7,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 
 namespace {
 
@@ -22,8 +21,9 @@ std::string FormatGeneral(double value)
     if (!std::isfinite(value))
         return std::isnan(value) ? "NAN" : value > 0 ? "INF" : "-INF";
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.14e", value); // d.dddddddddddddde[+-]xx, '.' below
-    std::string text(buffer);
+    // d.dddddddddddddde[+-]xx, whatever the process locale says about decimal separators
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
+    std::string text(buffer, written.ptr);
     const bool negative = text[0] == '-';
     if (negative)
         text.erase(0, 1);

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 VL_IMPLEMENT_CLASS(TStream, TObject, "Classes")
@@ -197,6 +198,12 @@ TFileStream::TFileStream(const std::string &fileName, uint32_t mode) : FFileName
     FHandle = ::open(fileName.c_str(), flags | O_CLOEXEC);
     if (FHandle < 0)
         throw EFOpenError(VlSprintf("Cannot open file \"%s\". %s", fileName.c_str(), std::strerror(errno)));
+    struct stat info;
+    if (::fstat(FHandle, &info) == 0 && S_ISDIR(info.st_mode)) {
+        ::close(FHandle);
+        FHandle = -1;
+        throw EFOpenError(VlSprintf("Cannot open file \"%s\". %s", fileName.c_str(), std::strerror(EISDIR)));
+    }
 }
 
 TFileStream::~TFileStream()

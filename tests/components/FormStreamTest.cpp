@@ -138,6 +138,7 @@ TEST(FormStream, SyntaxErrorsNameTheLine)
         {"object A: TA [x]\nend", "Number expected on line 1"},
         {"object A: TA [1\nend", "']' expected on line 2"},
         {"object A: TA\r\n  X = 'abc\r\nend", "Invalid string constant on line 2"},
+        {"object A: TA\r  X = 'abc\rend", "Invalid string constant on line 2"},
         {"object A: TA\n  X = {0G}\nend", "Invalid binary value on line 2"},
         {"object A: TA\n  X = {ABC}\nend", "Invalid binary value on line 2"},
         {"object A: TA\n  X = {AB\n", "Invalid binary value on line 3"},

@@ -75,6 +75,7 @@ TEST(Streams, FileStreamCreatesReadsAndReportsErrors)
         EXPECT_EQ(error.Message(), "Cannot open file \"" + missing + "\". No such file or directory");
     }
     EXPECT_THROW(TFileStream((dir / "a" / "b").string(), fmCreate), EFCreateError);
+    EXPECT_THROW(TFileStream(dir.string(), fmOpenRead), EFOpenError) << "a folder is not a file";
     std::filesystem::remove_all(dir);
 }
 
