@@ -581,6 +581,7 @@ TForm *GetParentForm(const TControl *control)
 // TWinControl
 
 VL_IMPLEMENT_CLASS(TWinControl, TControl, "Controls")
+VL_IMPLEMENT_CLASS(TGraphicControl, TControl, "Controls")
 
 TWinControl::TWinControl(TComponent *owner) : TControl(owner) {}
 
