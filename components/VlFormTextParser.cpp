@@ -219,16 +219,16 @@ private:
         return value;
     }
 
-    static void CheckDepth(int depth, size_t line, const TFormTextParser &parser)
+    void CheckDepth(int depth) const
     {
         if (depth > VlMaxFormNesting)
-            parser.Error("Too deeply nested", line);
+            Error("Too deeply nested");
     }
 
     // object Name: TClass [position] <properties> <children> end
     void ConvertObject(int depth)
     {
-        CheckDepth(depth, FTokenLine, *this);
+        CheckDepth(depth);
         uint8_t flags = 0;
         if (IsSymbol("inherited"))
             flags |= 1;
@@ -296,7 +296,7 @@ private:
 
     void ConvertValue(int depth)
     {
-        CheckDepth(depth, FTokenLine, *this);
+        CheckDepth(depth);
         switch (FToken) {
         case TToken::Integer:
             FWriter.WriteInteger(TokenInteger());

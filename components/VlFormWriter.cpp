@@ -11,11 +11,6 @@ namespace {
 // Sub-objects (Font, Items) may own sub-objects; deeper chains are taken for cycles.
 constexpr int MaxSubObjectDepth = 8;
 
-bool IsFloatType(const TPropInfo &prop, std::string_view name)
-{
-    return prop.TypeName == name;
-}
-
 } // namespace
 
 void TFormWriter::WriteRootComponent(TComponent *root)
@@ -130,11 +125,11 @@ void TFormWriter::WriteProperty(TPersistent *target, const TPropInfo &prop, TCom
     case TTypeKind::Float: {
         const double value = GetFloatProp(target, prop);
         WriteStr(name);
-        if (IsFloatType(prop, "Single"))
+        if (prop.TypeName == "Single")
             WriteSingle(static_cast<float>(value));
-        else if (IsFloatType(prop, "Currency"))
+        else if (prop.TypeName == "Currency")
             WriteCurrency(value);
-        else if (IsFloatType(prop, "TDateTime") || IsFloatType(prop, "TDate") || IsFloatType(prop, "TTime"))
+        else if (prop.TypeName == "TDateTime" || prop.TypeName == "TDate" || prop.TypeName == "TTime")
             WriteDate(value);
         else
             WriteFloat(value);

@@ -20,7 +20,7 @@ TStringList::~TStringList()
 void TStringList::CheckIndex(int index) const
 {
     if (index < 0 || index >= Count())
-        Error("List index out of bounds (%d)", index);
+        IndexError(index);
 }
 
 void TStringList::Changed()
@@ -54,7 +54,7 @@ std::string TStringList::Get(int index) const
 void TStringList::Put(int index, const std::string &value)
 {
     if (FSorted)
-        Error("Operation not allowed on sorted list", 0);
+        Error("Operation not allowed on sorted list");
     CheckIndex(index);
     Changing();
     FItems[static_cast<size_t>(index)].Text = value;
@@ -78,9 +78,9 @@ void TStringList::PutObject(int index, TObject *object)
 void TStringList::Insert(int index, const std::string &value)
 {
     if (FSorted)
-        Error("Operation not allowed on sorted list", 0);
+        Error("Operation not allowed on sorted list");
     if (index < 0 || index > Count())
-        Error("List index out of bounds (%d)", index);
+        IndexError(index);
     InsertItem(index, value, nullptr);
 }
 
@@ -128,7 +128,7 @@ int TStringList::Add(const std::string &value)
         case TDuplicates::dupIgnore:
             return index;
         case TDuplicates::dupError:
-            Error("String list does not allow duplicates", 0);
+            Error("String list does not allow duplicates");
         case TDuplicates::dupAccept:
             break;
         }

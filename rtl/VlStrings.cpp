@@ -62,9 +62,14 @@ int VlCompareText(std::string_view a, std::string_view b)
     return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
 }
 
-void TStrings::Error(const char *format, int index) const
+void TStrings::Error(const std::string &message) const
 {
-    throw EStringListError(VlSprintf(format, index));
+    throw EStringListError(message);
+}
+
+void TStrings::IndexError(int index) const
+{
+    Error(VlSprintf("List index out of bounds (%d)", index));
 }
 
 void TStrings::Put(int index, const std::string &value)

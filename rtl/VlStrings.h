@@ -83,7 +83,9 @@ protected:
     virtual void SetUpdateState(bool updating);
     // Letter case ignored by default.
     virtual int CompareStrings(const std::string &a, const std::string &b) const;
-    [[noreturn]] void Error(const char *format, int index) const;
+    // Raises EStringListError with the message.
+    [[noreturn]] void Error(const std::string &message) const;
+    [[noreturn]] void IndexError(int index) const;
 
 private:
     char FDelimiter = ',';
