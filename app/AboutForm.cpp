@@ -103,17 +103,19 @@ TAboutBox::TAboutBox(std::function<void(const QString &url)> openUrl, QWidget *p
     ok->setDefault(true);
 
     auto *grid = new QGridLayout(this);
-    grid->setContentsMargins(8, 6, 8, 6);
+    grid->setContentsMargins(8, 4, 8, 4);
+    grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(1);
-    grid->addWidget(picture, 0, 0, 3, 1, Qt::AlignTop);
+    grid->addWidget(picture, 0, 0, 4, 1, Qt::AlignTop);
     grid->addWidget(product, 0, 1, 1, 2);
     grid->addWidget(version, 1, 1, 1, 2);
-    grid->addWidget(kernel, 2, 1);
-    grid->addWidget(date, 2, 2);
-    grid->addWidget(author, 3, 0, 1, 3);
-    grid->addWidget(maker, 4, 0, 1, 3);
-    grid->addWidget(FLink, 5, 0, 1, 2);
-    grid->addWidget(ok, 5, 2, Qt::AlignRight);
+    grid->addWidget(kernel, 2, 1, 1, 2);
+    grid->addWidget(date, 3, 1, 1, 2);
+    grid->addWidget(author, 4, 0, 1, 3);
+    grid->addWidget(maker, 5, 0, 1, 3);
+    grid->addWidget(FLink, 6, 0, 1, 2);
+    grid->addWidget(ok, 6, 2, Qt::AlignRight);
+    grid->setColumnStretch(1, 1);
 
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(FLink, &TVlLinkLabel::Clicked, this, [openUrl] {
