@@ -2,6 +2,7 @@
 #include "VlInterpreter_all.h"
 #include "VlInterpreterBindingTable.h"
 
+#include "interpreter/VlInterpreter.h"
 #include "interpreter/VlInterpreterError.h"
 #include "interpreter/VlInterpreterTypes.h"
 
@@ -16,16 +17,16 @@ struct TRectMemory {
     int32_t Left, Top, Right, Bottom;
 };
 
-// The record registrations Point, Rect and Bounds build their values from (kept for the process).
-std::shared_ptr<const TVlInterpreterRecord> &PointRecord()
+// The registration of a record type as the calling script sees it (its own adapter first), so
+// that record members registered for that type serve the value.
+std::shared_ptr<const TVlInterpreterRecord> RecordFor(const TVlInterpreterArgs &a, const char *name)
 {
-    static std::shared_ptr<const TVlInterpreterRecord> record;
-    return record;
-}
-std::shared_ptr<const TVlInterpreterRecord> &RectRecord()
-{
-    static std::shared_ptr<const TVlInterpreterRecord> record;
-    return record;
+    if (a.Caller)
+        if (auto record = a.Caller->OwnAdapter().FindRecordType(name))
+            return record;
+    if (auto record = GlobalAdapter().FindRecordType(name))
+        return record;
+    RaiseError(erRecordNotDefined, -1, name);
 }
 
 template <class T>
@@ -34,28 +35,28 @@ T &Memory(const TVlValue &v)
     return *static_cast<T *>(ValueToRecord(v));
 }
 
-TVlValue MakePoint(int32_t x, int32_t y)
+TVlValue MakePoint(const TVlInterpreterArgs &a, int32_t x, int32_t y)
 {
-    TVlValue v = NewRecordValue(PointRecord());
+    TVlValue v = NewRecordValue(RecordFor(a, "TPoint"));
     Memory<TPointMemory>(v) = {x, y};
     return v;
 }
 
-TVlValue MakeRect(int32_t left, int32_t top, int32_t right, int32_t bottom)
+TVlValue MakeRect(const TVlInterpreterArgs &a, int32_t left, int32_t top, int32_t right, int32_t bottom)
 {
-    TVlValue v = NewRecordValue(RectRecord());
+    TVlValue v = NewRecordValue(RecordFor(a, "TRect"));
     Memory<TRectMemory>(v) = {left, top, right, bottom};
     return v;
 }
 
 int32_t Int(const TVlInterpreterArgs &a, int i) { return ValueToInteger(a.Values[i]); }
 
-void WinPoint(TVlValue &r, TVlInterpreterArgs &a) { r = MakePoint(Int(a, 0), Int(a, 1)); }
-void WinRect(TVlValue &r, TVlInterpreterArgs &a) { r = MakeRect(Int(a, 0), Int(a, 1), Int(a, 2), Int(a, 3)); }
+void WinPoint(TVlValue &r, TVlInterpreterArgs &a) { r = MakePoint(a, Int(a, 0), Int(a, 1)); }
+void WinRect(TVlValue &r, TVlInterpreterArgs &a) { r = MakeRect(a, Int(a, 0), Int(a, 1), Int(a, 2), Int(a, 3)); }
 void WinBounds(TVlValue &r, TVlInterpreterArgs &a)
 {
     int32_t left = Int(a, 0), top = Int(a, 1);
-    r = MakeRect(left, top, left + Int(a, 2), top + Int(a, 3));
+    r = MakeRect(a, left, top, left + Int(a, 2), top + Int(a, 3));
 }
 
 TRectMemory &TargetRect(const TVlInterpreterArgs &a)
@@ -74,12 +75,12 @@ const TPointMemory &PointArg(const TVlValue &v)
 void RectGetTopLeft(TVlValue &r, TVlInterpreterArgs &a)
 {
     const TRectMemory &rect = TargetRect(a);
-    r = MakePoint(rect.Left, rect.Top);
+    r = MakePoint(a, rect.Left, rect.Top);
 }
 void RectGetBottomRight(TVlValue &r, TVlInterpreterArgs &a)
 {
     const TRectMemory &rect = TargetRect(a);
-    r = MakePoint(rect.Right, rect.Bottom);
+    r = MakePoint(a, rect.Right, rect.Bottom);
 }
 void RectSetTopLeft(const TVlValue &v, TVlInterpreterArgs &a)
 {
@@ -125,15 +126,11 @@ const TVlIntConstant WindowsConstants[] = {
 void VlRegisterWindows(TVlInterpreterAdapter &adapter)
 {
     adapter.AddHostUnit("Windows");
-    auto point = adapter.AddRecordType("Windows", "TPoint", int32_t(sizeof(TPointMemory)),
-                                       {{"X", 0, varInteger, nullptr}, {"Y", 4, varInteger, nullptr}});
-    auto rect = adapter.AddRecordType("Windows", "TRect", int32_t(sizeof(TRectMemory)),
-                                      {{"Left", 0, varInteger, nullptr}, {"Top", 4, varInteger, nullptr},
-                                       {"Right", 8, varInteger, nullptr}, {"Bottom", 12, varInteger, nullptr}});
-    if (!PointRecord()) {
-        PointRecord() = point;
-        RectRecord() = rect;
-    }
+    adapter.AddRecordType("Windows", "TPoint", int32_t(sizeof(TPointMemory)),
+                          {{"X", 0, varInteger, nullptr}, {"Y", 4, varInteger, nullptr}});
+    adapter.AddRecordType("Windows", "TRect", int32_t(sizeof(TRectMemory)),
+                          {{"Left", 0, varInteger, nullptr}, {"Top", 4, varInteger, nullptr},
+                           {"Right", 8, varInteger, nullptr}, {"Bottom", 12, varInteger, nullptr}});
     adapter.AddRecordGetter("Windows", "TRect", "TopLeft", RectGetTopLeft, 0, TVlKinds(), varEmpty);
     adapter.AddRecordGetter("Windows", "TRect", "BottomRight", RectGetBottomRight, 0, TVlKinds(), varEmpty);
     adapter.AddRecordSetter("Windows", "TRect", "TopLeft", RectSetTopLeft, 0, TVlKinds());

@@ -1,4 +1,5 @@
 // System, SysUtils and Classes bindings seen from scripts, and the console and result texts.
+#include "BindingsTestSupport.h"
 #include "common/VlTestPaths.h"
 #include "interpreter/VlInterpreter.h"
 #include "interpreter/bindings/VlInterpreterClassesEvent.h"
@@ -13,50 +14,6 @@
 #include <cmath>
 #include <memory>
 
-namespace {
-
-void RegisterOnce()
-{
-    static bool registered = (VlRegisterAllBindings(GlobalAdapter()), true);
-    (void)registered;
-}
-
-// The result text of a run, or "error <code>: <message>".
-std::string RunScript(const std::string &source)
-{
-    RegisterOnce();
-    TVlInterpreterProgram program;
-    program.SetSourceText(source);
-    try {
-        program.Execute();
-        return VlResultText(program.ResultValue);
-    } catch (const EVlInterpreterError &e) {
-        return "error " + std::to_string(e.Code) + ": " + e.Message;
-    } catch (...) {
-        return "error " + std::to_string(program.LastFailure.Code) + ": " + program.LastFailure.Message;
-    }
-}
-
-// A unit whose main function of the given result type declares `vars` and runs `body`.
-std::string Main(const std::string &resultType, const std::string &vars, const std::string &body)
-{
-    return "unit T;\r\nfunction main: " + resultType + ";\r\n" + (vars.empty() ? "" : "var\r\n  " + vars + "\r\n") +
-           "begin\r\n" + body + "\r\nend;\r\nend.\r\n";
-}
-
-struct TCase {
-    const char *Name;
-    std::string Source;
-    std::string Expected;
-};
-
-void RunCases(const std::vector<TCase> &cases)
-{
-    for (const TCase &c : cases)
-        EXPECT_EQ(RunScript(c.Source), c.Expected) << c.Name;
-}
-
-} // namespace
 
 TEST(BindingsSystem, StringAndNumberRoutines)
 {
