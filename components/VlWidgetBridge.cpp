@@ -112,10 +112,12 @@ bool TVlWidgetBridge::HandleKey(QObject *watched, QKeyEvent *event)
     // A form with KeyPreview sees the keys of its controls first.
     TForm *form = GetParentForm(control);
     TWinControl *preview = form && form != control && form->KeyPreview() ? form : nullptr;
-    int key = QtKeyToVirtualKey(event->key());
+    // Keys without a virtual key code (characters typed through an input method) only type.
+    const int virtualKey = QtKeyToVirtualKey(event->key());
+    int key = virtualKey;
     const TShiftState shift = QtModifiersToShift(event->modifiers());
     if (event->type() == QEvent::KeyRelease) {
-        if (event->isAutoRepeat())
+        if (event->isAutoRepeat() || virtualKey == 0)
             return false;
         if (preview)
             preview->KeyUp(key, shift);
@@ -123,12 +125,14 @@ bool TVlWidgetBridge::HandleKey(QObject *watched, QKeyEvent *event)
             control->KeyUp(key, shift);
         return key == 0;
     }
-    if (preview)
-        preview->KeyDown(key, shift);
-    if (key != 0)
-        control->KeyDown(key, shift);
-    if (key == 0)
-        return true;
+    if (virtualKey != 0) {
+        if (preview)
+            preview->KeyDown(key, shift);
+        if (key != 0)
+            control->KeyDown(key, shift);
+        if (key == 0)
+            return true;
+    }
     const QString text = event->text();
     if (text.size() != 1)
         return false;
