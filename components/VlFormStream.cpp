@@ -113,3 +113,30 @@ std::string FormFileToBinary(std::string_view bytes)
     }
     InvalidFormat();
 }
+
+void AppendClipboardRecord(std::string &block, std::string_view binary)
+{
+    const int64_t count = static_cast<int64_t>(binary.size());
+    char countBytes[8];
+    std::memcpy(countBytes, &count, 8);
+    block.append(countBytes, 8);
+    block.append(binary);
+}
+
+std::vector<std::string> SplitClipboardRecords(std::string_view block)
+{
+    std::vector<std::string> records;
+    size_t pos = 0;
+    while (pos < block.size()) {
+        int64_t count = 0;
+        if (block.size() - pos < 8)
+            throw EReadError("Stream read error");
+        std::memcpy(&count, block.data() + pos, 8);
+        pos += 8;
+        if (count < 0 || static_cast<uint64_t>(count) > block.size() - pos)
+            throw EReadError("Stream read error");
+        records.emplace_back(block.substr(pos, static_cast<size_t>(count)));
+        pos += static_cast<size_t>(count);
+    }
+    return records;
+}

@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 enum class TFormFileFormat { Binary, Text, Unknown };
 
@@ -21,3 +22,10 @@ std::string_view SkipResourceHeader(std::string_view bytes);
 
 // The binary form stream of a form file in either format; errors as for the conversions.
 std::string FormFileToBinary(std::string_view bytes);
+
+// Designer clipboard blocks: one record per component, each an 8-byte little-endian signed
+// byte count followed by that many bytes of a binary form stream.
+void AppendClipboardRecord(std::string &block, std::string_view binary);
+// The records of a block in order; a count that is negative or runs past the block raises
+// EReadError "Stream read error" (records before it are not returned either).
+std::vector<std::string> SplitClipboardRecords(std::string_view block);

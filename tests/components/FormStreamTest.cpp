@@ -199,3 +199,19 @@ TEST(FormStream, ResourceHeaderAndFormatDetection)
     EXPECT_EQ(FormFileToBinary("object Form1: TForm1\r\nend\r\n"), binary);
     EXPECT_THROW(FormFileToBinary("unit Unit1;"), EReadError);
 }
+
+TEST(FormStream, ClipboardBlocksHoldOneRecordPerComponent)
+{
+    const std::string first = ObjectTextToBinary("object Button1: TButton\nend");
+    const std::string second = ObjectTextToBinary("object Label1: TLabel\nend");
+    std::string block;
+    AppendClipboardRecord(block, first);
+    AppendClipboardRecord(block, second);
+    EXPECT_EQ(block.size(), 16 + first.size() + second.size());
+    EXPECT_EQ(block.substr(0, 8), std::string("\0\0\0\0\0\0\0\0", 8).replace(0, 1, 1, static_cast<char>(first.size())));
+    EXPECT_EQ(SplitClipboardRecords(block), (std::vector<std::string>{first, second}));
+    EXPECT_TRUE(SplitClipboardRecords("").empty());
+    EXPECT_THROW(SplitClipboardRecords(block.substr(0, block.size() - 1)), EReadError);
+    EXPECT_THROW(SplitClipboardRecords(std::string("\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF", 8)), EReadError);
+    EXPECT_THROW(SplitClipboardRecords("abc"), EReadError);
+}
