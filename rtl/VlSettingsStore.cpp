@@ -97,12 +97,14 @@ void TVlSettingsStore::Save()
 }
 
 std::string ResolveSettingsFile(const std::string &programDir, const std::string &userConfigDir,
-                                const std::string &baseName)
+                                const std::string &baseName,
+                                const std::function<bool(const std::string &path)> &isWritable)
 {
+    const auto writable = [&](const fs::path &path) { return isWritable ? isWritable(path.string()) : IsWritable(path); };
     const fs::path programFile = fs::path(programDir) / baseName;
     std::error_code error;
     const bool fileExists = fs::exists(programFile, error);
-    if (IsWritable(programDir) && (!fileExists || IsWritable(programFile)))
+    if (writable(programDir) && (!fileExists || writable(programFile)))
         return programFile.string();
 
     const fs::path userFile = fs::path(userConfigDir) / baseName;

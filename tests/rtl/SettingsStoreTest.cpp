@@ -104,16 +104,41 @@ TEST_F(SettingsStoreTest, WritableProgramFolderIsUsed)
 
 TEST_F(SettingsStoreTest, ReadOnlyProgramFolderFallsBackToTheUserFolder)
 {
+    const fs::path program = Dir / "program";
+    fs::create_directory(program);
+    WriteTextFile((program / "a.ini").string(), "[Test]\nk=v\n");
+    const auto readOnlyProgram = [&](const std::string &path) { return !path.starts_with(program.string()); };
+    const std::string chosen = ResolveSettingsFile(program.string(), (Dir / "user").string(), "a.ini", readOnlyProgram);
+    EXPECT_EQ(chosen, (Dir / "user" / "a.ini").string());
+    EXPECT_EQ(TVlSettingsStore(chosen).ReadString("k", ""), "v"); // seeded from the program folder
+
+    // Later runs keep the user's copy, even when the program folder's file changes.
+    TVlSettingsStore user(chosen);
+    user.WriteString("k", "mine");
+    user.Save();
+    ResolveSettingsFile(program.string(), (Dir / "user").string(), "a.ini", readOnlyProgram);
+    EXPECT_EQ(TVlSettingsStore(chosen).ReadString("k", ""), "mine");
+}
+
+TEST_F(SettingsStoreTest, ReadOnlyFileInAWritableFolderAlsoFallsBack)
+{
+    WriteTextFile((Dir / "a.ini").string(), "[Test]\nk=v\n");
+    const std::string file = (Dir / "a.ini").string();
+    const std::string chosen = ResolveSettingsFile(Dir.string(), (Dir / "user").string(), "a.ini",
+                                                   [&](const std::string &path) { return path != file; });
+    EXPECT_EQ(chosen, (Dir / "user" / "a.ini").string());
+}
+
+TEST_F(SettingsStoreTest, OperatingSystemDecidesByDefault)
+{
     if (::geteuid() == 0)
         GTEST_SKIP() << "permissions do not bind the superuser";
     const fs::path program = Dir / "program";
     fs::create_directory(program);
-    WriteTextFile((program / "a.ini").string(), "[Test]\nk=v\n");
     fs::permissions(program, fs::perms::owner_read | fs::perms::owner_exec);
     const std::string chosen = ResolveSettingsFile(program.string(), (Dir / "user").string(), "a.ini");
     fs::permissions(program, fs::perms::owner_all);
     EXPECT_EQ(chosen, (Dir / "user" / "a.ini").string());
-    EXPECT_EQ(TVlSettingsStore(chosen).ReadString("k", ""), "v"); // seeded from the program folder
 }
 
 } // namespace
