@@ -3,6 +3,11 @@
 
 #include "AboutForm.h"
 #include "VeltranoEditCommands.h"
+#include "OptionsForm.h"
+#include "VeltranoCodegen.h"
+#include "VeltranoDocuments.h"
+#include "VeltranoDocumentsTextView.h"
+#include "VeltranoPrint.h"
 #include "VeltranoIcons.h"
 #include "VeltranoPlacement.h"
 #include "VeltranoShellCommands.h"
@@ -138,6 +143,12 @@ TForm1::TForm1(const QString &programDir, TVlShellHooks hooks, QWidget *parent)
     // ---- its dialogs as children of the window. A failing one is reported and the window still comes up.
     Install(InstallShellCommands); // TAboutBox, new window, exit, mail link
     Install(InstallEditCommands);  // the edit operations of Memo1 and Memo2
+    Install(InstallDocumentCommands);     // open, save, the text tab's files
+    Install(InstallTextView);             // Memo2 as the rich-text view, indent, TRectF
+    Install(InstallCodegenCommands);      // TDelphiF, TConsoleF, TLibraryF, TModuleF, snippets
+    Install(InstallOptionsCommands);      // TOptions: applies Config.ini to the window
+    Install(InstallNewProcedureCommands); // TProcedureForm: loads its event lists
+    Install(InstallPrintCommands);        // printing the text tab, printer setup
     // ---- end of install functions
 }
 

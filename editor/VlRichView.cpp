@@ -4,8 +4,7 @@
 #include "VlRtfTextDocument.h"
 #include "VlWordListLibrary.h"
 
-#include <QContextMenuEvent>
-#include <QMenu>
+#include <QKeyEvent>
 #include <QSlider>
 #include <QTextCursor>
 #include <QTextFrame>
@@ -175,12 +174,4 @@ void TVlRichView::MarkWordBeforeCaret()
     QTextCharFormat plain = currentCharFormat();
     plain.setFontWeight(QFont::Normal);
     setCurrentCharFormat(plain);
-}
-
-void TVlRichView::contextMenuEvent(QContextMenuEvent *event)
-{
-    if (FContextMenu)
-        FContextMenu->exec(event->globalPos());
-    else
-        QTextEdit::contextMenuEvent(event);
 }

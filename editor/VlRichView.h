@@ -4,7 +4,6 @@
 #include <QByteArray>
 #include <QTextEdit>
 
-class QMenu;
 class QSlider;
 
 // How the view's content is streamed to and from files.
@@ -35,19 +34,13 @@ public:
     // rich text is asked for and the bytes are not RTF; the content is then unchanged.
     void LoadFromBytes(const QByteArray &bytes, TVlTextFormat format);
 
-    // The menu shown on right click (not owned); none gives no menu.
-    void SetContextMenu(QMenu *menu) { FContextMenu = menu; }
-
     // Text as the word-list routines see it: one byte per character, line breaks as LF.
     [[nodiscard]] std::string SingleByteText() const;
 
 protected:
     void keyReleaseEvent(QKeyEvent *event) override;
-    void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
     void MarkWordBeforeCaret();
     void SetBold(int from, int to, bool bold);
-
-    QMenu *FContextMenu = nullptr;
 };

@@ -142,9 +142,10 @@ TEST(MainWindow, MissingDataFolderIsReportedAndTheBackupStillWritten)
     TShellFixture fixture(false);
     auto form = fixture.MakeForm();
     form->Memo1->SetText("x");
+    const qsizetype atStart = fixture.Log.Errors.size(); // the event lists in Data/ are missing too
     form.reset();
-    ASSERT_EQ(fixture.Log.Errors.size(), 1);
-    EXPECT_TRUE(fixture.Log.Errors[0].contains("Data")) << fixture.Log.Errors[0].toStdString();
+    ASSERT_GT(fixture.Log.Errors.size(), atStart);
+    EXPECT_TRUE(fixture.Log.Errors[atStart].contains("Data")) << fixture.Log.Errors[atStart].toStdString();
     EXPECT_FALSE(QDir(fixture.PathOf("Data")).exists()); // never created
     EXPECT_EQ(FileBytes(fixture.PathOf("BackUp/Project.dpr")), QByteArray("x\r\n"));
 }

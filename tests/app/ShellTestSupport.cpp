@@ -1,10 +1,23 @@
 // Helpers shared by the shell's widget tests.
 #include "ShellTestSupport.h"
 
+#include "codegen/VlEventProcedures.h"
+
+#include <QCoreApplication>
 #include <QFile>
 
 QByteArray FileBytes(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void StageProgramFiles(const QString &dir)
+{
+    QString error;
+    (void)SaveEventList(QDir(dir).filePath("Data/ObjectProc.vlf"), BuiltInControlEvents(), error);
+    (void)SaveEventList(QDir(dir).filePath("Data/FormProc.vlf"), BuiltInFormEvents(), error);
+    // Test programs live in <build>/tests, the staged program folder is <build>/bin.
+    const QString library = QCoreApplication::applicationDirPath() + "/../bin/libquillon.so";
+    QFile::copy(library, QDir(dir).filePath("libquillon.so"));
 }

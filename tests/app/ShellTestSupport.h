@@ -9,6 +9,10 @@
 
 #include <memory>
 
+// Puts what the build stages in a program folder into `dir`: the event lists in Data/ and the
+// word-list library, so that the window starts without reporting missing files.
+void StageProgramFiles(const QString &dir);
+
 struct TShellRecorder {
     QStringList Questions;
     QStringList Errors;
@@ -21,8 +25,10 @@ class TShellFixture {
 public:
     explicit TShellFixture(bool withDataFolder = true)
     {
-        if (withDataFolder)
+        if (withDataFolder) {
             QDir(Dir.path()).mkpath(QStringLiteral("Data"));
+            StageProgramFiles(Dir.path());
+        }
     }
 
     std::unique_ptr<TForm1> MakeForm()
