@@ -331,7 +331,7 @@ void *TVlRtlObjectModel::ExceptionObject(const std::exception_ptr &error) const
             if (c.Exception == &e && known->ClassInfo() == cls)
                 return known;
         }
-        FConverted.push_back({&e, std::make_unique<TVlExceptionObject>(*cls, message)});
+        FConverted.push_back({error, &e, std::make_unique<TVlExceptionObject>(*cls, message)});
         if (FConverted.size() > 32)
             FConverted.pop_front();
         return FConverted.back().Object.get();

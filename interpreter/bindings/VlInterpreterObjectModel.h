@@ -60,6 +60,7 @@ public:
 private:
     // Objects made for library exceptions, newest last; kept while their exception may be handled.
     struct TConverted {
+        std::exception_ptr Error;  // held, so that its address stays unique while cached
         const void *Exception;
         std::unique_ptr<TObject> Object;
     };

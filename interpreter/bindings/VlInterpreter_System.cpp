@@ -431,7 +431,7 @@ void SysInsertIntoArray(TVlValue &, TVlInterpreterArgs &a)
 }
 
 const TVlFunctionBinding SystemFunctions[] = {
-    {"Move", SysMove, "..v."}, {"ParamCount", SysParamCount, ""}, {"ParamStr", SysParamStr, "."},
+    {"Move", SysMove, ".v."}, {"ParamCount", SysParamCount, ""}, {"ParamStr", SysParamStr, "."},
     {"Randomize", SysRandomize, ""}, {"Random", SysRandom, "*"}, {"UpCase", SysUpCase, "."},
     {"VarType", SysVarType, "."}, {"VarAsType", SysVarAsType, ".."}, {"VarIsEmpty", SysVarIsEmpty, "."},
     {"VarIsNull", SysVarIsNull, "."}, {"VarToStr", SysVarToStr, "."},
