@@ -295,7 +295,7 @@ void TForm::SetMenu(TMainMenu *menu)
 {
     if (menu == FMenu)
         return;
-    const int clientWidth = ClientWidth(), clientHeight = ClientHeight();
+    // The window keeps its size; the menu bar takes its room from the client area.
     auto *layout = static_cast<QVBoxLayout *>(FWindow->layout());
     if (FMenu) {
         FMenu->RemoveFreeNotification(this);
@@ -308,7 +308,8 @@ void TForm::SetMenu(TMainMenu *menu)
         layout->setMenuBar(menu->MenuBar());
         menu->MenuBar()->setFixedHeight(MenuBarHeight);
     }
-    SetBounds(Left(), Top(), clientWidth + FrameWidth(), clientHeight + FrameHeight());
+    ApplyGeometry();
+    Resize();
 }
 
 void TForm::SetActiveControl(TWinControl *control)
@@ -327,6 +328,10 @@ void TForm::Notification(TComponent *component, TOperation operation)
         auto *layout = static_cast<QVBoxLayout *>(FWindow->layout());
         layout->setMenuBar(nullptr);
         FMenu = nullptr;
+        if (!HasState(csDestroying)) {
+            ApplyGeometry();
+            Resize();
+        }
     }
     if (component == FActiveControl)
         FActiveControl = nullptr;

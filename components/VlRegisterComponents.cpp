@@ -39,9 +39,9 @@ void RegisterVlComponents()
     (void)done;
 }
 
-TComponent *LoadFormFromBytes(std::string_view bytes, TComponent *root)
+TComponent *LoadFormFromBytes(std::string_view bytes, TComponent *root, const TFormReader::TFindMethod &findMethod)
 {
     RegisterVlComponents();
     const std::string binary = FormFileToBinary(bytes);
-    return ReadComponentFromBinary(binary, root);
+    return ReadComponentFromBinary(binary, root, findMethod);
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "VlComponent.h"
+#include "VlFormReader.h"
 
 #include <string>
 #include <string_view>
@@ -12,4 +13,5 @@ void RegisterVlComponents();
 
 // Reads a text or binary form file's bytes into root (its properties and owned components);
 // handler names go through findMethod when given. Raises the reader's errors.
-TComponent *LoadFormFromBytes(std::string_view bytes, TComponent *root);
+TComponent *LoadFormFromBytes(std::string_view bytes, TComponent *root,
+                              const TFormReader::TFindMethod &findMethod = nullptr);
