@@ -2,6 +2,7 @@
 #include "VeltranoForm.h"
 
 #include "AboutForm.h"
+#include "VeltranoAppearance.h"
 #include "VeltranoEditCommands.h"
 #include "OptionsForm.h"
 #include "VeltranoCodegen.h"
@@ -143,6 +144,7 @@ TForm1::TForm1(const QString &programDir, TVlShellHooks hooks, QWidget *parent)
     // ---- its dialogs as children of the window. A failing one is reported and the window still comes up.
     Install(InstallShellCommands); // TAboutBox, new window, exit, mail link
     Install(InstallEditCommands);  // the edit operations of Memo1 and Memo2
+    Install(InstallAppearanceCommands);   // TGoLine, TAlBl, zoom, font, search, editor properties, status
     Install(InstallDocumentCommands);     // open, save, the text tab's files
     Install(InstallTextView);             // Memo2 as the rich-text view, indent, TRectF
     Install(InstallCodegenCommands);      // TDelphiF, TConsoleF, TLibraryF, TModuleF, snippets
