@@ -55,7 +55,25 @@ public:
                                   const std::vector<TVlValue> &argValues, TVlValue &result);
 
     // Token operations.
-    void NextToken();
+    void NextToken()
+    {
+        if (TokenBacked) {
+            TokenBacked = false;
+            return;
+        }
+        PrevTokenKind = TokenKind;
+        const TVlToken &token = TokenBase[NextIndex];
+        TokenKind = token.Kind;
+        if (token.Kind <= tkString) {
+            ReadSpecialToken(token);
+            return;
+        }
+        Tok = &token;
+        TokIndex = NextIndex++;
+        Cursor = token.End;
+        if (token.Kind == tkFalse || token.Kind == tkTrue || token.Kind == tkArray)
+            ReadWordValue(token);
+    }
     void BackToken();
     int32_t ReaderPos() const { return Cursor; }
     void SetReaderPos(int32_t offset);
@@ -100,7 +118,7 @@ protected:
     virtual void StatementHook() {}
 
     struct TParserState {
-        std::shared_ptr<TVlSource> Source;
+        TVlSource *Source = nullptr;  // kept alive by KeptSources
         int32_t Cursor = 0, NextIndex = 0, TokIndex = 0;
         int32_t TokenKind = 0, PrevTokenKind = 0, TokenAtom = 0;
         bool TokenBacked = false, AllowAssignment = true, TokenValueIsName = false;
@@ -131,7 +149,13 @@ protected:
     [[noreturn]] void RaiseTokenFailure();
     TVlValue ApplyBinary(int32_t op, const TVlValue &left, const TVlValue &right);
     // Raises "Stack overflow" before deep nesting could exhaust the C++ stack.
-    void CheckStack();
+    void CheckStack()
+    {
+        if (StackBase && StackBase - static_cast<const char *>(__builtin_frame_address(0)) > MaxStackBytes)
+            RaiseStackOverflow();
+    }
+    [[noreturn]] void RaiseStackOverflow();
+    static constexpr ptrdiff_t MaxStackBytes = 3 * 1024 * 1024;
     // Marks the start of a run from the host (stack measurement, kept sources).
     struct TEntryGuard {
         explicit TEntryGuard(TVlInterpreterExpression &owner);
@@ -141,13 +165,25 @@ protected:
     bool UnitExistsAnywhere(const std::string &name);
     bool AcceptsFormattedArgs(int32_t atom);
 
+    // Makes a source current (the reader position is left to the caller).
+    void UseSource(const std::shared_ptr<TVlSource> &source);
+    void ReadSpecialToken(const TVlToken &token);
+    void ReadWordValue(const TVlToken &token);
+    // Reads a local variable, or an element of a local script array, without the general
+    // designator path; answers false (reading nothing) when the shape does not allow it.
+    bool ReadLocalFast(TVlValue &result);
+    // Evaluates a quick expression (VlInterpreterQuick.h) of locals; false leaves the reader
+    // untouched for the general path (also when evaluating fails: that path reports it).
+    bool EvaluateQuick(TVlValue &result);
     std::shared_ptr<TVlSource> Source;
+    const TVlToken *TokenBase = nullptr;
     const TVlToken *Tok = nullptr;
     int32_t TokIndex = 0;
     int32_t NextIndex = 0;
     int32_t Cursor = 0;
 
     TVlValue ValueStack[200];
+    TVlValue QuickStack[32];  // operands of EvaluateQuick
     int16_t StackTop = -1;
     std::vector<TParserState> StateStack;  // at most 200 entries
     int32_t EntryDepth = 0;                // nested entries from the host
@@ -224,6 +260,7 @@ private:
     void EnterFrame(const TVlInterpreterFunctionDesc *desc);
     void LeaveFrame(bool copyBack);
     void ExecuteIdentifierStatement();
+    bool TryStoreLocalElement();
     void StoreAssignment(const std::string &name, int32_t atom, TVlInterpreterArgs &target);
     bool TryEventAssignment(const std::string &name, TVlInterpreterArgs &target);
     bool TryAppendAssignment(int32_t atom);

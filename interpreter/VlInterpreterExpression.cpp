@@ -2,13 +2,11 @@
 #include "VlInterpreter.h"
 
 #include "VlInterpreterOperations.h"
+#include "VlInterpreterQuick.h"
 
 #include <algorithm>
 
 namespace {
-
-// Deepest C++ stack the reader may use before it reports "Stack overflow".
-constexpr ptrdiff_t MaxStackBytes = 3 * 1024 * 1024;
 
 const TVlToken EndToken = {tkEof, 0, 0, 0, 0, -1};
 
@@ -73,6 +71,7 @@ TVlInterpreterExpression::TVlInterpreterExpression()
     : Source(VlTokenize(std::string())), Tok(&EndToken), OwnArgs(std::make_unique<TVlInterpreterArgs>()),
       Global(&GlobalAdapter())
 {
+    TokenBase = Source->Tokens.data();
     Args = OwnArgs.get();
     Adapter = CreateAdapter();
     Adapter->Owner = this;
@@ -94,7 +93,7 @@ void TVlInterpreterExpression::AddHostAdapter(std::shared_ptr<TVlInterpreterAdap
 void TVlInterpreterExpression::SetSourceText(const std::string &text)
 {
     if (text != Source->Text)
-        Source = VlTokenize(text);
+        UseSource(VlTokenize(text));
     Cursor = 0;
     NextIndex = 0;
     SourceChanged();
@@ -140,22 +139,35 @@ void TVlInterpreterExpression::RaiseTokenFailure()
     RaiseError(failure.Code, failure.Position);
 }
 
-void TVlInterpreterExpression::NextToken()
+void TVlInterpreterExpression::UseSource(const std::shared_ptr<TVlSource> &source)
 {
-    if (TokenBacked) {
-        TokenBacked = false;
-        return;
-    }
-    PrevTokenKind = TokenKind;
-    const TVlToken &token = Source->Tokens[static_cast<size_t>(NextIndex)];
-    if (token.Kind == tkFailure)
+    Source = source;
+    TokenBase = Source->Tokens.data();
+    if (std::find(KeptSources.begin(), KeptSources.end(), source) == KeptSources.end())
+        KeptSources.push_back(source);
+}
+
+void TVlInterpreterExpression::ReadWordValue(const TVlToken &token)
+{
+    TokenValueIsName = false;
+    if (token.Kind == tkArray)
+        TokenValue = Source->Values[static_cast<size_t>(token.Index)];
+    else
+        TokenValue = TVlValue::Boolean(token.Kind == tkTrue);
+}
+
+// The token kinds that carry a value, the end of the source and stored tokenizer failures.
+void TVlInterpreterExpression::ReadSpecialToken(const TVlToken &token)
+{
+    if (token.Kind == tkFailure) {
+        TokenKind = PrevTokenKind;
         RaiseTokenFailure();
+    }
     Tok = &token;
     TokIndex = NextIndex;
     if (token.Kind != tkEof)
         ++NextIndex;
     Cursor = token.End;
-    TokenKind = token.Kind;
     switch (token.Kind) {
     case tkIdentifier:
         TokenValueIsName = true;
@@ -214,7 +226,7 @@ std::string TVlInterpreterExpression::TokenValueName() const
 
 void TVlInterpreterExpression::SaveState(TParserState &state) const
 {
-    state.Source = Source;
+    state.Source = Source.get();
     state.Cursor = Cursor;
     state.NextIndex = NextIndex;
     state.TokIndex = TokIndex;
@@ -230,8 +242,13 @@ void TVlInterpreterExpression::SaveState(TParserState &state) const
 
 void TVlInterpreterExpression::RestoreState(TParserState &state)
 {
-    if (state.Source != Source)
-        Source = state.Source;
+    if (state.Source != Source.get()) {
+        for (const auto &kept : KeptSources)
+            if (kept.get() == state.Source) {
+                UseSource(kept);
+                break;
+            }
+    }
     Cursor = state.Cursor;
     NextIndex = state.NextIndex;
     TokIndex = state.TokIndex;
@@ -270,19 +287,15 @@ void TVlInterpreterExpression::DropState()
 
 void TVlInterpreterExpression::SwitchSource(const std::shared_ptr<TVlSource> &source)
 {
-    Source = source;
-    if (std::find(KeptSources.begin(), KeptSources.end(), source) == KeptSources.end())
-        KeptSources.push_back(source);
+    UseSource(source);
     Cursor = 0;
     NextIndex = 0;
     TokenBacked = false;
 }
 
-void TVlInterpreterExpression::CheckStack()
+void TVlInterpreterExpression::RaiseStackOverflow()
 {
-    const char *frame = static_cast<const char *>(__builtin_frame_address(0));
-    if (StackBase && StackBase - frame > MaxStackBytes)
-        RaiseError(erStackOverflow, ReaderPos());
+    RaiseError(erStackOverflow, ReaderPos());
 }
 
 // ---- evaluator ----------------------------------------------------------------------------
@@ -301,8 +314,71 @@ TVlValue TVlInterpreterExpression::Pop()
     return std::move(ValueStack[StackTop--]);
 }
 
+bool TVlInterpreterExpression::EvaluateQuick(TVlValue &result)
+{
+    const TVlQuickExpression *quick = VlQuickExpressionAt(*Source, TokIndex);
+    if (!quick || StackTop + (quick->LastToken - TokIndex) + 2 >= 199)
+        return false;
+    TRoutineFrame *frame = CurrentFrame();
+    TVlValue *stack = QuickStack;
+    int top = -1;
+    struct TRelease {
+        TVlValue *Stack;
+        int Depth;
+        ~TRelease()
+        {
+            for (int i = 0; i < Depth; ++i)
+                Stack[i].Clear();
+        }
+    } release{stack, quick->Depth};
+    try {
+        for (const TVlQuickStep &step : quick->Steps) {
+            switch (step.Kind) {
+            case TVlQuickStep::skLocal: {
+                TVlInterpreterVar *var = frame->Vars.LookupAtom(0, step.Operand);
+                if (!var || var->Value.IsRecord())
+                    return false;
+                stack[++top] = var->Value;
+                break;
+            }
+            case TVlQuickStep::skConstant: {
+                const TVlToken &token = TokenBase[step.Operand];
+                if (token.Kind == tkTrue || token.Kind == tkFalse)
+                    stack[++top] = TVlValue::Boolean(token.Kind == tkTrue);
+                else
+                    stack[++top] = Source->Values[static_cast<size_t>(token.Index)];
+                break;
+            }
+            case TVlQuickStep::skBinary:
+                stack[top - 1] = ApplyBinary(step.Operand, stack[top - 1], stack[top]);
+                stack[top--].Clear();
+                break;
+            case TVlQuickStep::skNegate:
+                stack[top] = VlNegate(stack[top]);
+                break;
+            case TVlQuickStep::skNot:
+                stack[top] = VlNot(stack[top]);
+                break;
+            case TVlQuickStep::skParenthesis:
+                if (stack[top].IsEmpty())
+                    return false;  // the general path reports the missing expression
+                break;
+            }
+        }
+    } catch (...) {
+        return false;
+    }
+    result = std::move(stack[0]);
+    NextIndex = quick->LastToken;
+    NextToken();
+    NextToken();
+    return true;
+}
+
 void TVlInterpreterExpression::EvaluateExpression(TVlValue &result)
 {
+    if (FrameCount > 0 && !TokenBacked && EvaluateQuick(result))
+        return;
     int16_t saved = StackTop;
     result = TVlValue::Null();
     try {
@@ -390,8 +466,10 @@ TVlValue TVlInterpreterExpression::Operator(int32_t op)
         int32_t kind = TokenKind;
         if (IsOperandKind(kind)) {
             if (kind == tkIdentifier) {
-                Args->Clear();
-                ReadDesignator(nullptr, 0, result);
+                if (!ReadLocalFast(result)) {
+                    Args->Clear();
+                    ReadDesignator(nullptr, 0, result);
+                }
             } else {
                 result = TokenValue;
             }
@@ -446,6 +524,52 @@ TVlValue TVlInterpreterExpression::Operator(int32_t op)
             ReportExpected(ErrorMessageText(erTextExpression));
         }
     }
+}
+
+bool TVlInterpreterExpression::ReadLocalFast(TVlValue &result)
+{
+    TRoutineFrame *frame = CurrentFrame();
+    if (!frame || TokenBacked)
+        return false;
+    int32_t next = TokenBase[NextIndex].Kind;
+    if (next == tkLParen || next == tkDot || next == tkColon)
+        return false;
+    TVlInterpreterVar *var = frame->Vars.LookupAtom(0, TokenAtom);
+    if (!var || var->Value.IsRecord())
+        return false;
+    if (next != tkLBracket) {
+        result = var->Value;
+        return true;
+    }
+    if (!var->Value.IsScriptArray())
+        return false;
+    int32_t close = Source->Match[static_cast<size_t>(NextIndex)];
+    if (close < 0 || static_cast<size_t>(close) + 1 >= Source->Tokens.size())
+        return false;
+    int32_t after = TokenBase[close + 1].Kind;
+    if (after == tkDot || after == tkLBracket || after == tkLParen || after == tkColon)
+        return false;
+    // name [ index {, index} ]: the indexes are read as the arguments of the general path would be.
+    TVlValue array = var->Value;
+    int32_t indexes[10];
+    int32_t count = 0;
+    TVlValue index;
+    NextToken();
+    for (;;) {
+        NextToken();
+        EvaluateExpression(index);
+        if (count >= 10)
+            RaiseError(erTooManyBounds, -1);
+        indexes[count++] = index.Kind() == varInteger ? index.RawInteger() : ValueToInteger(index);
+        if (TokenKind == tkComma)
+            continue;
+        if (TokenKind != tkRBracket)
+            ReportExpected("']'");
+        break;
+    }
+    const TVlInterpreterArrayRec &rec = *array.RawScriptArray();
+    result = rec.Items[ScriptArrayPosition(rec, indexes, count)];
+    return true;
 }
 
 void TVlInterpreterExpression::ReadSetConstructor(TVlValue &result)

@@ -89,13 +89,15 @@ void TVlInterpreterFunction::EnterFrame(const TVlInterpreterFunctionDesc *desc)
     ResultValue.Clear();
     TVlInterpreterArgs &caller = *Args;
     static const std::string resultName = "Result";
+    static const int32_t resultAtom = VlNames().Intern(resultName);
     if (desc) {
         caller.HasVarArgs = false;
         std::copy(desc->ParamTypes, desc->ParamTypes + VlMaxArgs, caller.Types);
         for (int32_t i = 0; i < desc->ParamCount; ++i) {
             uint16_t kind = desc->ParamTypes[i];
             const TVlValue &value = i < caller.Count ? caller.Values[i] : ConvertToKind(TVlValue(), kind);
-            frame.Vars.DeclareVar(std::string(), desc->ParamNames[i], value, kind, desc->ParamTypeNames[i]);
+            int32_t atom = desc->ParamAtoms[i] ? desc->ParamAtoms[i] : VlNames().Intern(desc->ParamNames[i]);
+            frame.Vars.DeclareAtom(0, atom, std::string(), desc->ParamNames[i], value, kind, desc->ParamTypeNames[i]);
             if (kind & varByRef)
                 caller.HasVarArgs = true;
         }
@@ -106,11 +108,12 @@ void TVlInterpreterFunction::EnterFrame(const TVlInterpreterFunctionDesc *desc)
                 desc->ResultDataType->InitValue(initial);
             else
                 initial = ConvertToKind(TVlValue(), desc->ResultType, true);
-            frame.Vars.DeclareVar(std::string(), resultName, initial, desc->ResultType, desc->ResultTypeName);
+            frame.Vars.DeclareAtom(0, resultAtom, std::string(), resultName, initial, desc->ResultType,
+                                   desc->ResultTypeName);
         }
     } else {
         frame.HasResult = true;
-        frame.Vars.DeclareVar(std::string(), resultName, TVlValue::Null(), varVariant, std::string());
+        frame.Vars.DeclareAtom(0, resultAtom, std::string(), resultName, TVlValue::Null(), varVariant, std::string());
     }
     TVlInterpreterArgs *fresh = AcquireArgs();
     fresh->Clear();

@@ -4,6 +4,7 @@
 #include "VlInterpreterConst.h"
 #include "VlInterpreterError.h"
 #include "VlInterpreterNames.h"
+#include "VlInterpreterQuick.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -345,6 +346,16 @@ std::shared_ptr<TVlSource> VlTokenize(const std::string &text)
         if (token.Kind == tkEof)
             break;
         pos = end;
+    }
+    source->Match.assign(source->Tokens.size(), -1);
+    std::vector<int32_t> open;
+    for (size_t i = 0; i < source->Tokens.size(); ++i) {
+        if (source->Tokens[i].Kind == tkLBracket) {
+            open.push_back(static_cast<int32_t>(i));
+        } else if (source->Tokens[i].Kind == tkRBracket && !open.empty()) {
+            source->Match[static_cast<size_t>(open.back())] = static_cast<int32_t>(i);
+            open.pop_back();
+        }
     }
     return source;
 }

@@ -33,6 +33,10 @@ struct TVlSource {
     std::vector<TVlValue> Values;        // token values of constants and identifiers
     std::vector<std::string> Texts;      // token texts where they differ from the source
     std::vector<TVlTokenFailure> Failures;
+    std::vector<int32_t> Match;          // for "[" tokens the index of the matching "]", else -1
+    // Quick forms of expressions by first token (-1 not tried yet, -2 none); see VlInterpreterQuick.
+    mutable std::vector<int32_t> QuickIndex;
+    mutable std::vector<std::shared_ptr<const struct TVlQuickExpression>> Quick;
     // Index of the first token that starts at or after an offset.
     int32_t TokenAt(int32_t offset) const;
     // The token text (what ReadTokenText returns).

@@ -64,8 +64,64 @@ void TVlInterpreterFunction::ExecuteStatement()
     }
 }
 
+// name [ indexes ] := expression, for a local script array: the same steps as the general path
+// (indexes, then the right side, then the store) without the request and lookup machinery.
+bool TVlInterpreterFunction::TryStoreLocalElement()
+{
+    TRoutineFrame *frame = CurrentFrame();
+    if (!frame || TokenBacked || TokenBase[NextIndex].Kind != tkLBracket)
+        return false;
+    int32_t close = Source->Match[static_cast<size_t>(NextIndex)];
+    if (close < 0 || static_cast<size_t>(close) + 2 >= Source->Tokens.size() || TokenBase[close + 1].Kind != tkColon ||
+        TokenBase[close + 2].Kind != tkEqual)
+        return false;
+    TVlInterpreterVar *var = frame->Vars.LookupAtom(0, TokenAtom);
+    if (!var || !var->Value.IsScriptArray())
+        return false;
+    TVlValue array = var->Value;
+    int32_t indexes[10];
+    int32_t count = 0;
+    TVlValue index;
+    NextToken();
+    TVlInterpreterArgs *fresh = AcquireArgs();
+    fresh->Clear();
+    try {
+        TArgsScope scope(Args, fresh);
+        for (;;) {
+            NextToken();
+            EvaluateExpression(index);
+            if (count >= 10)
+                RaiseError(erTooManyBounds, -1);
+            indexes[count++] = index.Kind() == varInteger ? index.RawInteger() : ValueToInteger(index);
+            if (TokenKind == tkComma)
+                continue;
+            if (TokenKind != tkRBracket)
+                ReportExpected("']'");
+            break;
+        }
+        NextToken();  // ":"
+        NextToken();  // "="
+        NextToken();
+        fresh->Clear();
+        fresh->ValueContext = true;
+        ResultValue.Clear();
+        EvaluateExpression(ResultValue);
+    } catch (...) {
+        fresh->ValueContext = false;
+        ReleaseArgs(fresh);
+        throw;
+    }
+    fresh->ValueContext = false;
+    ReleaseArgs(fresh);
+    TVlInterpreterArrayRec &rec = *array.RawScriptArray();
+    StoreScriptArrayElement(rec, ScriptArrayPosition(rec, indexes, count), ResultValue);
+    return true;
+}
+
 void TVlInterpreterFunction::ExecuteIdentifierStatement()
 {
+    if (TryStoreLocalElement())
+        return;
     std::string name = *TokenNamePtr;
     int32_t atom = TokenAtom;
     Args->Clear();

@@ -367,6 +367,28 @@ static size_t StringIndex(const std::string &text, const TVlInterpreterArgs &arg
     return static_cast<size_t>(index - 1);
 }
 
+size_t ScriptArrayPosition(const TVlInterpreterArrayRec &array, const int32_t *indexes, int32_t count)
+{
+    if (count > array.DimCount)
+        RaiseError(erTooManyBounds, -1);
+    if (count < array.DimCount)
+        RaiseError(erNotEnoughBounds, -1);
+    int64_t position = 0, multiplier = 1;
+    for (int d = 0; d < array.DimCount; ++d) {
+        int32_t index = indexes[d];
+        if (index < array.LowBounds[d] || index > array.HighBounds[d])
+            RaiseError(erIndexOutOfBounds, -1);
+        position += (static_cast<int64_t>(index) - array.LowBounds[d]) * multiplier;
+        multiplier *= static_cast<int64_t>(array.HighBounds[d]) - array.LowBounds[d] + 1;
+    }
+    return static_cast<size_t>(position);
+}
+
+void StoreScriptArrayElement(TVlInterpreterArrayRec &array, size_t position, const TVlValue &value)
+{
+    StoreElement(array.Items[position], array.ElementKind, value);
+}
+
 bool GetElement(const TVlValue &container, TVlValue &result, const TVlInterpreterArgs &args,
                 int32_t readerPos)
 {
@@ -506,6 +528,24 @@ TVlInterpreterVar &TVlInterpreterVarList::DeclareVar(const std::string &unitName
     var.UnitAtom = unitName.empty() ? 0 : VlNames().Intern(unitName);
     Vars.push_back(std::move(var));
     return Vars.back();
+}
+
+TVlInterpreterVar &TVlInterpreterVarList::DeclareAtom(int32_t unitAtom, int32_t nameAtom, const std::string &unitName,
+                                                     const std::string &name, const TVlValue &value,
+                                                     uint16_t declaredKind, const std::string &typeName)
+{
+    if (LookupAtom(unitAtom, nameAtom))
+        RaiseError(erRedeclared, -1, name);
+    Vars.emplace_back();
+    TVlInterpreterVar &var = Vars.back();
+    var.UnitName = unitName;
+    var.Identifier = name;
+    var.TypeName = typeName;
+    var.DeclaredKind = declaredKind;
+    var.Value = value;
+    var.NameAtom = nameAtom;
+    var.UnitAtom = unitAtom;
+    return var;
 }
 
 TVlInterpreterVar *TVlInterpreterVarList::LookupAtom(int32_t unitAtom, int32_t nameAtom)

@@ -101,6 +101,10 @@ bool GetElement(const TVlValue &container, TVlValue &result, const TVlInterprete
 bool SetElement(TVlValue &container, const TVlValue &value, const TVlInterpreterArgs &args,
                 int32_t readerPos = -1);
 
+// Position of an element (codes 171 to 173) and storing by element kind.
+size_t ScriptArrayPosition(const TVlInterpreterArrayRec &array, const int32_t *indexes, int32_t count);
+void StoreScriptArrayElement(TVlInterpreterArrayRec &array, size_t position, const TVlValue &value);
+
 // One-dimensional script array operations ("Sorry, ..." EVlRuntimeError otherwise).
 void ResizeScriptArray(TVlInterpreterArrayRec &array, int32_t count);
 int32_t ScriptArrayLength(const TVlInterpreterArrayRec &array);
@@ -129,6 +133,10 @@ public:
                                   const std::string &typeName);
     TVlInterpreterVar *LookupVar(const std::string &unitName, const std::string &name);
     TVlInterpreterVar *LookupAtom(int32_t unitAtom, int32_t nameAtom);
+    // DeclareVar with the names already interned.
+    TVlInterpreterVar &DeclareAtom(int32_t unitAtom, int32_t nameAtom, const std::string &unitName,
+                                   const std::string &name, const TVlValue &value, uint16_t declaredKind,
+                                   const std::string &typeName);
     void RemoveVar(const std::string &unitName, const std::string &name);
     bool ReadVar(const std::string &name, TVlValue &result, const TVlInterpreterArgs &args);
     bool WriteVar(const std::string &name, const TVlValue &value, const TVlInterpreterArgs &args);

@@ -149,8 +149,9 @@ private:
     {
         TVlValue r;
         r.VType = kind;
-        r.VInt64 = 0;
-        r.VInteger = v;
+        // One 64-bit store (the low half is VInteger): copies then read the payload without a
+        // store-forwarding stall.
+        r.VInt64 = static_cast<int64_t>(static_cast<uint32_t>(v));
         return r;
     }
     bool IsCounted() const

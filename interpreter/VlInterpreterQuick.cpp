@@ -1,0 +1,148 @@
+// Quick expressions: translation of simple expressions into postfix form, cached per source.
+#include "VlInterpreterQuick.h"
+
+#include "VlInterpreterConst.h"
+
+namespace {
+
+// Longest expression translated; longer ones take the general path.
+constexpr int32_t MaxQuickTokens = 48;
+
+bool IsBinaryOperator(int32_t kind)
+{
+    return (kind >= tkMul && kind <= tkLessEqual) || kind == tkShl || kind == tkShr || kind == tkXor;
+}
+
+// Precedence climbing with the evaluator's priorities: operators of equal priority associate to
+// the left, unary signs and "not" bind tightest.
+class TTranslator {
+public:
+    TTranslator(const TVlSource &source, int32_t start) : Source(source), Pos(start) {}
+
+    bool Translate(TVlQuickExpression &out)
+    {
+        if (!Expression(0))
+            return false;
+        if (Pos - 1 < 0)
+            return false;
+        out.Steps = Steps;
+        out.LastToken = Pos - 1;
+        out.Depth = MaxDepth;
+        return Ends(Kind(Pos));
+    }
+
+private:
+    int32_t Kind(int32_t index) const { return Source.Tokens[static_cast<size_t>(index)].Kind; }
+
+    static bool Ends(int32_t kind)
+    {
+        switch (kind) {
+        case tkSemicolon: case tkThen: case tkDo: case tkTo: case tkDownto: case tkOf: case tkEnd: case tkElse:
+        case tkUntil: case tkComma: case tkRBracket: case tkEof: case tkFinally: case tkExcept: case tkRParen:
+        case tkColon: case tkDotDot:
+            return true;
+        default:
+            return false;
+        }
+    }
+
+    void Emit(TVlQuickStep::TKind kind, int32_t operand, int delta)
+    {
+        Steps.push_back({kind, operand});
+        Height += delta;
+        if (Height > MaxDepth)
+            MaxDepth = Height;
+    }
+
+    bool Operand()
+    {
+        if (Pos - Start() > MaxQuickTokens)
+            return false;
+        int32_t kind = Kind(Pos);
+        switch (kind) {
+        case tkIdentifier: {
+            int32_t next = Kind(Pos + 1);
+            if (next == tkLParen || next == tkLBracket || next == tkDot || next == tkColon)
+                return false;
+            Emit(TVlQuickStep::skLocal, Source.Tokens[static_cast<size_t>(Pos)].Atom, 1);
+            ++Pos;
+            return !IsOperand(Kind(Pos));
+        }
+        case tkInteger: case tkFloat: case tkString: case tkTrue: case tkFalse:
+            Emit(TVlQuickStep::skConstant, Pos, 1);
+            ++Pos;
+            return !IsOperand(Kind(Pos));
+        case tkMinus: case tkPlus: case tkNot: {
+            ++Pos;
+            if (!Operand())
+                return false;
+            if (kind == tkMinus)
+                Emit(TVlQuickStep::skNegate, 0, 0);
+            else if (kind == tkNot)
+                Emit(TVlQuickStep::skNot, 0, 0);
+            return true;
+        }
+        case tkLParen:
+            ++Pos;
+            if (!Expression(0) || Kind(Pos) != tkRParen)
+                return false;
+            Emit(TVlQuickStep::skParenthesis, 0, 0);
+            ++Pos;
+            return !IsOperand(Kind(Pos));
+        default:
+            return false;
+        }
+    }
+
+    static bool IsOperand(int32_t kind)
+    {
+        return kind == tkIdentifier || kind == tkInteger || kind == tkFloat || kind == tkString || kind == tkTrue ||
+               kind == tkFalse;
+    }
+
+    bool Expression(int32_t minPriority)
+    {
+        if (!Operand())
+            return false;
+        for (;;) {
+            int32_t kind = Kind(Pos);
+            if (!IsBinaryOperator(kind))
+                return true;
+            int32_t priority = OperatorPriority(kind);
+            if (priority <= minPriority)
+                return true;
+            ++Pos;
+            if (!Expression(priority))
+                return false;
+            Emit(TVlQuickStep::skBinary, kind, -1);
+        }
+    }
+
+    int32_t Start() const { return StartPos; }
+
+    const TVlSource &Source;
+    int32_t Pos;
+    int32_t StartPos = Pos;  // initialised after Pos
+    std::vector<TVlQuickStep> Steps;
+    int Height = 0;
+    int MaxDepth = 0;
+};
+
+} // namespace
+
+const TVlQuickExpression *VlQuickExpressionAt(const TVlSource &source, int32_t start)
+{
+    if (source.QuickIndex.empty())
+        source.QuickIndex.assign(source.Tokens.size(), -1);
+    int32_t &known = source.QuickIndex[static_cast<size_t>(start)];
+    if (known == -1) {
+        known = -2;
+        TVlQuickExpression quick;
+        TTranslator translator(source, start);
+        if (translator.Translate(quick) && quick.Depth <= 32) {
+            source.Quick.push_back(std::make_shared<const TVlQuickExpression>(std::move(quick)));
+            known = static_cast<int32_t>(source.Quick.size()) - 1;
+        }
+    }
+    return known >= 0 ? source.Quick[static_cast<size_t>(known)].get() : nullptr;
+}

@@ -1,0 +1,23 @@
+// Quick expressions: expressions made only of local variables, constants, operators and
+// parentheses are translated once into postfix form and evaluated without re-reading tokens.
+#pragma once
+
+#include "VlInterpreterParser.h"
+
+#include <cstdint>
+#include <vector>
+
+struct TVlQuickStep {
+    enum TKind : uint8_t { skLocal, skConstant, skBinary, skNegate, skNot, skParenthesis } Kind;
+    int32_t Operand;  // atom of a local, token index of a constant, token kind of an operator
+};
+
+struct TVlQuickExpression {
+    std::vector<TVlQuickStep> Steps;
+    int32_t LastToken = 0;  // index of the expression's last token
+    int32_t Depth = 0;      // values held at once while evaluating
+};
+
+// The quick form of the expression starting at token index start, or nullptr when the
+// expression has another shape (results are cached in the source).
+const TVlQuickExpression *VlQuickExpressionAt(const TVlSource &source, int32_t start);
