@@ -27,6 +27,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QProcess>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QSlider>
 #include <QSplitter>
@@ -72,6 +73,21 @@ std::string SettingsFileIn(const QString &programDir)
     return ResolveSettingsFile(QDir(programDir).absolutePath().toStdString(),
                                (userDir.isEmpty() ? QDir::homePath() + "/.config/Veltrano" : userDir).toStdString(),
                                "VlInterpreterTest.ini");
+}
+
+// Hidden widgets get their resize events, and so their children's geometry, only when shown;
+// deliver them now, parents first, so that sizes read while the window is created are real.
+void LayOutHidden(QWidget *widget)
+{
+    if (QLayout *layout = widget->layout())
+        layout->activate();
+    QResizeEvent resize(widget->size(), widget->size());
+    QApplication::sendEvent(widget, &resize);
+    for (QObject *child : widget->children()) {
+        auto *childWidget = qobject_cast<QWidget *>(child);
+        if (childWidget && !childWidget->isWindow())
+            LayOutHidden(childWidget);
+    }
 }
 
 } // namespace
@@ -130,8 +146,11 @@ TForm1::TForm1(const QString &programDir, TVlShellHooks hooks, QWidget *parent)
     // 1. Title and document name.
     SetDocumentTitle(QStringLiteral("Project1"));
     CurrentFileName = QStringLiteral("Project1.pas");
-    // 2. The indent slider reaches across the editor's width.
-    TrackBar1->setMaximum(Memo1->width());
+    // 2. The indent slider reaches across the editor's width at the designed size. The editor fills
+    //    its page, and a page spans the whole page control (no frame in document mode); the page
+    //    itself gets its size only when shown.
+    LayOutHidden(this);
+    TrackBar1->setMaximum(PageControl1->width());
     // 5. The editor page first.
     PageControl1->setCurrentIndex(0);
     // 9. Numbers are formatted and parsed with "." whatever the user's locale says.

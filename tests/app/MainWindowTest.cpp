@@ -304,3 +304,17 @@ TEST(MainWindow, AboutAndMailLink)
 }
 
 } // namespace
+
+namespace {
+
+TEST(MainWindow, IndentSliderReachesAcrossTheEditor)
+{
+    TShellFixture fixture;
+    auto form = fixture.MakeForm();
+    const int maximum = form->TrackBar1->maximum();
+    EXPECT_GT(maximum, 700);
+    form->show();
+    EXPECT_EQ(maximum, form->Memo1->width());
+}
+
+} // namespace
