@@ -114,3 +114,14 @@ TEST_F(Runner, BlockSourceLeavesItsResult)
     EXPECT_EQ(r.Status, 0) << r.Err;
     EXPECT_EQ(r.Out, "42\n");
 }
+
+TEST_F(Runner, SourcesInEitherEncodingAndAnyLineEnds)
+{
+    TRunResult cp1251 = RunRunner("cp1251.pas");
+    EXPECT_EQ(cp1251.Out, "\xD0\x81\xD0\xBB\xD0\xBA\xD0\xB0" "4\n");  // "Ёлка" has four characters
+    TRunResult bom = RunRunner("utf8_bom.pas");
+    EXPECT_EQ(bom.Out, "\xD0\xA9" "1\n");
+    TRunResult crOnly = RunRunner("cr_only.pas");
+    EXPECT_EQ(crOnly.Status, 1);
+    EXPECT_EQ(crOnly.Err, "104: Error in unit 'CrOnly' on line 4 : Undeclared Identifier 'Missing'\n");
+}

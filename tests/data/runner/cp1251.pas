@@ -1,0 +1,4 @@
+program Cp;
+begin
+  WriteLn('Ёлка', Length('Ёлка'));
+end.

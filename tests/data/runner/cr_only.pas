@@ -1,0 +1,1 @@
+program CrOnly;begin  WriteLn(1);  WriteLn(Missing);end.

@@ -1,0 +1,6 @@
+﻿unit Bom;
+function main: string;
+begin
+  Result := 'Щ' + IntToStr(Length('Щ'));
+end;
+end.
