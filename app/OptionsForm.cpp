@@ -65,6 +65,7 @@ TOptions::TOptions(TForm1 &form, QString configFile)
     FTree = new QTreeWidget;
     FTree->setFixedWidth(185);
     FTree->setHeaderHidden(true);
+    FTree->setRootIsDecorated(false);
     FPages = new QStackedWidget;
     const QList<QWidget *> pages = {CreateMainPage(), CreateFontPage(), CreateMorePage(), CreateTextPage(),
                                     CreateInsertPage()};
@@ -156,6 +157,7 @@ QWidget *TOptions::CreateFontPage()
     layout->addWidget(Group("Текст", text));
     FFontList = new QFontComboBox;
     FFontList->setCurrentFont(QFont("MS Sans Serif"));
+    FFontList->setEditText("MS Sans Serif"); // shown by name even where the system substitutes it
     auto *extended = new QPushButton("Расширенно");
     auto *row = new QHBoxLayout;
     row->addWidget(FFontList, 1);

@@ -5,13 +5,17 @@
 #include "app/VeltranoStatusBar.h"
 #include "codegen/DelphiConsoleForm.h"
 #include "codegen/DelphiUnitForm.h"
+#include "codegen/LibraryForm.h"
 #include "codegen/ModuleForm.h"
+#include "codegen/UsesListForm.h"
 #include "codegen/NewProcedureForm.h"
 #include "editor/VlRichView.h"
 
 #include <QFile>
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QTextCursor>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -159,6 +163,35 @@ TEST_F(CodegenCommandsTest, NewProcedureDialogAppendsBothProcedures)
     EXPECT_EQ(Lines()[5], "procedure TForm1.FormCreate(Sender: TObject)");
     EXPECT_EQ(Log().mid(Log().size() - 2),
               QStringList({"Добавлена процедура OnEnter", "Добавлена процедура OnCreate"}));
+}
+
+TEST_F(CodegenCommandsTest, UsesListInsertsTheClauseAtTheCaret)
+{
+    Form->Memo1->SetText("unit U;");
+    Form->Memo1->SetCaret(7, 0);
+    auto *dialog = Form->findChild<TUsesListForm *>();
+    RunWithDialog("UsesListClick", dialog, [dialog] {
+        for (QCheckBox *box : dialog->UnitBoxes())
+            box->setChecked(box->text() == "SysUtils");
+        dialog->accept();
+    });
+    EXPECT_EQ(Lines(), QStringList({"unit U;Uses", "   SysUtils;"}));
+    EXPECT_EQ(Log().last(), "Добавлено: Список Uses");
+}
+
+TEST_F(CodegenCommandsTest, TextViewRefreshAfterASkeletonKeepsTheFocus)
+{
+    Form->show();
+    Form->Memo1->setFocus();
+    Form->Memo2->setPlainText("begin x end");
+    auto *dialog = Form->findChild<TLibraryF *>();
+    RunWithDialog("NewLibraryClick", dialog, [dialog] { dialog->accept(); });
+    EXPECT_EQ(Lines().first(), "library Library1;");
+    EXPECT_EQ(Form->StatusBar1->PanelText(4), "Библиотека");
+    EXPECT_FALSE(Form->Memo2->hasFocus());
+    QTextCursor cursor(Form->Memo2->document());
+    cursor.setPosition(1);
+    EXPECT_EQ(cursor.charFormat().fontWeight(), QFont::Bold);
 }
 
 TEST(CodegenListFilesTest, MissingFormListIsReportedAndBothListsAreWrittenAtExit)
