@@ -40,6 +40,7 @@
 #include <QVBoxLayout>
 
 #include <clocale>
+#include <filesystem>
 
 namespace {
 
@@ -383,11 +384,7 @@ void TForm1::RunCommand(const QString &id, const QString &sender)
 
 QAction *TForm1::MenuItem(const QString &name) const
 {
-    for (QAction *action : findChildren<QAction *>(name)) {
-        if (!action->isSeparator() || !action->objectName().isEmpty())
-            return action;
-    }
-    return nullptr;
+    return findChild<QAction *>(name);
 }
 
 QToolButton *TForm1::ToolButton(const QString &name) const
@@ -466,26 +463,24 @@ void TForm1::ShowErrorMessage(const QString &message)
 void TForm1::WriteBackup()
 {
     const auto report = [this](const QString &m) { ShowErrorMessage(m); };
-    RunGuarded([this] {
-        const QDir program(FProgramDir);
-        if (!program.mkpath(QStringLiteral("BackUp")))
-            throw EVlFileError(QStringLiteral("Cannot create folder \"%1\"").arg(program.filePath("BackUp")).toStdString());
+    const std::filesystem::path program(FProgramDir.toStdString());
+    RunGuarded([this, &program] {
+        std::error_code error;
+        std::filesystem::create_directories(program / "BackUp", error);
+        if (error)
+            throw EVlFileError("Cannot create folder \"" + (program / "BackUp").string() + "\": " + error.message());
         QString text;
         for (int i = 0; i < Memo1->LineCount(); ++i)
             text += Memo1->Line(i) + QStringLiteral("\r\n");
-        WriteTextFile(program.filePath(QStringLiteral("BackUp/Project.dpr")).toStdString(), text.toStdString());
+        WriteTextFile((program / "BackUp" / "Project.dpr").string(), text.toStdString());
     }, report);
-    // The log goes out even when the backup failed: losing it too would help nobody.
-    RunGuarded([this] {
-        const QDir data(QDir(FProgramDir).filePath(QStringLiteral("Data")));
-        if (!data.exists())
-            throw EVlFileError(QStringLiteral("Cannot write \"%1\": the folder \"%2\" does not exist")
-                                   .arg(data.filePath("Last.log"), data.path())
-                                   .toStdString());
+    // The log goes out even when the backup failed: losing it too would help nobody. The Data
+    // folder is not created; without it the write fails with the system's reason.
+    RunGuarded([this, &program] {
         QString text;
         for (int i = 0; i < LOG1->count(); ++i)
             text += LOG1->item(i)->text() + QStringLiteral("\r\n");
-        WriteTextFile(data.filePath(QStringLiteral("Last.log")).toStdString(), text.toStdString());
+        WriteTextFile((program / "Data" / "Last.log").string(), text.toStdString());
     }, report);
 }
 
