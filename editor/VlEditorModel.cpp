@@ -113,7 +113,13 @@ void TVlEditorModel::DeleteLine(int index)
         DeleteText({static_cast<int>(fLines[index - 1].size()), index - 1},
                    {static_cast<int>(fLines[index].size()), index}, TVlUndoKind::DeleteLine);
     else {
-        DeleteText({0, 0}, {static_cast<int>(fLines[0].size()), 0}, TVlUndoKind::DeleteLine);
+        // The only line goes: the list becomes empty, and undo brings the line back.
+        TVlUndoRecord record;
+        record.Kind = TVlUndoKind::DeleteLine;
+        record.Removed = fLines[0];
+        record.EmptiedList = true;
+        AddRecord(record);
+        TextWasChanged(0, record.Removed, true);
         fLines.clear();
         fStates.Reset(0);
     }
@@ -254,6 +260,7 @@ TVlPos TVlEditorModel::InsertText(TVlPos at, const QString &rawText, TVlUndoKind
     at = ClampToText(at);
     TVlUndoRecord record;
     record.Kind = kind;
+    record.CreatedFirstLine = fLines.isEmpty();
     const int lineLength = fLines.isEmpty() ? 0 : static_cast<int>(fLines[at.Y].size());
     record.Start = {std::min(at.X, lineLength), at.Y};
     record.Inserted = QString(at.X - record.Start.X, QLatin1Char(' ')) + text;
@@ -508,8 +515,12 @@ void TVlEditorModel::Undo()
     for (const TVlUndoRecord &r : group) {
         if (!r.Inserted.isEmpty())
             RawDelete(r.Start, r.End);
-        if (!r.Removed.isEmpty())
+        if (!r.Removed.isEmpty() || r.EmptiedList)
             RawInsert(r.Start, r.Removed);
+        if (r.CreatedFirstLine && fLines.size() == 1 && fLines[0].isEmpty()) {
+            fLines.clear();
+            fStates.Reset(0);
+        }
         TextWasChanged(r.Start.Y, r.Inserted + r.Removed, true);
     }
     fUndoing = false;
@@ -538,6 +549,10 @@ void TVlEditorModel::Redo()
         }
         if (!r.Inserted.isEmpty())
             RawInsert(r.Start, r.Inserted);
+        if (r.EmptiedList && fLines.size() == 1 && fLines[0].isEmpty()) {
+            fLines.clear();
+            fStates.Reset(0);
+        }
         TextWasChanged(r.Start.Y, r.Inserted + r.Removed, true);
     }
     fUndoing = false;

@@ -23,6 +23,8 @@ struct TVlUndoRecord
     TVlPos CaretAfter;
     TVlPos AnchorAfter;
     int Group = 0;      // records of one group are undone together
+    bool CreatedFirstLine = false; // the insert went into an empty list: undo leaves it empty
+    bool EmptiedList = false;      // the delete removed the only line: redo removes it again
 };
 
 class TVlUndoBuffer
