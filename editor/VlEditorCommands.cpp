@@ -52,6 +52,7 @@ private:
     void DeleteWordLeft();
     void DeleteWord();
     void Tab();
+    int NextTabColumn(TVlPos at) const;
     void IndentBlock(bool indent);
     void ChangeCase(int command);
     void DeleteLine();
@@ -300,10 +301,26 @@ void TVlEditorCommands::DeleteWord()
     m.EndCompound();
 }
 
+int TVlEditorCommands::NextTabColumn(TVlPos at) const
+{
+    // Smart tab: the next word start of the nearest non-blank line above, if it has one.
+    if (m.fOptions.SmartTab)
+        for (int y = at.Y - 1; y >= 0; --y) {
+            const QString &above = m.Line(y);
+            if (IsBlankLine(above))
+                continue;
+            for (int x = at.X + 1; x < above.size(); ++x)
+                if (above[x] != QLatin1Char(' ') && above[x - 1] == QLatin1Char(' '))
+                    return x;
+            break;
+        }
+    return m.fTabStops.NextStop(at.X);
+}
+
 void TVlEditorCommands::Tab()
 {
     const TVlPos c = m.fCaret;
-    const int next = m.fTabStops.NextStop(c.X);
+    const int next = NextTabColumn(c);
     if (!m.fInsertMode) {
         Move({next, c.Y}, false);
         return;
@@ -311,7 +328,7 @@ void TVlEditorCommands::Tab()
     m.StartGroup(ekTab);
     m.DeleteSelection();
     const TVlPos at = m.fCaret;
-    const int stop = m.fTabStops.NextStop(at.X);
+    const int stop = NextTabColumn(at);
     m.InsertText(at, QString(stop - at.X, QLatin1Char(' ')), TVlUndoKind::TabInsert);
     m.SetCaret({stop, at.Y});
     m.EnsureCaretVisible();

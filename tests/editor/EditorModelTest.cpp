@@ -29,6 +29,21 @@ TEST(Typing, TabInsertsBlanksToTheNextStop)
     }
 }
 
+TEST(Typing, SmartTabGoesToWordStartsOfTheLineAbove)
+{
+    TVlEditorModel model;
+    model.Options().SmartTab = true;
+    model.SetText("begin     x := 1;\nnext");
+    model.SetCaret({0, 1});
+    model.ExecuteCommand(ecTab);
+    EXPECT_EQ(model.Caret().X, 10);
+    model.ExecuteCommand(ecTab);
+    EXPECT_EQ(model.Caret().X, 12);
+    model.SetCaret({20, 1});
+    model.ExecuteCommand(ecTab); // past the last word: the tab stops
+    EXPECT_EQ(model.Caret().X, 22);
+}
+
 TEST(Typing, TabCharacterInPastedTextBecomesTwoBlanks)
 {
     TVlEditorModel model;
