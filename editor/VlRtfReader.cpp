@@ -59,6 +59,8 @@ private:
     bool FColorSet = false;
     int FFontEntryIndex = 0; // the font table entry being read
     std::u16string FFontName;
+    static constexpr std::size_t MaxDepth = 256; // word processors nest far less
+    std::size_t FOverflowDepth = 0;
     int FPendingSkip = 0;   // fallback characters still to drop after \uN
     bool FCp1251 = false;   // \ansicpg1251
     bool FIgnoreNext = false; // "\*" seen: an unknown destination that follows is skipped
@@ -70,8 +72,13 @@ TVlRtfDocument TRtfReader::Read()
     while (FPos < FBytes.size()) {
         const char c = FBytes[FPos++];
         if (c == '{') {
-            FStack.push_back(State());
+            if (FStack.size() < MaxDepth)
+                FStack.push_back(State());
+            else
+                ++FOverflowDepth; // deeper groups share the state of the deepest one kept
             FIgnoreNext = false;
+        } else if (c == '}' && FOverflowDepth > 0) {
+            --FOverflowDepth;
         } else if (c == '}') {
             if (State().Destination == TDestination::FontTable && FStack.size() >= 2 &&
                 FStack[FStack.size() - 2].Destination == TDestination::FontTable && !FFontName.empty())
