@@ -112,6 +112,16 @@ TEST_P(RtfReadTest, KeepsTheText)
 INSTANTIATE_TEST_SUITE_P(Table, RtfReadTest, testing::ValuesIn(ReadCases),
                          [](const auto &info) { return std::string(info.param.name); });
 
+TEST(RtfTest, DeepNestingKeepsTextAndBalance)
+{
+    const std::string rtf = "{\\rtf1 " + std::string(100000, '{') + "\\b x" + std::string(100000, '}') + "y}";
+    const TVlRtfDocument document = ReadRtf(rtf);
+    EXPECT_EQ(document.PlainText(), u"xy");
+    ASSERT_EQ(document.Runs.size(), 2u);
+    EXPECT_TRUE(document.Runs[0].Style.Bold);
+    EXPECT_FALSE(document.Runs[1].Style.Bold);
+}
+
 TEST(RtfTest, ReadsColoursFontsAndUnderline)
 {
     const TVlRtfDocument document = ReadRtf(
