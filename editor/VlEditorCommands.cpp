@@ -44,6 +44,8 @@ public:
 private:
     int LineLength(int y) const { return static_cast<int>(m.Line(y).size()); }
     int LastLine() const { return std::max(0, m.LineCount() - 1); }
+    // The lowest line the caret may reach (below the text with CursorBeyondEOF).
+    int LastCaretLine() const { return LastLine() + (m.fOptions.CursorBeyondEOF ? m.fVisibleRows - 1 : 0); }
     void Move(TVlPos pos, bool select);
     void TypeChar(const QString &text);
     void InsertPara();
@@ -64,7 +66,7 @@ private:
 
 void TVlEditorCommands::Move(TVlPos pos, bool select)
 {
-    pos.Y = std::clamp(pos.Y, 0, LastLine());
+    pos.Y = std::clamp(pos.Y, 0, LastCaretLine());
     pos.X = std::max(pos.X, 0);
     if (select) {
         if (m.fSelMode == TVlSelectionMode::Column && !m.SelAvail())
@@ -99,7 +101,7 @@ void TVlEditorCommands::Run(int command, const QString &text)
         m.fSelMode = TVlSelectionMode::Column;
         const int dx = command == ecColumnSelLeft ? -1 : command == ecColumnSelRight ? 1 : 0;
         const int dy = command == ecColumnSelUp ? -1 : command == ecColumnSelDown ? 1 : 0;
-        m.MoveCaretKeepingSelection({std::max(0, c.X + dx), std::clamp(c.Y + dy, 0, LastLine())});
+        m.MoveCaretKeepingSelection({std::max(0, c.X + dx), std::clamp(c.Y + dy, 0, LastCaretLine())});
         m.EnsureCaretVisible();
         return;
     }
@@ -343,7 +345,7 @@ void TVlEditorCommands::IndentBlock(bool indent)
     const int column = m.fSelMode == TVlSelectionMode::Column ? std::min(b.X, e.X) : 0;
     TVlPos anchor = m.fAnchor, caret = m.fCaret;
     m.BeginCompound();
-    for (int y = b.Y; y <= lastY; ++y) {
+    for (int y = b.Y; y <= std::min(lastY, LastLine()); ++y) {
         if (indent) {
             if (column <= LineLength(y))
                 m.InsertText({column, y}, QStringLiteral("  "));
@@ -458,7 +460,7 @@ void TVlEditorModel::ExecuteCommand(int command, const QString &text)
 
 TVlPos TVlEditorModel::WordStartBefore(TVlPos pos) const
 {
-    const QString &line = fLines.isEmpty() ? QString() : fLines[pos.Y];
+    const QString line = Line(pos.Y);
     int x = std::min(pos.X, static_cast<int>(line.size()));
     while (x > 0 && VlIsWordSeparator(line[x - 1]))
         --x;
@@ -469,7 +471,7 @@ TVlPos TVlEditorModel::WordStartBefore(TVlPos pos) const
 
 TVlPos TVlEditorModel::NextWordStart(TVlPos pos) const
 {
-    if (fLines.isEmpty())
+    if (pos.Y >= LineCount())
         return pos;
     const QString &line = fLines[pos.Y];
     int x = pos.X;
@@ -496,7 +498,7 @@ TVlPos TVlEditorModel::PrevWordStart(TVlPos pos) const
     if (pos.X == 0) {
         if (pos.Y == 0)
             return pos;
-        return WordStartBefore({static_cast<int>(fLines[pos.Y - 1].size()), pos.Y - 1});
+        return WordStartBefore({static_cast<int>(Line(pos.Y - 1).size()), pos.Y - 1});
     }
     return WordStartBefore(pos);
 }

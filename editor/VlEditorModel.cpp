@@ -162,9 +162,26 @@ TVlPos TVlEditorModel::ClampToText(TVlPos pos) const
     return pos;
 }
 
+TVlPos TVlEditorModel::ClampCaret(TVlPos pos) const
+{
+    // With CursorBeyondEOF the caret may stand up to a window's height below the last line.
+    const int extra = fOptions.CursorBeyondEOF ? fVisibleRows - 1 : 0;
+    pos.Y = std::clamp(pos.Y, 0, std::max(0, LineCount() - 1) + extra);
+    pos.X = std::max(pos.X, 0);
+    return pos;
+}
+
 QString TVlEditorModel::TextBetween(TVlPos from, TVlPos to) const
 {
-    if (fLines.isEmpty() || !(from < to))
+    if (fLines.isEmpty())
+        return {};
+    // Places below the last line count as its end.
+    const int last = LineCount() - 1;
+    if (from.Y > last)
+        from = {static_cast<int>(fLines[last].size()), last};
+    if (to.Y > last)
+        to = {static_cast<int>(fLines[last].size()), last};
+    if (!(from < to))
         return {};
     if (from.Y == to.Y)
         return fLines[from.Y].mid(from.X, to.X - from.X);
@@ -256,7 +273,13 @@ void TVlEditorModel::TrimLine(int y)
 
 TVlPos TVlEditorModel::InsertText(TVlPos at, const QString &rawText, TVlUndoKind kind)
 {
-    const QString text = PrepareText(rawText);
+    QString text = PrepareText(rawText);
+    if (!fLines.isEmpty() && at.Y >= LineCount()) {
+        // Typing below the last line first adds the lines up to it.
+        const int last = LineCount() - 1;
+        text = QString(at.Y - last, QLatin1Char('\n')) + QString(at.X, QLatin1Char(' ')) + text;
+        at = {static_cast<int>(fLines[last].size()), last};
+    }
     at = ClampToText(at);
     TVlUndoRecord record;
     record.Kind = kind;
@@ -322,8 +345,8 @@ void TVlEditorModel::SetCaret(TVlPos pos)
 
 void TVlEditorModel::SetSelection(TVlPos anchor, TVlPos caret)
 {
-    anchor = ClampToText(anchor);
-    caret = ClampToText(caret);
+    anchor = ClampCaret(anchor);
+    caret = ClampCaret(caret);
     if (anchor == fAnchor && caret == fCaret)
         return;
     BeginUpdate();
@@ -383,8 +406,21 @@ void TVlEditorModel::DeleteSelection()
     if (!SelAvail())
         return;
     BeginUpdate();
-    const TVlPos b = SelBegin(), e = SelEnd();
+    const TVlPos b = SelBegin();
+    TVlPos e = SelEnd();
     TVlPos caret = b;
+    // Only lines of the text can lose anything (the caret may stand below them).
+    if (b.Y >= LineCount()) {
+        fAnchor = fCaret = ClampCaret(b);
+        fCaretMoved = true;
+        EndUpdate();
+        return;
+    }
+    if (e.Y >= LineCount()) {
+        e.Y = LineCount() - 1;
+        if (fSelMode != TVlSelectionMode::Column)
+            e.X = static_cast<int>(fLines[e.Y].size());
+    }
     switch (fSelMode) {
     case TVlSelectionMode::Column: {
         const int left = std::min(b.X, e.X), right = std::max(b.X, e.X);
@@ -409,7 +445,7 @@ void TVlEditorModel::DeleteSelection()
         DeleteText(b, e);
         break;
     }
-    fAnchor = fCaret = ClampToText(caret);
+    fAnchor = fCaret = ClampCaret(caret);
     fCaretMoved = true;
     EndUpdate();
 }
@@ -524,8 +560,8 @@ void TVlEditorModel::Undo()
         TextWasChanged(r.Start.Y, r.Inserted + r.Removed, true);
     }
     fUndoing = false;
-    fAnchor = ClampToText(group.back().AnchorBefore);
-    fCaret = ClampToText(group.back().CaretBefore);
+    fAnchor = ClampCaret(group.back().AnchorBefore);
+    fCaret = ClampCaret(group.back().CaretBefore);
     fCaretMoved = true;
     fLastEditKind = 0;
     fGroup = 0;
@@ -556,8 +592,8 @@ void TVlEditorModel::Redo()
         TextWasChanged(r.Start.Y, r.Inserted + r.Removed, true);
     }
     fUndoing = false;
-    fAnchor = ClampToText(group.back().AnchorAfter);
-    fCaret = ClampToText(group.back().CaretAfter);
+    fAnchor = ClampCaret(group.back().AnchorAfter);
+    fCaret = ClampCaret(group.back().CaretAfter);
     fCaretMoved = true;
     fLastEditKind = 0;
     fGroup = 0;

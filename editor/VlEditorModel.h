@@ -158,6 +158,7 @@ private:
     void RawDelete(TVlPos from, TVlPos to);
     QString TextBetween(TVlPos from, TVlPos to) const;
     TVlPos ClampToText(TVlPos pos) const;
+    TVlPos ClampCaret(TVlPos pos) const;
     void AddRecord(TVlUndoRecord record);
     void StartGroup(int editKind = 0);
     void TextWasChanged(int line, const QString &changedText, bool replacement);

@@ -350,7 +350,6 @@ void TVlHLEditor::mousePressEvent(QMouseEvent *e)
     if (e->button() != Qt::LeftButton)
         return QAbstractScrollArea::mousePressEvent(e);
     TVlPos pos = PosAt(e->position().toPoint());
-    pos.Y = std::clamp(pos.Y, 0, std::max(0, fModel->LineCount() - 1));
     if (e->position().x() < fGutterWidth)
         pos.X = 0;
     if (e->modifiers() & Qt::ShiftModifier)
@@ -365,7 +364,6 @@ void TVlHLEditor::mouseMoveEvent(QMouseEvent *e)
     if (!fMouseSelecting)
         return;
     TVlPos pos = PosAt(e->position().toPoint());
-    pos.Y = std::clamp(pos.Y, 0, std::max(0, fModel->LineCount() - 1));
     fModel->MoveCaretKeepingSelection(pos);
     fModel->EnsureCaretVisible();
 }

@@ -118,6 +118,23 @@ TEST(Typing, BackspaceUnindentsToThePreviousIndentationLevel)
     EXPECT_EQ(model.Line(1), "  if x theny;");
 }
 
+TEST(Typing, CursorBeyondEofLetsTheCaretGoBelowAndTypingAddsLines)
+{
+    TVlEditorModel model;
+    model.SetText("a");
+    model.ExecuteCommand(ecDown);
+    EXPECT_EQ(model.Caret().Y, 0); // off: the caret stays on the last line
+    model.Options().CursorBeyondEOF = true;
+    model.ExecuteCommand(ecDown);
+    model.ExecuteCommand(ecDown);
+    EXPECT_EQ(model.Caret(), (TVlPos{0, 2}));
+    model.ExecuteCommand(ecRight);
+    model.TypeText("x");
+    EXPECT_EQ(model.Text(), "a\r\n\r\n x\r\n");
+    model.Undo();
+    EXPECT_EQ(model.Text(), "a\r\n");
+}
+
 TEST(Typing, ReadOnlyIgnoresTypingAndEnterMovesDown)
 {
     TVlEditorModel model;

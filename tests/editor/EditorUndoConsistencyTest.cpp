@@ -7,7 +7,7 @@
 #include <random>
 
 namespace {
-const int Commands[] = {ecChar, ecChar, ecChar, ecChar, ecInsertPara, ecBackspace, ecDelete, ecTab,
+const int Commands[] = {ecNextPage, ecLineSelect, ecNormalSelect, ecSelPrevWord, ecChar, ecChar, ecChar, ecChar, ecInsertPara, ecBackspace, ecDelete, ecTab,
                         ecLeft, ecRight, ecUp, ecDown, ecEndLine, ecSelRight, ecSelDown, ecDeleteWord,
                         ecDeleteWordLeft, ecDeleteLine, ecIndent, ecUnindent, ecToUpperCase,
                         ecColumnSelRight, ecColumnSelDown, ecDeleteSelected, ecChangeInsertMode};
@@ -26,6 +26,8 @@ TEST(UndoConsistency, RandomSessionsUndoAndRedoExactly)
     for (unsigned seed = 1; seed <= 200; ++seed) {
         std::mt19937 random(seed);
         TVlEditorModel model;
+        model.Options().CursorBeyondEOF = seed % 3 == 0;
+        model.SetVisibleRows(5);
         model.States().SetScanner(VlPascalScanLine);
         model.SetText(seed % 5 == 0 ? QString() : QString("begin\n  x := 1; { c }\n  (* y *)\nend."));
         const QString start = model.Text();
