@@ -18,6 +18,7 @@
 VL_ENUM_INFO(BevelCutEnumInfo, "TBevelCut", "bvNone", "bvLowered", "bvRaised", "bvSpace")
 VL_ENUM_INFO(BevelShapeEnumInfo, "TBevelShape", "bsBox", "bsFrame", "bsTopLine", "bsBottomLine", "bsLeftLine", "bsRightLine", "bsSpacer")
 VL_ENUM_INFO(BevelStyleEnumInfo, "TBevelStyle", "bsLowered", "bsRaised")
+VL_ENUM_INFO(ResizeStyleEnumInfo, "TResizeStyle", "rsNone", "rsLine", "rsUpdate", "rsPattern")
 VL_ENUM_INFO(ShapeTypeEnumInfo, "TShapeType", "stRectangle", "stSquare", "stRoundRect", "stRoundSquare", "stEllipse", "stCircle")
 
 namespace {
@@ -454,7 +455,7 @@ VL_IMPLEMENT_CLASS_PROPS(TSplitter, TGraphicControl, "ExtCtrls",
      VlIntProp<&TSplitter::MinSize, &TSplitter::SetMinSize>("MinSize", "NaturalNumber").WithDefault(30)},
     VlProps::ParentColor(true),
     {VlEnumProp<&TSplitter::ResizeStyle, &TSplitter::SetResizeStyle>("ResizeStyle",
-         *new TEnumInfo("TResizeStyle", {"rsNone", "rsLine", "rsUpdate", "rsPattern"}), rsPattern)},
+ResizeStyleEnumInfo(), rsPattern)},
     VlProps::Visible(),
     {VlMethodProp<&TSplitter::OnMoved, &TSplitter::SetOnMoved>("OnMoved")})
 

@@ -198,3 +198,4 @@ const TEnumInfo &BevelCutEnumInfo();
 const TEnumInfo &BevelShapeEnumInfo();
 const TEnumInfo &BevelStyleEnumInfo();
 const TEnumInfo &ShapeTypeEnumInfo();
+const TEnumInfo &ResizeStyleEnumInfo();

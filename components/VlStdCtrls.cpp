@@ -97,6 +97,12 @@ void TLabel::ApplyText()
     AdjustSize();
 }
 
+void TLabel::Loaded()
+{
+    TGraphicControl::Loaded();
+    AdjustSize();
+}
+
 void TLabel::ApplyFont()
 {
     TGraphicControl::ApplyFont();
@@ -158,6 +164,15 @@ void TLabel::SetShowAccelChar(bool value)
 {
     FShowAccelChar = value;
     ApplyText();
+}
+
+void TLabel::SetFocusControl(TWinControl *control)
+{
+    if (FFocusControl)
+        FFocusControl->RemoveFreeNotification(this);
+    FFocusControl = control;
+    if (control)
+        control->FreeNotification(this);
 }
 
 void TLabel::Notification(TComponent *component, TOperation operation)
@@ -595,6 +610,14 @@ void TComboBox::ItemsChanged()
     FSyncing = false;
 }
 
+void TComboBox::Loaded()
+{
+    TWinControl::Loaded();
+    if (FPendingIndex >= 0)
+        SetItemIndex(FPendingIndex);
+    FPendingIndex = -1;
+}
+
 std::string TComboBox::Text() const { return VlFromQString(Combo()->currentText()); }
 
 void TComboBox::ApplyText()
@@ -625,6 +648,11 @@ int TComboBox::ItemIndex() const
 
 void TComboBox::SetItemIndex(int index)
 {
+    // Form files may give the index before the items.
+    if (HasState(csLoading)) {
+        FPendingIndex = index;
+        return;
+    }
     if (index < -1 || index >= FItems->Count())
         index = -1;
     FSyncing = true;
@@ -824,8 +852,10 @@ void TScrollBar::ApplyRange()
 
 void TScrollBar::SetParams(int position, int min, int max)
 {
-    if (max < min)
+    // While a form file is read, Min may come before a matching Max.
+    if (max < min && !HasState(csLoading))
         throw EInvalidOperation("Scroll bar property out of range");
+    max = std::max(min, max);
     position = std::clamp(position, min, max);
     const bool changed = position != FPosition;
     FMin = min;

@@ -41,7 +41,8 @@ class TLabel : public TGraphicControl {
     bool ShowAccelChar() const { return FShowAccelChar; }
     void SetShowAccelChar(bool value);
     TWinControl *FocusControl() const { return FFocusControl; }
-    void SetFocusControl(TWinControl *control) { FFocusControl = control; }
+    void SetFocusControl(TWinControl *control);
+    void Loaded() override;
     void Notification(TComponent *component, TOperation operation) override;
 
 protected:
@@ -230,6 +231,7 @@ class TComboBox : public TWinControl {
     void SetOnChange(const TMethod &h) { FOnChange = h; }
     TMethod OnDropDown() const { return FOnDropDown; }
     void SetOnDropDown(const TMethod &h) { FOnDropDown = h; }
+    void Loaded() override;
 
 protected:
     void ApplyText() override;
@@ -240,7 +242,7 @@ private:
     void ItemsChanged();
     std::unique_ptr<TStringList> FItems;
     TComboBoxStyle FStyle = csDropDown;
-    int FDropDownCount = 8, FMaxLength = 0, FItemHeight = 13;
+    int FDropDownCount = 8, FMaxLength = 0, FItemHeight = 13, FPendingIndex = -1;
     bool FSyncing = false;
     TMethod FOnChange, FOnDropDown;
 };

@@ -227,3 +227,27 @@ TEST(WidgetFormLoadErrors, BadPropertiesAreSkipped)
 }
 
 } // namespace
+
+namespace {
+
+TEST(WidgetFormLoadOrder, IndexesGivenBeforeTheirItemsAreKept)
+{
+    RegisterVlComponents();
+    TForm form;
+    const std::string text = "object F: TForm\r\n"
+                             "  object ComboBox1: TComboBox\r\n    ItemIndex = 1\r\n"
+                             "    Items.Strings = (\r\n      'a'\r\n      'b')\r\n  end\r\n"
+                             "  object RadioGroup1: TRadioGroup\r\n    ItemIndex = 0\r\n"
+                             "    Items.Strings = (\r\n      'x'\r\n      'y')\r\n  end\r\n"
+                             "  object ScrollBar1: TScrollBar\r\n    Min = 200\r\n    Max = 300\r\n    Position = 250\r\n  end\r\n"
+                             "end\r\n";
+    LoadFormFromBytes(text, &form);
+    EXPECT_EQ(static_cast<TComboBox *>(form.FindComponent("ComboBox1"))->Text(), "b");
+    EXPECT_EQ(static_cast<TRadioGroup *>(form.FindComponent("RadioGroup1"))->ItemIndex(), 0);
+    auto *bar = static_cast<TScrollBar *>(form.FindComponent("ScrollBar1"));
+    EXPECT_EQ(bar->Min(), 200);
+    EXPECT_EQ(bar->Max(), 300);
+    EXPECT_EQ(bar->Position(), 250);
+}
+
+} // namespace
