@@ -378,6 +378,7 @@ void TRadioGroup::Rebuild()
     for (int i = 0; i < FItems->Count(); ++i) {
         auto *button = new QRadioButton(VlToQString(FItems->Get(i)), Widget());
         button->setChecked(i == FItemIndex);
+        button->setEnabled(Enabled());
         QObject::connect(button, &QRadioButton::toggled, Bridge(), [this, i](bool checked) {
             if (checked && !FApplying)
                 VlGuard([this, i] { SetItemIndex(i); });
@@ -385,7 +386,7 @@ void TRadioGroup::Rebuild()
         button->show();
         FButtons.push_back(button);
     }
-    if (FItemIndex >= FItems->Count())
+    if (FItemIndex >= FItems->Count() && !HasState(csLoading))
         FItemIndex = -1;
     ArrangeButtons();
 }
