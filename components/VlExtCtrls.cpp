@@ -415,12 +415,13 @@ void TRadioGroup::Resize()
 
 void TRadioGroup::SetItemIndex(int index)
 {
-    if (index < -1 || index >= FItems->Count())
-        index = -1;
+    // Form files may give the index before the items.
     if (HasState(csLoading)) {
         FItemIndex = index;
         return;
     }
+    if (index < -1 || index >= FItems->Count())
+        index = -1;
     if (index == FItemIndex)
         return;
     FItemIndex = index;
@@ -443,6 +444,8 @@ void TRadioGroup::SetColumns(int value)
 void TRadioGroup::Loaded()
 {
     TWinControl::Loaded();
+    if (FItemIndex < -1 || FItemIndex >= FItems->Count())
+        FItemIndex = -1;
     Rebuild();
 }
 
