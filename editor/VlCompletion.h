@@ -66,7 +66,6 @@ public:
     bool KeyDown(QKeyEvent *e);
     // After the editor typed a character.
     void CharTyped(const QString &text);
-    void CaretMoved() {}
     // Hides the list; with insert, the selected item replaces the word at the caret.
     void Close(bool insert);
     // Shows the list of the given mode; without force nothing shows unless a word is selectable.

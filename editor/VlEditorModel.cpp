@@ -78,7 +78,7 @@ void TVlEditorModel::AppendLine(const QString &line)
     for (const QString &part : parts)
         fLines.append(fOptions.KeepTrailingBlanks ? part : WithoutTrailingBlanks(part));
     fStates.LinesInserted(first + 1, static_cast<int>(parts.size()));
-    TextWasChanged(std::max(first - 1, 0), prepared, false);
+    TextWasChanged(std::max(first - 1, 0));
     fTextChanged = true;
     if (!fModified) {
         fModified = true;
@@ -119,7 +119,7 @@ void TVlEditorModel::DeleteLine(int index)
         record.Removed = fLines[0];
         record.EmptiedList = true;
         AddRecord(record);
-        TextWasChanged(0, record.Removed, true);
+        TextWasChanged(0);
         fLines.clear();
         fStates.Reset(0);
     }
@@ -147,7 +147,7 @@ void TVlEditorModel::PutLine(int index, const QString &line)
     AddRecord(record);
     for (int y = start.Y; y <= after.Y; ++y)
         TrimLine(y);
-    TextWasChanged(index, line, true);
+    TextWasChanged(index);
     EndUpdate();
 }
 
@@ -295,7 +295,7 @@ TVlPos TVlEditorModel::InsertText(TVlPos at, const QString &rawText, TVlUndoKind
         if (end.Y != at.Y)
             TrimLine(end.Y);
     }
-    TextWasChanged(at.Y, text, false);
+    TextWasChanged(at.Y);
     return end;
 }
 
@@ -319,11 +319,11 @@ QString TVlEditorModel::DeleteText(TVlPos from, TVlPos to, TVlUndoKind kind)
     RawDelete(from, to);
     AddRecord(record);
     TrimLine(from.Y);
-    TextWasChanged(from.Y, record.Removed, false);
+    TextWasChanged(from.Y);
     return record.Removed;
 }
 
-void TVlEditorModel::TextWasChanged(int line, const QString &, bool)
+void TVlEditorModel::TextWasChanged(int line)
 {
     fTextChanged = true;
     if (!fModified) {
@@ -557,7 +557,7 @@ void TVlEditorModel::Undo()
             fLines.clear();
             fStates.Reset(0);
         }
-        TextWasChanged(r.Start.Y, r.Inserted + r.Removed, true);
+        TextWasChanged(r.Start.Y);
     }
     fUndoing = false;
     fAnchor = ClampCaret(group.back().AnchorBefore);
@@ -589,7 +589,7 @@ void TVlEditorModel::Redo()
             fLines.clear();
             fStates.Reset(0);
         }
-        TextWasChanged(r.Start.Y, r.Inserted + r.Removed, true);
+        TextWasChanged(r.Start.Y);
     }
     fUndoing = false;
     fAnchor = ClampCaret(group.back().AnchorAfter);

@@ -161,10 +161,10 @@ private:
     TVlPos ClampCaret(TVlPos pos) const;
     void AddRecord(TVlUndoRecord record);
     void StartGroup(int editKind = 0);
-    void TextWasChanged(int line, const QString &changedText, bool replacement);
+    // Marks the text changed and rescans the long-comment states from the changed line.
+    void TextWasChanged(int line);
     QString PrepareText(const QString &text) const;
     void UpdateMarks();
-    void RecordMacro(int command, const QString &text);
 
     QStringList fLines;
     TVlLongStates fStates;

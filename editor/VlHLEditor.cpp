@@ -245,7 +245,6 @@ void TVlHLEditor::CaretWasMoved()
     ScrollToCaret();
     fCaretVisible = true;
     viewport()->update();
-    fCompletion->CaretMoved();
     emit ChangeStatus();
 }
 
