@@ -146,18 +146,25 @@ QWidget *TVlHLEditorParamsForm::CreateColorsPage()
 {
     auto *page = new QWidget;
     auto *layout = new QGridLayout(page);
-    layout->addWidget(new QLabel(QStringLiteral("Color SpeedSettings for")), 0, 0);
+    auto *highlighterLabel = new QLabel(QStringLiteral("Color SpeedSettings for"));
+    layout->addWidget(highlighterLabel, 0, 0);
     HighlighterBox = new QComboBox;
+    highlighterLabel->setBuddy(HighlighterBox);
     for (int i = 0; i < VlHighlighterCount; ++i)
         HighlighterBox->addItem(VlHighlighterCaption(static_cast<TVlHighlighter>(i)));
     layout->addWidget(HighlighterBox, 0, 1, 1, 2);
-    layout->addWidget(new QLabel(QStringLiteral("&Element:")), 1, 0);
+    auto *elementLabel = new QLabel(QStringLiteral("&Element:"));
+    layout->addWidget(elementLabel, 1, 0);
     Elements = new QListWidget;
+    elementLabel->setBuddy(Elements);
     for (const char *name : ElementNames)
         Elements->addItem(QString::fromLatin1(name));
     layout->addWidget(Elements, 2, 0, 2, 1);
-    layout->addWidget(new QLabel(QStringLiteral("&Color:")), 1, 1);
+    auto *colorLabel = new QLabel(QStringLiteral("&Color:"));
+    layout->addWidget(colorLabel, 1, 1);
     Grid = new TVlColorGrid;
+    Grid->setFocusPolicy(Qt::StrongFocus);
+    colorLabel->setBuddy(Grid);
     layout->addWidget(Grid, 2, 1);
     auto *attributes = new QGroupBox(QStringLiteral("Text attributes:"));
     auto *attributesLayout = new QVBoxLayout(attributes);

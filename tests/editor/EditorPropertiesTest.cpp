@@ -5,6 +5,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTabWidget>
@@ -185,5 +187,18 @@ TEST(PropertiesDialogComponent, PopupAddsAPageAndThePageIndexIsRemembered)
         return true;
     };
     EXPECT_TRUE(dialog.Execute());
+}
+} // namespace
+
+namespace {
+TEST(PropertiesDialogPicture, ColoursPageRenders)
+{
+    TDialogFixture f;
+    f.Form.Pages->setCurrentIndex(1);
+    f.SelectElement(ceComment);
+    f.Form.resize(520, 470);
+    f.Form.show();
+    const QImage image = f.Form.grab().toImage();
+    EXPECT_TRUE(image.save(QDir::tempPath() + "/veltrano-editor-properties.png"));
 }
 } // namespace
