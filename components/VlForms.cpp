@@ -5,6 +5,7 @@
 #include "VlExceptions.h"
 #include "VlMenus.h"
 #include "VlPaintControls.h"
+#include "VlStdCtrls.h"
 #include "VlWidgetBridge.h"
 
 #include <QApplication>
@@ -361,6 +362,38 @@ void TForm::Show()
         FWindow->raise();
         FWindow->activateWindow();
     }
+}
+
+bool TForm::DialogKey(int key, TWinControl *focused)
+{
+    constexpr int VK_RETURN = 13, VK_ESCAPE = 27;
+    if (key != VK_RETURN && key != VK_ESCAPE)
+        return false;
+    if (key == VK_RETURN) {
+        if (dynamic_cast<TButton *>(focused))
+            return false; // a focused button presses itself
+        if (auto *memo = dynamic_cast<TMemo *>(focused); memo && memo->WantReturns())
+            return false;
+    }
+    // Depth first over the controls of the form.
+    std::vector<TWinControl *> pending{this};
+    while (!pending.empty()) {
+        TWinControl *parent = pending.back();
+        pending.pop_back();
+        for (int i = 0; i < parent->ControlCount(); ++i) {
+            TControl *control = parent->Controls(i);
+            if (auto *button = dynamic_cast<TButton *>(control)) {
+                const bool wanted = key == VK_RETURN ? button->Default() : button->Cancel();
+                if (wanted && button->Showing() && button->Enabled()) {
+                    button->Click();
+                    return true;
+                }
+            }
+            if (auto *win = dynamic_cast<TWinControl *>(control))
+                pending.push_back(win);
+        }
+    }
+    return false;
 }
 
 void TForm::DoCreate()

@@ -57,6 +57,9 @@ class TForm : public TWinControl {
     // Frees the form once control returns to the event loop.
     void Release();
     bool CloseQuery();
+    // Enter clicks the visible, enabled Default button and Esc the Cancel button, unless the
+    // focused control uses the key itself (memos, buttons take Enter). True when a button was clicked.
+    bool DialogKey(int key, TWinControl *focused);
     // Runs OnCreate; loaders call it once the form file has been read.
     void DoCreate();
 

@@ -393,7 +393,16 @@ void TMemo::EditorChanged()
     if (FSyncing)
         return;
     FSyncing = true;
-    FLines->SetText(VlFromQString(Editor()->toPlainText()));
+    // One line per editor line, as a memo counts them: a text ending in a line break has an
+    // empty last line.
+    const QStringList lines = Editor()->toPlainText().split('\n');
+    FLines->BeginUpdate();
+    FLines->Clear();
+    for (const QString &line : lines)
+        FLines->Add(VlFromQString(line));
+    if (lines.size() == 1 && lines[0].isEmpty())
+        FLines->Clear();
+    FLines->EndUpdate();
     SyncText(FLines->Text());
     FSyncing = false;
     FireNotify(FOnChange, "OnChange");

@@ -132,6 +132,9 @@ bool TVlWidgetBridge::HandleKey(QObject *watched, QKeyEvent *event)
             control->KeyDown(key, shift);
         if (key == 0)
             return true;
+        // Enter and Esc press the form's default and cancel buttons unless the control wants them.
+        if (form && shift == 0 && form->DialogKey(key, control))
+            return true;
     }
     const QString text = event->text();
     if (text.size() != 1)

@@ -171,6 +171,34 @@ TEST_F(WidgetEvents, ShowModalReturnsTheModalResultOfTheClickedButton)
     EXPECT_EQ(dialog->ShowModal(), mrCancel);
 }
 
+TEST_F(WidgetEvents, EnterAndEscPressTheDefaultAndCancelButtons)
+{
+    auto dialog = std::make_unique<TForm>();
+    auto *edit = new TEdit(dialog.get());
+    edit->SetParent(dialog.get());
+    auto *ok = new TButton(dialog.get());
+    ok->SetParent(dialog.get());
+    ok->SetDefault(true);
+    ok->SetModalResult(mrOk);
+    auto *cancel = new TButton(dialog.get());
+    cancel->SetParent(dialog.get());
+    cancel->SetCancel(true);
+    cancel->SetModalResult(mrCancel);
+    cancel->SetOnClick(TEventRecorder::Handler());
+    QTimer::singleShot(0, [edit] { QTest::keyClick(edit->Widget(), Qt::Key_Return); });
+    EXPECT_EQ(dialog->ShowModal(), mrOk);
+    QTimer::singleShot(0, [edit] { QTest::keyClick(edit->Widget(), Qt::Key_Escape); });
+    EXPECT_EQ(dialog->ShowModal(), mrCancel);
+    EXPECT_EQ(Recorder.Count("OnClick"), 1);
+    // A memo that wants returns keeps Enter.
+    auto *memo = new TMemo(dialog.get());
+    memo->SetParent(dialog.get());
+    dialog->Show();
+    QTest::keyClick(memo->Widget(), Qt::Key_Return);
+    EXPECT_EQ(memo->Lines()->Count(), 2);
+    EXPECT_TRUE(dialog->Widget()->isVisible());
+}
+
 TEST_F(WidgetEvents, ShowModalSurvivesTheFormBeingFreedByAHandler)
 {
     auto *dialog = new TForm();
