@@ -1,6 +1,7 @@
 // TOptions, "Настройки": the settings dialog.
 #include "OptionsForm.h"
 #include "OptionsFormMagnet.h"
+#include "VeltranoAppearance.h"
 #include "VeltranoDocuments.h"
 #include "VeltranoForm.h"
 #include "VeltranoStatusBar.h"
@@ -12,7 +13,6 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFontComboBox>
-#include <QFontDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -42,17 +42,11 @@ QGroupBox *Group(const QString &caption, QVBoxLayout *&layout)
 } // namespace
 
 TOptions::TOptions(TForm1 &form, QString configFile)
-    : QDialog(&form), FForm(form), FConfigFile(std::move(configFile)), FMagnet(new TVlFormMagnet(&form)),
-      FSharedFont("MS Sans Serif", 8)
+    : QDialog(&form), FForm(form), FConfigFile(std::move(configFile)), FMagnet(new TVlFormMagnet(&form))
 {
     setObjectName("Options");
     setWindowTitle("Настройки");
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
-    AskFont = [this](const QFont &initial) -> std::optional<QFont> {
-        bool ok = false;
-        const QFont font = QFontDialog::getFont(&ok, initial, this);
-        return ok ? std::optional<QFont>(font) : std::nullopt;
-    };
     ReportError = form.Hooks().ShowError; // a copy: at exit the window is going away
 
     auto *header = new QLabel("Настройки");
@@ -177,7 +171,7 @@ QWidget *TOptions::CreateFontPage()
     });
     connect(extended, &QPushButton::clicked, this, [this] {
         if (ChooseFont())
-            FPreview->setFont(FSharedFont);
+            FPreview->setFont(SharedFont());
     });
     return page;
 }
@@ -350,12 +344,21 @@ QString TOptions::CurrentPage() const
     return FPages->currentWidget()->objectName();
 }
 
+QFont TOptions::SharedFont() const
+{
+    const TVlAppearance *appearance = AppearanceOf(FForm);
+    return appearance ? appearance->DialogFont : QFont("MS Sans Serif", 8);
+}
+
 bool TOptions::ChooseFont()
 {
-    const std::optional<QFont> font = AskFont ? AskFont(FSharedFont) : std::nullopt;
-    if (!font)
+    TVlAppearance *appearance = AppearanceOf(FForm);
+    if (!appearance || !appearance->ChooseFont)
         return false;
-    FSharedFont = *font;
+    QFont font = appearance->DialogFont;
+    if (!appearance->ChooseFont(font))
+        return false;
+    appearance->DialogFont = font;
     return true;
 }
 
@@ -363,7 +366,7 @@ void TOptions::Accept()
 {
     // The list's own display font first, then the font dialog's: the editor ends with the latter.
     FForm.Memo1->SetEditorFont(FFontList->font());
-    FForm.Memo1->SetEditorFont(FSharedFont);
+    FForm.Memo1->SetEditorFont(SharedFont());
     accept();
 }
 
@@ -373,13 +376,4 @@ void InstallOptionsCommands(TForm1 &form)
     const std::string file = ResolveSettingsFile(form.ProgramDir().toStdString(), userDir.toStdString(), "Config.ini");
     auto *options = new TOptions(form, QString::fromStdString(file));
     form.SetCommandHandler("OptionsClick", [options] { options->exec(); });
-    if (!form.HasCommandHandler("FontClick")) {
-        form.SetCommandHandler("FontClick", [&form, options] {
-            if (!options->ChooseFont())
-                return;
-            form.Memo1->SetEditorFont(options->SharedFont());
-            form.Memo2->setFont(options->SharedFont());
-            form.Memo2->document()->setDefaultFont(options->SharedFont());
-        });
-    }
 }

@@ -37,12 +37,10 @@ public:
     [[nodiscard]] QString CurrentPage() const;
     [[nodiscard]] TVlFormMagnet *Magnet() const { return FMagnet; }
 
-    // The font dialog shared with "Шрифт..." and "Расширенно": "MS Sans Serif" 8 point until a
-    // font is chosen in it. ChooseFont shows it and keeps the chosen font; false when cancelled.
-    [[nodiscard]] QFont SharedFont() const { return FSharedFont; }
+    // The font of the font dialog shared with "Шрифт..." ("MS Sans Serif" 8 point until a font is
+    // chosen in it). ChooseFont shows that dialog ("Расширенно") and keeps the choice there.
+    [[nodiscard]] QFont SharedFont() const;
     bool ChooseFont();
-    // Tests replace the dialog.
-    std::function<std::optional<QFont>(const QFont &initial)> AskFont;
 
     void Accept(); // "OK"
     // Where a failure to write the file at exit is reported.
@@ -69,8 +67,7 @@ private:
     QFontComboBox *FFontList = nullptr;
     QTextEdit *FPreview = nullptr;
     TVlFormMagnet *FMagnet = nullptr;
-    QFont FSharedFont;
 };
 
-// Creates the settings dialog (reading Config.ini) and binds "Настройки" and "Шрифт...".
+// Creates the settings dialog (reading Config.ini) and binds "Настройки".
 void InstallOptionsCommands(TForm1 &form);

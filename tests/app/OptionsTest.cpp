@@ -3,6 +3,7 @@
 
 #include "app/OptionsForm.h"
 #include "app/OptionsFormMagnet.h"
+#include "app/VeltranoAppearance.h"
 #include "app/VeltranoDocuments.h"
 #include "app/VeltranoStatusBar.h"
 
@@ -137,7 +138,10 @@ TEST_F(OptionsTest, OkGivesTheEditorTheFontDialogsFont)
     Options->Accept();
     EXPECT_EQ(Form->Memo1->font().family(), "MS Sans Serif");
     EXPECT_EQ(Form->Memo1->font().pointSize(), 8);
-    Options->AskFont = [](const QFont &) { return std::optional<QFont>(QFont("Courier New", 12)); };
+    AppearanceOf(*Form)->ChooseFont = [](QFont &font) {
+        font = QFont("Courier New", 12);
+        return true;
+    };
     EXPECT_TRUE(Options->ChooseFont());
     Options->Accept();
     EXPECT_EQ(Form->Memo1->font().pointSize(), 12);
