@@ -178,7 +178,7 @@ private:
     void CheckChar(char c)
     {
         if (!IsChar(static_cast<char32_t>(c)))
-            Error(std::string("'") + c + "' expected");
+            Error(std::string("''") + c + "'' expected"); // the quotes are doubled in this message
     }
 
     std::string CheckSymbol()

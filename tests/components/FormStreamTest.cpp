@@ -132,11 +132,11 @@ TEST(FormStream, SyntaxErrorsNameTheLine)
         const char *message;
     };
     const Row rows[] = {
-        {"object A: TA\n  X 1\nend", "'=' expected on line 2"},
+        {"object A: TA\n  X 1\nend", "''='' expected on line 2"},
         {"objekt A: TA\nend", "object expected on line 1"},
         {"object 1: TA\nend", "Identifier expected on line 1"},
         {"object A: TA [x]\nend", "Number expected on line 1"},
-        {"object A: TA [1\nend", "']' expected on line 2"},
+        {"object A: TA [1\nend", "'']'' expected on line 2"},
         {"object A: TA\r\n  X = 'abc\r\nend", "Invalid string constant on line 2"},
         {"object A: TA\r  X = 'abc\rend", "Invalid string constant on line 2"},
         {"object A: TA\n  X = {0G}\nend", "Invalid binary value on line 2"},
@@ -144,9 +144,9 @@ TEST(FormStream, SyntaxErrorsNameTheLine)
         {"object A: TA\n  X = {AB\n", "Invalid binary value on line 3"},
         {"object A: TA\n\n  X = 'a' + 1\nend", "String expected on line 3"},
         {"object A: TA\n  X = )\nend", "Invalid property value on line 2"},
-        {"object A: TA\n  X = [a b]\nend", "',' expected on line 2"},
+        {"object A: TA\n  X = [a b]\nend", "'','' expected on line 2"},
         {"object A: TA\n  X = <\n  itm\n  end>\nend", "item expected on line 3"},
-        {"object A: TA\n  X = (1 2\n", "')' expected on line 3"},
+        {"object A: TA\n  X = (1 2\n", "'')'' expected on line 3"},
         {"object A: TA\n  X = 1\n", "Identifier expected on line 3"},
         {"object A: TA\n  X = 1.2.3e\nend", "Number expected on line 2"},
         {"object A: TA\n  X = '" + std::string(70000, 'a') + "'\nend", "Line too long on line 2"},
