@@ -81,10 +81,19 @@ TComponent *TFormReader::ReadRootComponent(TComponent *root)
         root->ReadState(*this);
     } catch (...) {
         root->SetComponentState(csReading, false);
-        for (TComponent *component : FLoaded)
-            component->SetComponentState(csLoading, false);
-        if (createdRoot)
+        if (createdRoot) {
             delete root;
+            throw;
+        }
+        // What was read stays, so it gets finished like a complete form; the reading error wins.
+        for (TComponent *component : FLoaded) {
+            component->SetComponentState(csReading, false);
+            try {
+                component->Loaded();
+            } catch (...) {
+                component->SetComponentState(csLoading, false);
+            }
+        }
         throw;
     }
     root->SetComponentState(csReading, false);

@@ -382,8 +382,10 @@ TEST(FormReader, UnknownClassIsAnErrorAndEarlierComponentsStay)
     } catch (const EClassNotFound &error) {
         EXPECT_EQ(error.Message(), "Class TNoSuchClass not found");
     }
-    EXPECT_NE(form.FindComponent("A"), nullptr);
+    ASSERT_NE(form.FindComponent("A"), nullptr);
     EXPECT_EQ(form.FindComponent("C"), nullptr);
+    EXPECT_EQ(Control(&form, "A")->LoadedCalls, 1) << "components read before the error are finished";
+    EXPECT_FALSE(form.FindComponent("A")->HasState(csLoading));
 }
 
 TEST(FormReader, CreatesTheRootFromItsClassWhenNoneIsGiven)
