@@ -1,10 +1,11 @@
 // The application object: the central handler for exceptions that leave event handlers.
 #include "VeltranoApplication.h"
 
+#include "VeltranoCommands.h"
+
 #include <QToolTip>
 
 #include <cstdio>
-#include <exception>
 
 TVlApplication::TVlApplication(int &argc, char **argv)
     : QApplication(argc, argv)
@@ -21,17 +22,12 @@ void TVlApplication::UseInactiveCaptionHints()
 
 bool TVlApplication::notify(QObject *receiver, QEvent *event)
 {
-    QString message;
-    try {
-        return QApplication::notify(receiver, event);
-    } catch (const std::exception &e) {
-        message = QString::fromUtf8(e.what());
-    } catch (...) {
-        message = QStringLiteral("Unknown error");
-    }
-    if (FReporter)
-        FReporter(message);
-    else
-        std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
-    return false;
+    bool result = false;
+    RunGuarded([&] { result = QApplication::notify(receiver, event); }, [this](const QString &message) {
+        if (FReporter)
+            FReporter(message);
+        else
+            std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+    });
+    return result;
 }

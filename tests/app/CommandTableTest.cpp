@@ -1,6 +1,7 @@
 // The command table as data and as menus: captions, shortcuts, check and radio behaviour.
 #include "ShellTestSupport.h"
 #include "app/VeltranoCommandTable.h"
+#include "app/VeltranoCommands.h"
 #include "app/VeltranoMenus.h"
 
 #include <QAction>
@@ -217,6 +218,37 @@ TEST_F(MenuTest, CaptionButtonStartsANewInstance)
     Item("NewWindow1")->trigger();
     EXPECT_EQ(Fixture.Log.Started.size(), 2);
     EXPECT_EQ(Fixture.Log.Started.value(0), QCoreApplication::applicationFilePath());
+}
+
+} // namespace
+
+namespace {
+
+TEST(CentralErrorHandler, ReportsEveryKindOfException)
+{
+    QStringList reported;
+    const auto report = [&](const QString &m) { reported << m; };
+    EXPECT_TRUE(RunGuarded([] {}, report));
+    EXPECT_FALSE(RunGuarded([] { throw std::invalid_argument("bad"); }, report));
+    EXPECT_FALSE(RunGuarded([] { throw 42; }, report));
+    EXPECT_FALSE(RunGuarded([] { throw std::runtime_error("no one listens"); }, nullptr));
+    EXPECT_EQ(reported, (QStringList{"bad", "Unknown error"}));
+}
+
+TEST(CentralErrorHandler, AHandlerMayReplaceItselfWhileRunning)
+{
+    TVlCommandRegistry registry;
+    QStringList ran;
+    registry.Set("A", [&](const QString &) {
+        ran << "first";
+        registry.Set("A", [&](const QString &) { ran << "second"; });
+    });
+    registry.Run("A", {});
+    registry.Run("A", {});
+    registry.Run("missing", {});
+    EXPECT_EQ(ran, (QStringList{"first", "second"}));
+    registry.Set("A", nullptr);
+    EXPECT_FALSE(registry.Has("A"));
 }
 
 } // namespace
