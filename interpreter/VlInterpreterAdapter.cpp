@@ -792,7 +792,7 @@ bool TVlInterpreterAdapter::ReadPlainName(TVlInterpreterExpression *expr, const 
             if (f->NameAtom == atom)
                 RaiseError(erLoadLibrary, -1, f->DllName);  // foreign calls are not available
     }
-    uint16_t kind = args.Count >= 1 ? KindOfTypeName(name) : 0;
+    uint16_t kind = args.Count >= 1 ? VlNames().TypeKind(atom) : 0;
     if (kind != 0) {
         const TVlValue &source = args.Values[0];
         bool counted = source.IsString() || source.IsVariantArray() || source.IsScriptArray() ||

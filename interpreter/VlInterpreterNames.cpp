@@ -2,6 +2,7 @@
 #include "VlInterpreterNames.h"
 
 #include "VlInterpreterAdapter.h"
+#include "VlInterpreterTypes.h"
 
 static inline char LowerAscii(char c)
 {
@@ -59,4 +60,15 @@ int32_t TVlNameTable::Find(std::string_view name) const
 {
     auto found = Atoms.find(VlLowerName(name));
     return found == Atoms.end() ? 0 : found->second;
+}
+
+uint16_t TVlNameTable::TypeKind(int32_t atom)
+{
+    if (atom <= 0 || atom >= Count())
+        return 0;
+    if (static_cast<int32_t>(TypeKinds.size()) <= atom)
+        TypeKinds.resize(static_cast<size_t>(atom) + 1, -1);
+    if (TypeKinds[static_cast<size_t>(atom)] < 0)
+        TypeKinds[static_cast<size_t>(atom)] = KindOfTypeName(Spellings[static_cast<size_t>(atom)]);
+    return static_cast<uint16_t>(TypeKinds[static_cast<size_t>(atom)]);
 }

@@ -17,10 +17,13 @@ public:
     // The spelling first interned for an atom.
     const std::string &Spelling(int32_t atom) const { return Spellings[atom]; }
     int32_t Count() const { return static_cast<int32_t>(Spellings.size()); }
+    // KindOfTypeName of an atom's name, remembered per atom.
+    uint16_t TypeKind(int32_t atom);
 
 private:
     std::unordered_map<std::string, int32_t> Atoms;  // lower-cased name -> atom
     std::vector<std::string> Spellings;
+    std::vector<int32_t> TypeKinds;  // -1 until computed
 };
 
 // Lower-cases ASCII letters (names scripts use are ASCII).

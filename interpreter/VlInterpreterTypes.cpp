@@ -6,6 +6,7 @@
 #include "VlInterpreterError.h"
 #include "VlInterpreterNames.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <new>
@@ -518,7 +519,7 @@ TVlInterpreterVar &TVlInterpreterVarList::DeclareVar(const std::string &unitName
 {
     if (LookupVar(unitName, name))
         RaiseError(erRedeclared, -1, name);
-    TVlInterpreterVar var;
+    TVlInterpreterVar &var = NewVar();
     var.UnitName = unitName;
     var.Identifier = name;
     var.TypeName = typeName;
@@ -526,8 +527,14 @@ TVlInterpreterVar &TVlInterpreterVarList::DeclareVar(const std::string &unitName
     var.Value = value;
     var.NameAtom = VlNames().Intern(name);
     var.UnitAtom = unitName.empty() ? 0 : VlNames().Intern(unitName);
-    Vars.push_back(std::move(var));
-    return Vars.back();
+    return var;
+}
+
+TVlInterpreterVar &TVlInterpreterVarList::NewVar()
+{
+    if (Used == Vars.size())
+        Vars.emplace_back();
+    return Vars[Used++];
 }
 
 TVlInterpreterVar &TVlInterpreterVarList::DeclareAtom(int32_t unitAtom, int32_t nameAtom, const std::string &unitName,
@@ -536,8 +543,7 @@ TVlInterpreterVar &TVlInterpreterVarList::DeclareAtom(int32_t unitAtom, int32_t 
 {
     if (LookupAtom(unitAtom, nameAtom))
         RaiseError(erRedeclared, -1, name);
-    Vars.emplace_back();
-    TVlInterpreterVar &var = Vars.back();
+    TVlInterpreterVar &var = NewVar();
     var.UnitName = unitName;
     var.Identifier = name;
     var.TypeName = typeName;
@@ -550,7 +556,7 @@ TVlInterpreterVar &TVlInterpreterVarList::DeclareAtom(int32_t unitAtom, int32_t 
 
 TVlInterpreterVar *TVlInterpreterVarList::LookupAtom(int32_t unitAtom, int32_t nameAtom)
 {
-    for (size_t i = Vars.size(); i-- > 0;) {
+    for (size_t i = Used; i-- > 0;) {
         TVlInterpreterVar &var = Vars[i];
         if (var.NameAtom == nameAtom && (unitAtom == 0 || var.UnitAtom == unitAtom))
             return &var;
@@ -575,8 +581,13 @@ TVlInterpreterVar *TVlInterpreterVarList::LookupVar(const std::string &unitName,
 void TVlInterpreterVarList::RemoveVar(const std::string &unitName, const std::string &name)
 {
     TVlInterpreterVar *var = LookupVar(unitName, name);
-    if (var)
-        Vars.erase(Vars.begin() + (var - Vars.data()));
+    if (!var)
+        return;
+    size_t index = static_cast<size_t>(var - Vars.data());
+    var->Value.Clear();
+    std::rotate(Vars.begin() + static_cast<ptrdiff_t>(index), Vars.begin() + static_cast<ptrdiff_t>(index) + 1,
+                Vars.begin() + static_cast<ptrdiff_t>(Used));
+    --Used;
 }
 
 bool TVlInterpreterVarList::ReadVar(const std::string &name, TVlValue &result, const TVlInterpreterArgs &args)

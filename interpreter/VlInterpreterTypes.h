@@ -142,8 +142,18 @@ public:
     bool WriteVar(const std::string &name, const TVlValue &value, const TVlInterpreterArgs &args);
     // Stores into a found variable by the declared-kind rules.
     static void StoreInto(TVlInterpreterVar &var, const TVlValue &value);
-    void Clear() { Vars.clear(); }
-    size_t Count() const { return Vars.size(); }
+    // Empties the list; the variable records are kept for reuse by later declarations.
+    void Clear()
+    {
+        for (size_t i = 0; i < Used; ++i)
+            Vars[i].Value.Clear();
+        Used = 0;
+    }
+    size_t Count() const { return Used; }
+
+private:
+    TVlInterpreterVar &NewVar();
     // Oldest first; lookups walk from the back. Pointers stay valid until the next declaration.
     std::vector<TVlInterpreterVar> Vars;
+    size_t Used = 0;
 };
