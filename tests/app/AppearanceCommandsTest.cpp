@@ -10,6 +10,8 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDir>
+#include <QImage>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSlider>
@@ -222,5 +224,18 @@ TEST(AppearanceCommands, EditorPropertiesOkGivesStoredDefaults)
     };
     f.Form->RunCommand("EditorPropertiesClick");
     EXPECT_EQ(f.Memo1().Colors()[TVlTokenClass::Comment].ForeColor, VlColors::clOlive);
+}
+} // namespace
+
+namespace {
+TEST(AppearancePicture, MainWindowEditorWithStatus)
+{
+    TAppearanceFixture f;
+    f.Form->show();
+    f.Memo1().SetText("program Demo;\n{ comment }\nbegin\n  Writeln('Hello', 42);\nend.");
+    f.Memo1().SetCaret(2, 2);
+    const QImage image = f.Form->grab().toImage();
+    EXPECT_TRUE(image.save(QDir::tempPath() + "/veltrano-main-editor.png"));
+    EXPECT_EQ(f.Form->StatusBar1->PanelText(0), "3:3");
 }
 } // namespace
