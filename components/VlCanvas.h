@@ -87,6 +87,8 @@ class TControlCanvas : public TCanvas {
     void Render(QWidget *widget, const std::function<void()> &paint);
     void Invalidate() { FStale = true; }
     const QImage &Buffer() const { return FBuffer; }
+    // The buffer itself, for controls that paint their frame with QPainter inside Paint().
+    QImage &PaintBuffer() { return FBuffer; }
 
 protected:
     QImage *RequireTarget() override;

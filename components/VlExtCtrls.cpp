@@ -70,8 +70,7 @@ void TPanel::Changed()
 
 void TPanel::Paint()
 {
-    QImage *image = const_cast<QImage *>(&static_cast<TControlCanvas *>(Canvas())->Buffer());
-    QPainter painter(image);
+    QPainter painter(&ControlCanvas()->PaintBuffer());
     QRect rect(0, 0, Width(), Height());
     if (FBorderStyle == bsSingle)
         Frame3D(painter, rect, Qt::black, Qt::black, 1);

@@ -29,6 +29,7 @@ class TCustomControl : public TWinControl {
 protected:
     // Draws the control on Canvas; the buffer was filled with Color before.
     virtual void Paint() {}
+    TControlCanvas *ControlCanvas() const { return FCanvas.get(); }
 
 private:
     std::unique_ptr<TControlCanvas> FCanvas;
