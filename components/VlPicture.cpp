@@ -21,6 +21,23 @@ void TGraphic::SetTransparent(bool value)
     }
 }
 
+void TGraphic::DefineProperties(TFiler &filer)
+{
+    filer.DefineBinaryProperty(
+        "Data",
+        [this](TStream &stream) {
+            std::string bytes(size_t(std::max<int64_t>(0, stream.Remaining())), '\0');
+            if (!bytes.empty())
+                stream.ReadBuffer(bytes.data(), int64_t(bytes.size()));
+            LoadFromFormData(bytes);
+        },
+        [this](TStream &stream) {
+            const std::string bytes = SaveToFormData();
+            stream.WriteBuffer(bytes.data(), int64_t(bytes.size()));
+        },
+        !Empty());
+}
+
 class TBitmap::TBitmapCanvas : public TCanvas {
 public:
     explicit TBitmapCanvas(TBitmap *owner) : FOwner(owner) {}

@@ -23,6 +23,8 @@ class TGraphic : public TPersistent {
     // The bytes of a form file's picture data after the class name.
     virtual void LoadFromFormData(const std::string &bytes) = 0;
     virtual std::string SaveToFormData() const = 0;
+    // Stored in form files as the binary property "Data" (a button's "Glyph.Data").
+    void DefineProperties(TFiler &filer) override;
 
     std::function<void()> OnChange;
 

@@ -11,6 +11,7 @@
 #include "VlFormText.h"
 #include "VlFormWriter.h"
 #include "VlForms.h"
+#include "VlButtons.h"
 #include "VlMenus.h"
 #include "VlStdCtrls.h"
 
@@ -248,6 +249,52 @@ TEST(WidgetFormLoadOrder, IndexesGivenBeforeTheirItemsAreKept)
     EXPECT_EQ(bar->Min(), 200);
     EXPECT_EQ(bar->Max(), 300);
     EXPECT_EQ(bar->Position(), 250);
+}
+
+} // namespace
+
+namespace {
+
+std::string HexLines(const std::string &bytes)
+{
+    static const char digits[] = "0123456789ABCDEF";
+    std::string text;
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        if (i % 32 == 0)
+            text += "\r\n      ";
+        text += digits[static_cast<unsigned char>(bytes[i]) >> 4];
+        text += digits[static_cast<unsigned char>(bytes[i]) & 15];
+    }
+    return text;
+}
+
+TEST(WidgetFormLoadBinary, PicturesAndGlyphsComeFromTheirFormData)
+{
+    RegisterVlComponents();
+    TBitmap bitmap;
+    bitmap.SetSize(8, 6);
+    bitmap.Canvas()->SetPixels(2, 3, clBlue);
+    const std::string glyph = bitmap.SaveToFormData();
+    const std::string picture = std::string("\x07TBitmap", 8) + glyph;
+    const std::string text = "object F: TForm\r\n"
+                             "  object Image1: TImage\r\n    Picture.Data = {" + HexLines(picture) + "}\r\n  end\r\n"
+                             "  object BitBtn1: TBitBtn\r\n    Glyph.Data = {" + HexLines(glyph) + "}\r\n  end\r\n"
+                             "end\r\n";
+    TForm form;
+    LoadFormFromBytes(text, &form);
+    auto *image = static_cast<TImage *>(form.FindComponent("Image1"));
+    ASSERT_FALSE(image->Picture()->Empty());
+    EXPECT_EQ(image->Picture()->Width(), 8);
+    EXPECT_EQ(image->Picture()->Bitmap()->Canvas()->Pixels(2, 3), clBlue);
+    auto *button = static_cast<TBitBtn *>(form.FindComponent("BitBtn1"));
+    EXPECT_EQ(button->Glyph()->Height(), 6);
+    // Saved again, both come back.
+    const std::string saved = ObjectBinaryToText(WriteComponentToBinary(&form));
+    EXPECT_NE(saved.find("Picture.Data = {"), std::string::npos);
+    EXPECT_NE(saved.find("Glyph.Data = {"), std::string::npos);
+    TForm copy;
+    LoadFormFromBytes(saved, &copy);
+    EXPECT_EQ(static_cast<TImage *>(copy.FindComponent("Image1"))->Picture()->Bitmap()->Canvas()->Pixels(2, 3), clBlue);
 }
 
 } // namespace
