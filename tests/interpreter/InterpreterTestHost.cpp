@@ -13,9 +13,11 @@ const TTestClass TestTList{"TList", &TestTObject};
 
 namespace {
 
+// A raised script exception owns its object, which lives until the exception is handled.
 struct TTestRaise : std::exception {
-    explicit TTestRaise(TTestObject *object) : Object(object) {}
+    explicit TTestRaise(TTestObject *object) : Owned(object), Object(object) {}
     const char *what() const noexcept override { return Object->Message.c_str(); }
+    std::shared_ptr<TTestObject> Owned;
     TTestObject *Object;
 };
 
