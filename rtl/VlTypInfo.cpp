@@ -112,7 +112,16 @@ int64_t GetOrdProp(const TObject *instance, const TPropInfo &prop)
 
 void SetOrdProp(TObject *instance, const TPropInfo &prop, int64_t value)
 {
-    Accessor(prop, prop.SetOrd, prop.IsOrdinal())(instance, value);
+    auto setter = Accessor(prop, prop.SetOrd, prop.IsOrdinal());
+    // Enumerations only take their own members (widget code indexes tables by them); any
+    // non-zero Boolean is True; set bits beyond the element type are dropped.
+    if (prop.IsBoolean())
+        value = value != 0;
+    else if (prop.Kind == TTypeKind::Enumeration && prop.EnumInfo && (value < 0 || value >= prop.EnumInfo->Count()))
+        throw EPropertyError(VlSprintf("Invalid property value %lld for %s", static_cast<long long>(value), prop.Name.c_str()));
+    else if (prop.Kind == TTypeKind::Set && prop.EnumInfo && prop.EnumInfo->Count() < 32)
+        value &= (int64_t(1) << prop.EnumInfo->Count()) - 1;
+    setter(instance, value);
 }
 
 double GetFloatProp(const TObject *instance, const TPropInfo &prop)

@@ -198,6 +198,21 @@ TEST(ClassInfo, TypedAccessRefusesWrongKindsReadOnlyPropertiesAndWrongClasses)
     EXPECT_THROW(SetObjectProp(&shape, *GetPropInfo(&shape, "Pen"), &other), EPropertyError);
 }
 
+TEST(ClassInfo, OrdinalWritesStayInsideTheirTypes)
+{
+    TMetaShape shape;
+    const TPropInfo &kind = *GetPropInfo(&shape, "Kind");
+    SetOrdProp(&shape, kind, 2);
+    EXPECT_THROW(SetOrdProp(&shape, kind, 3), EPropertyError);
+    EXPECT_THROW(SetOrdProp(&shape, kind, -1), EPropertyError);
+    EXPECT_EQ(GetOrdProp(&shape, kind), 2);
+    SetOrdProp(&shape, *GetPropInfo(&shape, "Visible"), 0);
+    SetOrdProp(&shape, *GetPropInfo(&shape, "Visible"), 5);
+    EXPECT_EQ(GetOrdProp(&shape, *GetPropInfo(&shape, "Visible")), 1);
+    SetOrdProp(&shape, *GetPropInfo(&shape, "Anchors"), 0xFF);
+    EXPECT_EQ(GetOrdProp(&shape, *GetPropInfo(&shape, "Anchors")), 0xF);
+}
+
 TEST(ClassInfo, DefaultsDecideWhatAWriterLeavesOut)
 {
     TMetaShape shape;
