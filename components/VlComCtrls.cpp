@@ -3,11 +3,14 @@
 
 #include "VlControlProps.h"
 #include "VlExceptions.h"
+#include "VlFiler.h"
+#include "VlStreams.h"
 #include "VlPaintControls.h"
 #include "VlStdCtrls.h"
 #include "VlWidgetBridge.h"
 
 #include <QHBoxLayout>
+#include <cstring>
 #include <QHeaderView>
 #include <QProgressBar>
 #include <QSlider>
@@ -319,6 +322,98 @@ TTreeNode *TTreeNodes::Item(int index) const
     return found;
 }
 
+VL_IMPLEMENT_CLASS(TTreeNodes, TPersistent, "ComCtrls")
+
+void TTreeNodes::DefineProperties(TFiler &filer)
+{
+    filer.DefineBinaryProperty(
+        "Data", [this](TStream &stream) { ReadData(stream); },
+        [this](TStream &stream) { WriteData(stream); }, !FTop.empty());
+}
+
+namespace {
+// One node record: its size, then image, selected, state and overlay indexes, a 4-byte data
+// pointer, the number of children and the text as a short string; the children follow it.
+constexpr int32_t NodeRecordFixedSize = 4 * 4 + 4 + 4;
+
+int32_t ReadInt32(TStream &stream)
+{
+    int32_t value = 0;
+    stream.ReadBuffer(&value, 4);
+    return value;
+}
+} // namespace
+
+void TTreeNodes::ReadData(TStream &stream)
+{
+    Clear();
+    const int32_t count = ReadInt32(stream);
+    if (count < 0)
+        throw EReadError("Invalid tree node data");
+    std::function<void(TTreeNode *)> readNode = [&](TTreeNode *parent) {
+        const int32_t size = ReadInt32(stream);
+        if (size < NodeRecordFixedSize + 1 || size > NodeRecordFixedSize + 256 || size > stream.Remaining())
+            throw EReadError("Invalid tree node data");
+        std::string record(size_t(size), '\0');
+        stream.ReadBuffer(record.data(), size);
+        int32_t ints[6];
+        std::memcpy(ints, record.data(), sizeof ints);
+        const size_t textLength = std::min<size_t>(static_cast<unsigned char>(record[NodeRecordFixedSize]),
+                                                   size_t(size - NodeRecordFixedSize - 1));
+        TTreeNode *node = AddChild(parent, record.substr(NodeRecordFixedSize + 1, textLength));
+        node->ImageIndex = ints[0];
+        node->SelectedIndex = ints[1];
+        const int32_t children = ints[5];
+        if (children < 0 || children > stream.Remaining())
+            throw EReadError("Invalid tree node data");
+        for (int32_t i = 0; i < children; ++i)
+            readNode(node);
+    };
+    for (int32_t i = 0; i < count; ++i)
+        readNode(nullptr);
+}
+
+void TTreeNodes::WriteData(TStream &stream) const
+{
+    std::function<void(const TTreeNode &)> writeNode = [&](const TTreeNode &node) {
+        std::string text = node.Text().substr(0, 255);
+        const int32_t size = NodeRecordFixedSize + 1 + int32_t(text.size());
+        const int32_t ints[6] = {node.ImageIndex, node.SelectedIndex, -1, -1, 0, node.Count()};
+        stream.WriteBuffer(&size, 4);
+        stream.WriteBuffer(ints, sizeof ints);
+        const auto length = static_cast<unsigned char>(text.size());
+        stream.WriteBuffer(&length, 1);
+        stream.WriteBuffer(text.data(), int64_t(text.size()));
+        for (int i = 0; i < node.Count(); ++i)
+            writeNode(*node.Item(i));
+    };
+    const int32_t count = int32_t(FTop.size());
+    stream.WriteBuffer(&count, 4);
+    for (const auto &node : FTop)
+        writeNode(*node);
+}
+
+void TTreeNodes::Assign(const TPersistent *source)
+{
+    auto *other = dynamic_cast<const TTreeNodes *>(source);
+    if (!other) {
+        TPersistent::Assign(source);
+        return;
+    }
+    if (other == this)
+        return;
+    Clear();
+    std::function<void(TTreeNode *, const TTreeNode &)> copy = [&](TTreeNode *parent, const TTreeNode &node) {
+        TTreeNode *added = AddChild(parent, node.Text());
+        added->ImageIndex = node.ImageIndex;
+        added->SelectedIndex = node.SelectedIndex;
+        for (int i = 0; i < node.Count(); ++i)
+            copy(added, *node.Item(i));
+    };
+    for (const auto &node : other->FTop)
+        copy(nullptr, *node);
+}
+
 void TTreeNodes::Clear()
 {
     FTop.clear();
@@ -332,7 +427,8 @@ VL_IMPLEMENT_CLASS_PROPS(TTreeView, TWinControl, "ComCtrls",
     {VlBoolProp<&TTreeView::ReadOnly, &TTreeView::SetReadOnly>("ReadOnly", false),
      VlBoolProp<&TTreeView::ShowButtons, &TTreeView::SetShowButtons>("ShowButtons", true),
      VlBoolProp<&TTreeView::ShowLines, &TTreeView::SetShowLines>("ShowLines", true),
-     VlBoolProp<&TTreeView::ShowRoot, &TTreeView::SetShowRoot>("ShowRoot", true)},
+     VlBoolProp<&TTreeView::ShowRoot, &TTreeView::SetShowRoot>("ShowRoot", true),
+     VlClassProp<&TTreeView::Items, &TTreeView::SetItems>("Items", "TTreeNodes")},
     VlProps::TabOrder(), VlProps::TabStop(true), VlProps::Visible(),
     {VlMethodProp<&TTreeView::OnChange, &TTreeView::SetOnChange>("OnChange", "TTVChangedEvent")},
     VlProps::OnClick(), VlProps::OnDblClick(), VlProps::KeyEvents(), VlProps::MouseEvents())

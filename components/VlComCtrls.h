@@ -4,6 +4,8 @@
 #include "VlCollection.h"
 #include "VlControls.h"
 
+class TStream;
+
 #include <memory>
 
 class QSlider;
@@ -119,6 +121,8 @@ public:
     bool Expanded() const;
     void SetExpanded(bool value);
     void *Data = nullptr;
+    int ImageIndex = -1;
+    int SelectedIndex = -1;
 
 private:
     friend class TTreeNodes;
@@ -129,9 +133,12 @@ private:
     std::vector<std::unique_ptr<TTreeNode>> FChildren;
 };
 
-class TTreeNodes {
-public:
+// The nodes of a tree view; form files keep them as "Items.Data" (node records, depth first).
+class TTreeNodes : public TPersistent {
+    VL_CLASS(TTreeNodes)
     explicit TTreeNodes(TTreeView *owner) : FOwner(owner) {}
+    void DefineProperties(TFiler &filer) override;
+    void Assign(const TPersistent *source) override;
     // Adds a node at the end of the level of sibling (top level when null).
     TTreeNode *Add(TTreeNode *sibling, const std::string &text);
     TTreeNode *AddChild(TTreeNode *parent, const std::string &text);
@@ -142,6 +149,8 @@ public:
     int TopCount() const { return int(FTop.size()); }
 
 private:
+    void ReadData(TStream &stream);
+    void WriteData(TStream &stream) const;
     TTreeView *FOwner;
     std::vector<std::unique_ptr<TTreeNode>> FTop;
 };
@@ -151,6 +160,7 @@ class TTreeView : public TWinControl {
     explicit TTreeView(TComponent *owner = nullptr);
     ~TTreeView() override;
     TTreeNodes *Items() const { return FItems.get(); }
+    void SetItems(TTreeNodes *items) { FItems->Assign(items); }
     TTreeNode *Selected() const;
     void SetSelected(TTreeNode *node);
     bool ReadOnly() const { return FReadOnly; }

@@ -298,3 +298,37 @@ TEST(WidgetFormLoadBinary, PicturesAndGlyphsComeFromTheirFormData)
 }
 
 } // namespace
+
+namespace {
+
+TEST(WidgetFormLoadBinary, TreeViewNodesRoundTripThroughTheirFormData)
+{
+    RegisterVlComponents();
+    TForm form;
+    auto *tree = new TTreeView(&form);
+    tree->SetName("TreeView1");
+    tree->SetParent(&form);
+    TTreeNode *root = tree->Items()->AddChild(nullptr, "\xca\xee\xf0\xe5\xed\xfc"); // "Корень"
+    tree->Items()->AddChild(root, "first");
+    tree->Items()->AddChild(root, "second")->ImageIndex = 3;
+    tree->Items()->AddChild(nullptr, "other");
+    const std::string text = ObjectBinaryToText(WriteComponentToBinary(&form));
+    EXPECT_NE(text.find("Items.Data = {"), std::string::npos) << text;
+    TForm copy;
+    LoadFormFromBytes(text, &copy);
+    auto *loaded = static_cast<TTreeView *>(copy.FindComponent("TreeView1"));
+    ASSERT_EQ(loaded->Items()->Count(), 4);
+    EXPECT_EQ(loaded->Items()->TopCount(), 2);
+    EXPECT_EQ(loaded->Items()->Item(0)->Text(), "\xca\xee\xf0\xe5\xed\xfc");
+    EXPECT_EQ(loaded->Items()->Item(2)->Text(), "second");
+    EXPECT_EQ(loaded->Items()->Item(2)->Level(), 1);
+    EXPECT_EQ(loaded->Items()->Item(2)->ImageIndex, 3);
+    // Damaged node data is an error of that property only: the tree stays usable.
+    const std::string damaged = "object F: TForm\r\n  object T: TTreeView\r\n    Items.Data = {0100000005000000}\r\n"
+                                "    Left = 7\r\n  end\r\nend\r\n";
+    TForm third;
+    LoadFormFromBytes(damaged, &third);
+    EXPECT_EQ(static_cast<TTreeView *>(third.FindComponent("T"))->Left(), 7);
+}
+
+} // namespace
