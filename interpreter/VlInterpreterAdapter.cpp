@@ -1054,6 +1054,23 @@ const TVlInterpreterFunctionDesc *TVlInterpreterAdapter::FindSourceFunction(cons
     return FindSourceFunctionAtom(unitAtom, nameAtom, classAtom);
 }
 
+bool TVlInterpreterAdapter::HasPlainName(int32_t atom)
+{
+    if (!Sorted)
+        SortLists();
+    static const int32_t nilAtom = VlNames().Intern("nil");
+    static const int32_t nullAtom = VlNames().Intern("Null");
+    if (atom == nilAtom || atom == nullAtom)
+        return true;
+    if (const TNameIndex *index = IndexOf(atom))
+        if (index->ClassRef >= 0 || index->Constant >= 0 || index->Function >= 0)
+            return true;
+    for (const auto &f : ExtFunctions)
+        if (f->NameAtom == atom)
+            return true;
+    return false;
+}
+
 TVlInterpreterSrcUnit *TVlInterpreterAdapter::FindSourceUnitAtom(int32_t atom)
 {
     for (const auto &unit : SrcUnits)

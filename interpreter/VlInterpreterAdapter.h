@@ -377,6 +377,9 @@ public:
     const TVlInterpreterFunctionDesc *FindSourceFunctionAtom(int32_t unitAtom, int32_t nameAtom,
                                                              int32_t classAtom);
     bool HasSourceFunctions() const { return !SrcFunctions.empty(); }
+    // Whether a plain name resolves before the script variables (class, constant, routine,
+    // external routine, nil, Null).
+    bool HasPlainName(int32_t atom);
     // Whether a unit name was registered for host names (AddHostUnit or any registration's
     // unit name), so that "uses" clauses naming it are satisfied.
     bool HasHostUnit(int32_t unitAtom) const;

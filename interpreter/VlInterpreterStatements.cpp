@@ -203,7 +203,7 @@ bool TVlInterpreterFunction::TryAppendAssignment(int32_t atom)
     TVlInterpreterVar *var = nullptr;
     if (TRoutineFrame *frame = CurrentFrame())
         var = frame->Vars.LookupAtom(0, atom);
-    else
+    else if (!Adapter->HasPlainName(atom))
         var = Adapter->FindSourceVariable(0, atom);
     if (!var || !var->Value.IsString() ||
         !(var->DeclaredKind == 0 || var->DeclaredKind == varVariant || var->DeclaredKind == var->Value.Kind()))
