@@ -1,10 +1,10 @@
 // Event procedure generator and its list files.
 #include "VlEventProcedures.h"
 
+#include "VlCp1251.h"
+
 #include <QFile>
 #include <QSaveFile>
-#include <QStringDecoder>
-#include <QStringEncoder>
 
 namespace {
 
@@ -50,29 +50,6 @@ void AppendProcedure(TVlEventProcedures &result, const QString &item, const QStr
 {
     result.lines << header << "begin" << "" << "end;";
     result.logLines << QStringLiteral("Добавлена процедура ") + item;
-}
-
-// Text files are code page 1251 unless they are valid UTF-8.
-QString DecodeListFile(const QByteArray &bytes)
-{
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    QString text = utf8.decode(bytes);
-    if (!utf8.hasError())
-        return text;
-    QStringDecoder cp1251("windows-1251");
-    return cp1251.isValid() ? QString(cp1251.decode(bytes)) : QString::fromLatin1(bytes);
-}
-
-// Code page 1251 when every character fits, UTF-8 otherwise, so that no item is lost.
-QByteArray EncodeListFile(const QString &text)
-{
-    QStringEncoder cp1251("windows-1251");
-    if (cp1251.isValid()) {
-        QByteArray bytes = cp1251.encode(text);
-        if (!cp1251.hasError() && QStringDecoder("windows-1251").decode(bytes) == text)
-            return bytes;
-    }
-    return text.toUtf8();
 }
 
 } // namespace
@@ -126,7 +103,8 @@ std::optional<QStringList> LoadEventList(const QString &path, QString &error)
         error = QString("Cannot open file \"%1\". %2").arg(path, file.errorString());
         return std::nullopt;
     }
-    QString text = DecodeListFile(file.readAll());
+    const QByteArray bytes = file.readAll();
+    QString text = QString::fromStdString(DecodeFileText(std::string_view(bytes.constData(), bytes.size())));
     text.replace("\r\n", "\n").replace('\r', '\n');
     QStringList items = text.split('\n');
     if (!items.isEmpty() && items.last().isEmpty())
@@ -136,12 +114,13 @@ std::optional<QStringList> LoadEventList(const QString &path, QString &error)
 
 bool SaveEventList(const QString &path, const QStringList &items, QString &error)
 {
-    QSaveFile file(path);
     QString text;
     for (const QString &item : items)
         text += item + "\r\n";
-    const QByteArray bytes = EncodeListFile(text);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    const std::string bytes = EncodeFileText(text.toStdString());
+    QSaveFile file(path); // the old list stays whole when writing fails part-way
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
+                                                 static_cast<qint64>(bytes.size()) || !file.commit()) {
         error = QString("Cannot create file \"%1\". %2").arg(path, file.errorString());
         return false;
     }
