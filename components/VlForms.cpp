@@ -250,6 +250,19 @@ void TForm::ApplyWindowFlags()
         flags = Qt::Tool;
     else if (FBorderStyle == bsDialog)
         flags = Qt::Dialog;
+    if (FBorderStyle != bsNone) {
+        // The caption buttons follow BorderIcons; dialogs and tool windows have no minimize or maximize.
+        flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+        const bool resizableFrame = FBorderStyle == bsSizeable || FBorderStyle == bsSingle;
+        if (FBorderIcons & (1u << biSystemMenu))
+            flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+        if (resizableFrame && (FBorderIcons & (1u << biMinimize)))
+            flags |= Qt::WindowMinimizeButtonHint;
+        if (resizableFrame && (FBorderIcons & (1u << biMaximize)))
+            flags |= Qt::WindowMaximizeButtonHint;
+        if (FBorderIcons & (1u << biHelp))
+            flags |= Qt::WindowContextHelpButtonHint;
+    }
     if (FFormStyle == fsStayOnTop)
         flags |= Qt::WindowStaysOnTopHint;
     const bool shown = FWindow->isVisible();
@@ -269,7 +282,14 @@ void TForm::SetBorderStyle(TFormBorderStyle value)
     SetBounds(Left(), Top(), clientWidth + FrameWidth(), clientHeight + FrameHeight());
 }
 
-void TForm::SetBorderIcons(TBorderIcons value) { FBorderIcons = value & 0xF; }
+void TForm::SetBorderIcons(TBorderIcons value)
+{
+    value &= 0xF;
+    if (value == FBorderIcons)
+        return;
+    FBorderIcons = value;
+    ApplyWindowFlags();
+}
 
 void TForm::SetFormStyle(TFormStyle value)
 {

@@ -208,6 +208,24 @@ TEST_F(WidgetProperties, FormSizesIncludeTheFrame)
     EXPECT_EQ(Form->Widget()->windowTitle(), QString::fromUtf8("Форма"));
 }
 
+TEST_F(WidgetProperties, BorderStyleAndIconsShapeTheWindow)
+{
+    Form->SetBounds(0, 0, 400, 300);
+    const int clientWidth = Form->ClientWidth(), clientHeight = Form->ClientHeight();
+    Form->SetBorderIcons((1u << biSystemMenu) | (1u << biMinimize));
+    Qt::WindowFlags flags = Form->Widget()->windowFlags();
+    EXPECT_TRUE(flags & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+    Form->SetBorderStyle(bsNone);
+    EXPECT_TRUE(Form->Widget()->windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(Form->ClientWidth(), clientWidth) << "the client area keeps its size";
+    EXPECT_EQ(Form->ClientHeight(), clientHeight);
+    EXPECT_EQ(Form->Width(), clientWidth);
+    Form->SetFormStyle(fsStayOnTop);
+    EXPECT_TRUE(Form->Widget()->windowFlags() & Qt::WindowStaysOnTopHint);
+}
+
 TEST_F(WidgetProperties, PageControlShowsSheetsAsTabs)
 {
     auto *pages = new TPageControl(Form.get());
