@@ -1,0 +1,4 @@
+begin
+  try raise Exception.Create('a') except on E: TNothing do ; end;
+end;
+// error: 104 Undeclared Identifier 'TNothing'

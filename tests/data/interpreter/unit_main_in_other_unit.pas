@@ -1,0 +1,8 @@
+unit U;
+uses UnitB;
+function main: integer;
+begin
+  Result := FromB(4) + Start;
+end;
+end.
+// expect: Integer: 140
