@@ -272,6 +272,8 @@ bool TVlInterpreterFunction::TryEventAssignment(const std::string &name, TVlInte
                 }
                 TVlInterpreterProgram *owner = OwningProgram();
                 TVlMethod handler = Adapter->NewEvent(CurrentUnitName, routine, eventType, owner, target.Obj, name);
+                for (size_t i = 0; i < HostAdapters.size() && handler.IsEmpty(); ++i)
+                    handler = HostAdapters[i]->NewEvent(CurrentUnitName, routine, eventType, owner, target.Obj, name);
                 if (handler.IsEmpty())
                     handler = Global->NewEvent(CurrentUnitName, routine, eventType, owner, target.Obj, name);
                 if (handler.IsEmpty())
@@ -282,7 +284,10 @@ bool TVlInterpreterFunction::TryEventAssignment(const std::string &name, TVlInte
             DropState();
             return true;
         }
-        if (Adapter->IsEventProperty(target.Obj, name)) {
+        bool eventProperty = Adapter->IsEventProperty(target.Obj, name);
+        for (size_t i = 0; i < HostAdapters.size() && !eventProperty; ++i)
+            eventProperty = HostAdapters[i]->IsEventProperty(target.Obj, name);
+        if (eventProperty) {
             if (!SetValue(name, VlNames().Intern(name), TVlValue::String(routine), target))
                 RaiseError(erUndeclared, TokenStart(), name);
             DropState();
