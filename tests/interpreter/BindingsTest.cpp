@@ -62,9 +62,9 @@ TEST(BindingsSystem, ScriptArrays)
 TEST(BindingsSystem, TObjectMembers)
 {
     RunCases({
-        {"ClassName", "TStringList.Create.ClassName", "TStringList"},
-        {"InheritsFrom", "TStringList.Create.InheritsFrom(TStrings)", "True"},
-        {"ClassNameIs", "TList.Create.ClassNameIs('tlist')", "True"},
+        {"ClassName", Main("string", "L: TStringList;", "L := TStringList.Create; Result := L.ClassName; L.Free;"), "TStringList"},
+        {"InheritsFrom", Main("boolean", "L: TStringList;", "L := TStringList.Create; Result := L.InheritsFrom(TStrings); L.Free;"), "True"},
+        {"ClassNameIs", Main("boolean", "L: TList;", "L := TList.Create; Result := L.ClassNameIs('tlist'); L.Free;"), "True"},
     });
 }
 
@@ -126,7 +126,7 @@ TEST(BindingsClasses, ListsAndStreams)
          Main("string", "L: TStringList;", "L := TStringList.Create; L.Sorted := True; L.Add('b'); L.Add('a'); Result := L.CommaText; L.Free;"),
          "a,b"},
         {"TList count", Main("integer", "L: TList;", "L := TList.Create; L.Add(nil); L.Add(nil); Result := L.Count; L.Free;"), "2"},
-        {"TList.Sort", Main("integer", "L: TList;", "L := TList.Create; L.Sort(nil);"),
+        {"TList.Sort", Main("integer", "L: TList;", "L := TList.Create; try L.Sort(nil); finally L.Free; end;"),
          "error 2: Error in unit 'T' on line 6 : Internal interpreter error: TList.Sortnot implemented"},
         {"TStringStream", Main("string", "S: TStringStream;", "S := TStringStream.Create('hello'); Result := S.DataString + IntToStr(S.Size); S.Free;"),
          "hello5"},
@@ -134,7 +134,7 @@ TEST(BindingsClasses, ListsAndStreams)
          Main("string", "C: TComponent;", "C := TComponent.Create(nil); C.Tag := 5; C.Name := 'Abc'; Result := C.Name + IntToStr(C.Tag); C.Free;"),
          "Abc5"},
         {"list index error",
-         Main("string", "L: TStringList;", "L := TStringList.Create; try Result := L[3]; except on E: EStringListError do Result := E.ClassName; end;"),
+         Main("string", "L: TStringList;", "L := TStringList.Create; try Result := L[3]; except on E: EStringListError do Result := E.ClassName; end; L.Free;"),
          "EStringListError"},
     });
 }
