@@ -2,8 +2,8 @@
 #include "ShellTestSupport.h"
 
 #include "codegen/VlEventProcedures.h"
+#include "common/VlTestPaths.h"
 
-#include <QCoreApplication>
 #include <QFile>
 
 QByteArray FileBytes(const QString &path)
@@ -17,7 +17,6 @@ void StageProgramFiles(const QString &dir)
     QString error;
     (void)SaveEventList(QDir(dir).filePath("Data/ObjectProc.vlf"), BuiltInControlEvents(), error);
     (void)SaveEventList(QDir(dir).filePath("Data/FormProc.vlf"), BuiltInFormEvents(), error);
-    // Test programs live in <build>/tests, the staged program folder is <build>/bin.
-    const QString library = QCoreApplication::applicationDirPath() + "/../bin/libquillon.so";
+    const QString library = QString::fromStdString(VlProgramDir()) + "/libquillon.so";
     QFile::copy(library, QDir(dir).filePath("libquillon.so"));
 }

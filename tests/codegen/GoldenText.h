@@ -9,17 +9,8 @@
 #include <gtest/gtest.h>
 #include <sstream>
 
-// tests/data: from the environment, else found above the working folder (the build tree).
 inline std::filesystem::path CodegenDataDir()
 {
-    if (std::getenv("VL_TEST_DATA_DIR"))
-        return std::filesystem::path(VlTestDataDir()) / "codegen";
-    for (auto dir = std::filesystem::current_path(); !dir.empty(); dir = dir.parent_path()) {
-        if (std::filesystem::exists(dir / "tests/data/codegen"))
-            return dir / "tests/data/codegen";
-        if (dir == dir.parent_path())
-            break;
-    }
     return std::filesystem::path(VlTestDataDir()) / "codegen";
 }
 

@@ -3,19 +3,9 @@
 #include "common/VlTestPaths.h"
 
 #include <dlfcn.h>
-#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace {
-
-// The staged program folder: from the environment, else beside the test folder of the build.
-std::string ProgramDir()
-{
-    if (std::getenv("VL_PROGRAM_DIR"))
-        return VlProgramDir();
-    return (std::filesystem::read_symlink("/proc/self/exe").parent_path().parent_path() / "bin")
-        .string();
-}
 
 struct TSearchCase {
     const char *name;
@@ -79,7 +69,7 @@ TEST(WordListTest, PreparationRemovesBlanksAndBreaksOnly)
 
 TEST(WordListTest, QuillonLibraryExportsTheSameRoutines)
 {
-    const std::string path = ProgramDir() + "/libquillon.so";
+    const std::string path = VlProgramDir() + "/libquillon.so";
     void *handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!handle)
         GTEST_SKIP() << "libquillon.so not built: " << dlerror();
