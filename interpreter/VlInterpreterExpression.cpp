@@ -359,6 +359,17 @@ bool TVlInterpreterExpression::EvaluateQuick(TVlValue &result)
             case TVlQuickStep::skNot:
                 stack[top] = VlNot(stack[top]);
                 break;
+            case TVlQuickStep::skElement: {
+                TVlInterpreterVar *var = frame->Vars.LookupAtom(0, step.Operand);
+                if (!var || !var->Value.IsScriptArray() || stack[top].Kind() != varInteger)
+                    return false;
+                const TVlInterpreterArrayRec &array = *var->Value.RawScriptArray();
+                int32_t index = stack[top].RawInteger();
+                if (array.DimCount != 1 || index < array.LowBounds[0] || index > array.HighBounds[0])
+                    return false;
+                stack[top] = array.Items[static_cast<size_t>(index - array.LowBounds[0])];
+                break;
+            }
             case TVlQuickStep::skParenthesis:
                 if (stack[top].IsEmpty())
                     return false;  // the general path reports the missing expression

@@ -62,7 +62,20 @@ private:
         switch (kind) {
         case tkIdentifier: {
             int32_t next = Kind(Pos + 1);
-            if (next == tkLParen || next == tkLBracket || next == tkDot || next == tkColon)
+            if (next == tkLBracket) {
+                // name [ index ]: one index of a local array.
+                int32_t atom = Source.Tokens[static_cast<size_t>(Pos)].Atom;
+                Pos += 2;
+                if (!Expression(0) || Kind(Pos) != tkRBracket)
+                    return false;
+                ++Pos;
+                int32_t after = Kind(Pos);
+                if (after == tkDot || after == tkLBracket || after == tkLParen || after == tkColon || IsOperand(after))
+                    return false;
+                Emit(TVlQuickStep::skElement, atom, 0);
+                return true;
+            }
+            if (next == tkLParen || next == tkDot || next == tkColon)
                 return false;
             Emit(TVlQuickStep::skLocal, Source.Tokens[static_cast<size_t>(Pos)].Atom, 1);
             ++Pos;

@@ -8,8 +8,8 @@
 #include <vector>
 
 struct TVlQuickStep {
-    enum TKind : uint8_t { skLocal, skConstant, skBinary, skNegate, skNot, skParenthesis } Kind;
-    int32_t Operand;  // atom of a local, token index of a constant, token kind of an operator
+    enum TKind : uint8_t { skLocal, skConstant, skBinary, skNegate, skNot, skParenthesis, skElement } Kind;
+    int32_t Operand;  // atom of a local (or of a local array for skElement), token index of a constant, token kind of an operator
 };
 
 struct TVlQuickExpression {
