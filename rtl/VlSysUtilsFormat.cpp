@@ -29,7 +29,7 @@ public:
                 ++i;
                 continue;
             }
-            out += Spec(i);
+            out += Directive(i);
         }
         return out;
     }
@@ -73,7 +73,7 @@ private:
     }
 
     // One specifier after its '%': [index:][-][width][.precision]type
-    std::string Spec(size_t &i)
+    std::string Directive(size_t &i)
     {
         int number = ReadNumber(i);
         if (i < Fmt.size() && Fmt[i] == ':') {
