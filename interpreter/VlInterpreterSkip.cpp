@@ -84,17 +84,29 @@ void TVlInterpreterFunction::SkipBlock()
     }
 }
 
+// A colon ends the expression (a case label) unless it is part of ":=" or, inside parentheses, of
+// a width or decimals argument ("x:8:2").
 void TVlInterpreterFunction::SkipExpression()
 {
+    int parenDepth = 0;
     for (;;) {
         switch (TokenKind) {
-        case tkIdentifier: case tkInteger: case tkFloat: case tkString: case tkLParen: case tkRParen:
+        case tkLParen:
+            ++parenDepth;
+            NextToken();
+            continue;
+        case tkRParen:
+            if (parenDepth > 0)
+                --parenDepth;
+            NextToken();
+            continue;
+        case tkIdentifier: case tkInteger: case tkFloat: case tkString:
         case tkComma: case tkDot: case tkLBracket: case tkRBracket: case tkQuote: case tkTrue: case tkFalse:
             NextToken();
             continue;
         case tkColon:
             NextToken();
-            if (TokenKind == tkEqual) {
+            if (TokenKind == tkEqual || parenDepth > 0) {
                 NextToken();
                 continue;
             }
