@@ -238,6 +238,7 @@ protected:
     void StatementHook() override { CountStep(); }
     void ExecuteStatement();
     void SkipStatement();
+    void SkipStatementTokens();
     void SkipBlock();
     void SkipExpression();
     void SkipUntil(int32_t kind);

@@ -1,8 +1,64 @@
 // Reading over statements, blocks and expressions without running them.
 #include "VlInterpreter.h"
 
-// Statements are skipped by the token that starts them.
+namespace {
+
+bool SetsTokenValue(int32_t kind)
+{
+    return (kind >= tkIdentifier && kind <= tkString) || kind == tkFalse || kind == tkTrue || kind == tkArray;
+}
+
+} // namespace
+
+// Skipping depends on the tokens alone, so the reader state a skip leaves behind is remembered
+// per first token and later restored directly: the current token, the one before it and the
+// token value fields are exactly what reading token by token would give.
 void TVlInterpreterFunction::SkipStatement()
+{
+    const TVlSource &source = *Source;
+    if (TokenBacked || TokenBase != source.Tokens.data() || TokenKind != TokenBase[TokIndex].Kind) {
+        SkipStatementTokens();
+        return;
+    }
+    if (source.SkipEnd.empty()) {
+        source.SkipEnd.assign(source.Tokens.size(), -1);
+        source.SkipValue.assign(source.Tokens.size(), -1);
+    }
+    int32_t start = TokIndex;
+    int32_t end = source.SkipEnd[static_cast<size_t>(start)];
+    if (end >= 0) {
+        CheckStack();
+        int32_t valueToken = source.SkipValue[static_cast<size_t>(start)];
+        if (valueToken >= 0) {
+            NextIndex = valueToken;
+            NextToken();
+        }
+        TokenKind = TokenBase[end - 1].Kind;
+        NextIndex = end;
+        NextToken();
+        return;
+    }
+    SkipStatementTokens();
+    if (end == -2)
+        return;
+    int32_t &known = source.SkipEnd[static_cast<size_t>(start)];
+    known = -2;
+    if (TokenBacked || TokIndex <= start || TokenKind != TokenBase[TokIndex].Kind || TokenKind == tkEof)
+        return;
+    int32_t valueToken = -1;
+    for (int32_t i = start + 1; i < TokIndex; ++i) {
+        int32_t kind = TokenBase[i].Kind;
+        if (kind == tkFailure || kind == tkEof)
+            return;
+        if (SetsTokenValue(kind))
+            valueToken = i;
+    }
+    known = TokIndex;
+    source.SkipValue[static_cast<size_t>(start)] = valueToken;
+}
+
+// Statements are skipped by the token that starts them.
+void TVlInterpreterFunction::SkipStatementTokens()
 {
     CheckStack();
     switch (TokenKind) {
