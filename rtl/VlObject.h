@@ -9,10 +9,10 @@ class TComponent;
 
 class TObject {
 public:
-    TObject() = default;
+    TObject();
     TObject(const TObject &) = delete;
     TObject &operator=(const TObject &) = delete;
-    virtual ~TObject() = default;
+    virtual ~TObject();
 
     static const TClassInfo &StaticClassInfo();
     virtual const TClassInfo *ClassInfo() const { return &StaticClassInfo(); }
@@ -26,6 +26,10 @@ public:
         return InheritsFrom(T::StaticClassInfo());
     }
 };
+
+// Whether the address is a TObject constructed and not yet destroyed: lets callers holding an
+// untrusted pointer (a typecast integer, a freed object) refuse it instead of dereferencing it.
+bool VlIsLiveObject(const void *address);
 
 // The published property of an object's class by name (letter case ignored); null if none.
 inline const TPropInfo *GetPropInfo(const TObject *instance, std::string_view name)

@@ -89,7 +89,15 @@ TObject *VlSelfObject(const TVlInterpreterArgs &args)
 {
     if (args.ObjType != varVlObject || !args.Obj)
         VlRaiseInvalidCast();
-    return static_cast<TObject *>(args.Obj);
+    return VlLiveObject(args.Obj);
+}
+
+TObject *VlLiveObject(void *object, const std::string &member)
+{
+    if (object && !VlIsLiveObject(object))
+        throw EVlRuntimeError("EAccessViolation", member.empty() ? std::string("Access violation: invalid object")
+                                                                 : "Access violation: member '" + member + "' of invalid object");
+    return static_cast<TObject *>(object);
 }
 
 const TClassInfo *VlSelfClass(const TVlInterpreterArgs &args)

@@ -90,6 +90,11 @@ TObject *VlArgObject(const TVlValue &value);
 template <class T>
 T *VlArgAs(const TVlValue &value);
 
+// The object a script value points at; nullptr for nullptr. Raises EAccessViolation
+// "Access violation: member '<member>' of invalid object" ("Access violation: invalid object"
+// without a member) when the address is no live object: a typecast integer or a freed object.
+TObject *VlLiveObject(void *object, const std::string &member = {});
+
 // Raises error 2 "Internal interpreter error: <feature>not implemented".
 [[noreturn]] void VlNotImplemented(const std::string &feature);
 // Raises the library error a script sees as an exception of class `className`.
@@ -113,7 +118,7 @@ T *VlSelf(const TVlInterpreterArgs &args)
 template <class T>
 T *VlArgAs(const TVlValue &value)
 {
-    TObject *object = VlArgObject(value);
+    TObject *object = VlLiveObject(VlArgObject(value));
     if (object && !VlObjectIsA(object, T::StaticClassInfo()))
         VlRaiseInvalidCast();
     return static_cast<T *>(object);

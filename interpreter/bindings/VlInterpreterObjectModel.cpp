@@ -1,6 +1,7 @@
 // The rtl object model for the interpreter and the Exception class family scripts catch and raise.
 #include "VlInterpreterObjectModel.h"
 
+#include "VlInterpreterBindingTable.h"
 #include "interpreter/VlInterpreterError.h"
 #include "rtl/VlExceptions.h"
 #include "rtl/VlTypInfo.h"
@@ -140,7 +141,7 @@ const char *LibraryClassName(const std::exception &e)
 
 const TPropInfo *FindProp(void *object, const std::string &name)
 {
-    return static_cast<TObject *>(object)->ClassInfo()->FindProperty(name);
+    return VlLiveObject(object, name)->ClassInfo()->FindProperty(name);
 }
 
 } // namespace
@@ -177,7 +178,7 @@ const char *EVlScriptException::what() const noexcept
 
 TVlHostClass TVlRtlObjectModel::ClassOf(void *object) const
 {
-    return object ? static_cast<TObject *>(object)->ClassInfo() : nullptr;
+    return object ? VlLiveObject(object)->ClassInfo() : nullptr;
 }
 
 bool TVlRtlObjectModel::InheritsFrom(TVlHostClass cls, TVlHostClass ancestor) const
@@ -272,7 +273,7 @@ bool TVlRtlObjectModel::WriteProperty(void *object, const std::string &name, con
     case TTypeKind::Class:
         if (!prop->SetObj)
             return false;
-        SetObjectProp(o, *prop, value.Kind() == varVlObject ? static_cast<TObject *>(ValueToObject(value)) : nullptr);
+        SetObjectProp(o, *prop, value.Kind() == varVlObject ? VlLiveObject(ValueToObject(value), name) : nullptr);
         return true;
     default:
         return false;
@@ -301,7 +302,7 @@ void TVlRtlObjectModel::SetMethodProperty(void *object, const std::string &name,
 
 void TVlRtlObjectModel::FreeObject(void *object) const
 {
-    auto *o = static_cast<TObject *>(object);
+    TObject *o = VlLiveObject(object, "Free");
     {
         // An object owned by a raised exception is freed with that exception.
         std::lock_guard<std::mutex> lock(RaisedLock);
@@ -342,7 +343,7 @@ void *TVlRtlObjectModel::ExceptionObject(const std::exception_ptr &error) const
 
 void TVlRtlObjectModel::RaiseObject(void *object) const
 {
-    auto *o = static_cast<TObject *>(object);
+    TObject *o = VlLiveObject(object);
     std::shared_ptr<TObject> owner;
     {
         std::lock_guard<std::mutex> lock(RaisedLock);

@@ -23,7 +23,9 @@ std::string VlResultText(const TVlValue &value, TVlResultLanguage language)
         return value.RawInteger() ? "True" : "False";
     case varVlObject: {
         auto *object = static_cast<TObject *>(ValueToObject(value));
-        return object ? "Object: " + object->ClassName() : "Object: nil";
+        if (!object)
+            return "Object: nil";
+        return VlIsLiveObject(object) ? "Object: " + object->ClassName() : "Object: invalid";
     }
     case varVlSet:
         return "Set: " + std::to_string(int32_t(ValueToSet(value)));

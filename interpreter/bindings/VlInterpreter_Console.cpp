@@ -62,8 +62,8 @@ std::string PlainText(const TVlValue &v)
     if (kind == varEmpty || kind == varNull)
         return {};
     if (kind == varVlObject) {
-        void *object = ValueToObject(v);
-        return object ? static_cast<TObject *>(object)->ClassName() : "nil";
+        TObject *object = VlLiveObject(ValueToObject(v));
+        return object ? object->ClassName() : "nil";
     }
     if (IsIntegerKind(kind))
         return std::to_string(ValueToInt64(v));

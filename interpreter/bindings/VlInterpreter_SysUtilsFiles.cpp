@@ -196,7 +196,7 @@ void SuExceptAddr(TVlValue &r, TVlInterpreterArgs &) { r = PointerToValue(nullpt
 
 std::string ExceptionText(const TVlValue &v)
 {
-    TObject *object = VlArgObject(v);
+    TObject *object = VlLiveObject(VlArgObject(v));
     if (!object)
         return {};
     std::string message;
