@@ -59,6 +59,11 @@ TEST(BindingsObjectSafety, InvalidObjectsRaiseAccessViolation)
          ObjectMain("", "try\r\n  Result := TStringList(5).Count;\r\nexcept\r\n  on E: EAccessViolation do Result := E.Message;\r\nend;"),
          "Access violation: member 'Count' of invalid object"},
         {"result value", ObjectMain("", "Result := TObject(5);"), "Object: invalid"},
+        {"event assignment",
+         "unit T;\r\nprocedure H(Sender: TObject);\r\nbegin\r\nend;\r\nfunction main: Variant;\r\nbegin\r\n"
+         "TStringList(5).OnChange := H;\r\nend;\r\nend.\r\n",
+         Violation(7, "OnChange")},
+        {"event cleared", ObjectMain("", "TStringList(5).OnChange := nil;"), Violation(4, "OnChange")},
     };
     RunCases(cases);
 }
