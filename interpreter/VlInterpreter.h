@@ -262,6 +262,7 @@ private:
     void LeaveFrame(bool copyBack);
     void ExecuteIdentifierStatement();
     bool TryStoreLocalElement();
+    bool TryStoreLocalScalar();
     void StoreAssignment(const std::string &name, int32_t atom, TVlInterpreterArgs &target);
     bool TryEventAssignment(const std::string &name, TVlInterpreterArgs &target);
     bool TryAppendAssignment(int32_t atom);

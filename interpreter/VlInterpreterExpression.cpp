@@ -314,6 +314,42 @@ TVlValue TVlInterpreterExpression::Pop()
     return std::move(ValueStack[StackTop--]);
 }
 
+namespace {
+
+// The integer cases ApplyBinary answers first, computed in place; false for the others.
+inline bool QuickIntegerBinary(int32_t op, TVlValue &left, int32_t right)
+{
+    int64_t a = left.RawInteger(), b = right;
+    switch (op) {
+    case tkPlus: case tkMinus: {
+        int64_t r = op == tkPlus ? a + b : a - b;
+        if (r < INT32_MIN || r > INT32_MAX)
+            return false;
+        left = TVlValue::Integer(static_cast<int32_t>(r));
+        return true;
+    }
+    case tkMod:
+        if (b == 0)
+            return false;
+        left = TVlValue::Integer(static_cast<int32_t>(a % b));
+        return true;
+    case tkDiv:
+        if (b == 0 || (a == INT32_MIN && b == -1))
+            return false;
+        left = TVlValue::Integer(static_cast<int32_t>(a / b));
+        return true;
+    case tkEqual: left = TVlValue::Boolean(a == b); return true;
+    case tkNotEqual: left = TVlValue::Boolean(a != b); return true;
+    case tkLess: left = TVlValue::Boolean(a < b); return true;
+    case tkGreater: left = TVlValue::Boolean(a > b); return true;
+    case tkLessEqual: left = TVlValue::Boolean(a <= b); return true;
+    case tkGreaterEqual: left = TVlValue::Boolean(a >= b); return true;
+    default: return false;
+    }
+}
+
+} // namespace
+
 bool TVlInterpreterExpression::EvaluateQuick(TVlValue &result)
 {
     const TVlQuickExpression *quick = VlQuickExpressionAt(*Source, TokIndex);
@@ -350,6 +386,11 @@ bool TVlInterpreterExpression::EvaluateQuick(TVlValue &result)
                 break;
             }
             case TVlQuickStep::skBinary:
+                if (stack[top - 1].Kind() == varInteger && stack[top].Kind() == varInteger &&
+                    QuickIntegerBinary(step.Operand, stack[top - 1], stack[top].RawInteger())) {
+                    --top;  // the integer left above needs no release
+                    break;
+                }
                 stack[top - 1] = ApplyBinary(step.Operand, stack[top - 1], stack[top]);
                 stack[top--].Clear();
                 break;

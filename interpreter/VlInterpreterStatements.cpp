@@ -118,9 +118,35 @@ bool TVlInterpreterFunction::TryStoreLocalElement()
     return true;
 }
 
+// name := expression for a local that is not a String (no in-place append): the same steps as
+// the general path, with the right side read as a quick expression when it is one.
+bool TVlInterpreterFunction::TryStoreLocalScalar()
+{
+    TRoutineFrame *frame = CurrentFrame();
+    if (!frame || TokenBacked || TokenBase[NextIndex].Kind != tkColon || TokenBase[NextIndex + 1].Kind != tkEqual)
+        return false;
+    TVlInterpreterVar *var = frame->Vars.LookupAtom(0, TokenAtom);
+    if (!var || var->Value.IsString())
+        return false;
+    const std::string *name = TokenNamePtr;
+    int32_t atom = TokenAtom;
+    Args->Clear();
+    NextToken();  // ":"
+    NextToken();  // "="
+    NextToken();
+    ResultValue.Clear();
+    if (TokenBacked || !EvaluateQuick(ResultValue)) {
+        StoreAssignment(*name, atom, *Args);
+        return true;
+    }
+    if (!SetValue(*name, atom, ResultValue, *Args))
+        RaiseError(erUndeclared, TokenStart(), *name);
+    return true;
+}
+
 void TVlInterpreterFunction::ExecuteIdentifierStatement()
 {
-    if (TryStoreLocalElement())
+    if (TryStoreLocalElement() || TryStoreLocalScalar())
         return;
     std::string name = *TokenNamePtr;
     int32_t atom = TokenAtom;
