@@ -377,14 +377,9 @@ bool TVlInterpreterExpression::EvaluateQuick(TVlValue &result)
                 stack[++top] = var->Value;
                 break;
             }
-            case TVlQuickStep::skConstant: {
-                const TVlToken &token = TokenBase[step.Operand];
-                if (token.Kind == tkTrue || token.Kind == tkFalse)
-                    stack[++top] = TVlValue::Boolean(token.Kind == tkTrue);
-                else
-                    stack[++top] = Source->Values[static_cast<size_t>(token.Index)];
+            case TVlQuickStep::skConstant:
+                stack[++top] = quick->Constants[static_cast<size_t>(step.Operand)];
                 break;
-            }
             case TVlQuickStep::skBinary:
                 if (stack[top - 1].Kind() == varInteger && stack[top].Kind() == varInteger &&
                     QuickIntegerBinary(step.Operand, stack[top - 1], stack[top].RawInteger())) {

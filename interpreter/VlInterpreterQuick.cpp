@@ -26,6 +26,7 @@ public:
         if (Pos - 1 < 0)
             return false;
         out.Steps = Steps;
+        out.Constants = Constants;
         out.LastToken = Pos - 1;
         out.Depth = MaxDepth;
         return Ends(Kind(Pos));
@@ -81,10 +82,14 @@ private:
             ++Pos;
             return !IsOperand(Kind(Pos));
         }
-        case tkInteger: case tkFloat: case tkString: case tkTrue: case tkFalse:
-            Emit(TVlQuickStep::skConstant, Pos, 1);
+        case tkInteger: case tkFloat: case tkString: case tkTrue: case tkFalse: {
+            const TVlToken &token = Source.Tokens[static_cast<size_t>(Pos)];
+            Constants.push_back(kind == tkTrue || kind == tkFalse ? TVlValue::Boolean(kind == tkTrue)
+                                                                  : Source.Values[static_cast<size_t>(token.Index)]);
+            Emit(TVlQuickStep::skConstant, static_cast<int32_t>(Constants.size()) - 1, 1);
             ++Pos;
             return !IsOperand(Kind(Pos));
+        }
         case tkMinus: case tkPlus: case tkNot: {
             ++Pos;
             if (!Operand())
@@ -137,13 +142,14 @@ private:
     int32_t Pos;
     int32_t StartPos = Pos;  // initialised after Pos
     std::vector<TVlQuickStep> Steps;
+    std::vector<TVlValue> Constants;
     int Height = 0;
     int MaxDepth = 0;
 };
 
 } // namespace
 
-const TVlQuickExpression *VlQuickExpressionAt(const TVlSource &source, int32_t start)
+const TVlQuickExpression *VlTranslateQuickExpression(const TVlSource &source, int32_t start)
 {
     if (source.QuickIndex.empty())
         source.QuickIndex.assign(source.Tokens.size(), -1);

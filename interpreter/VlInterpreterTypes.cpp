@@ -554,16 +554,6 @@ TVlInterpreterVar &TVlInterpreterVarList::DeclareAtom(int32_t unitAtom, int32_t 
     return var;
 }
 
-TVlInterpreterVar *TVlInterpreterVarList::LookupAtom(int32_t unitAtom, int32_t nameAtom)
-{
-    for (size_t i = Used; i-- > 0;) {
-        TVlInterpreterVar &var = Vars[i];
-        if (var.NameAtom == nameAtom && (unitAtom == 0 || var.UnitAtom == unitAtom))
-            return &var;
-    }
-    return nullptr;
-}
-
 TVlInterpreterVar *TVlInterpreterVarList::LookupVar(const std::string &unitName, const std::string &name)
 {
     int32_t nameAtom = VlNames().Find(name);

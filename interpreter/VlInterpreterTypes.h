@@ -132,7 +132,15 @@ public:
                                   const TVlValue &value, uint16_t declaredKind,
                                   const std::string &typeName);
     TVlInterpreterVar *LookupVar(const std::string &unitName, const std::string &name);
-    TVlInterpreterVar *LookupAtom(int32_t unitAtom, int32_t nameAtom);
+    TVlInterpreterVar *LookupAtom(int32_t unitAtom, int32_t nameAtom)
+    {
+        for (size_t i = Used; i-- > 0;) {
+            TVlInterpreterVar &var = Vars[i];
+            if (var.NameAtom == nameAtom && (unitAtom == 0 || var.UnitAtom == unitAtom))
+                return &var;
+        }
+        return nullptr;
+    }
     // DeclareVar with the names already interned.
     TVlInterpreterVar &DeclareAtom(int32_t unitAtom, int32_t nameAtom, const std::string &unitName,
                                    const std::string &name, const TVlValue &value, uint16_t declaredKind,
