@@ -328,6 +328,13 @@ inline bool QuickIntegerBinary(int32_t op, TVlValue &left, int32_t right)
         left = TVlValue::Integer(static_cast<int32_t>(r));
         return true;
     }
+    case tkMul: {
+        int64_t r = a * b;
+        if (r < INT32_MIN || r > INT32_MAX)
+            return false;
+        left = TVlValue::Integer(static_cast<int32_t>(r));
+        return true;
+    }
     case tkMod:
         if (b == 0)
             return false;

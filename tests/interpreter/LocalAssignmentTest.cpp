@@ -44,15 +44,29 @@ TEST(LocalAssignment, FailedConversionReportsLikeOtherAssignments)
 
 TEST(LocalAssignment, OperatorFailuresMatchTheGeneralPath)
 {
-    for (const char *op : {"div", "mod", "+", "-"}) {
-        std::string tail = std::string(" ") + op + " z; end; end.";
-        TRunResult quick = RunWithHost("unit U; function main: integer; var i, z: integer; begin z := 0; "
-                                       "i := -2147483647 - 1; i := i" + tail);
-        TRunResult general = RunWithHost("unit U; function Low: integer; begin Result := -2147483647 - 1; end; "
-                                         "function main: integer; var i, z: integer; begin z := 0; i := Low" + tail);
+    struct TCase {
+        const char *Op;
+        const char *Right;
+    } cases[] = {{"div", "0"}, {"mod", "0"}, {"+", "-1"}, {"-", "1"}, {"*", "2"}, {"*", "-1"}, {"div", "-1"}};
+    for (const TCase &c : cases) {
+        std::string op = std::string(c.Op) + " " + c.Right;
+        std::string tail = std::string(" ") + c.Op + " z; Result := i; end; end.";
+        std::string setZ = std::string("z := ") + c.Right + "; ";
+        std::string quickText = "unit U; function main: integer; var i, z: integer; begin " + setZ +
+                                "i := -2147483647 - 1; i := i" + tail;
+        std::string generalText = "unit U; function Low: integer; begin Result := -2147483647 - 1; end; "
+                                  "function main: integer; var i, z: integer; begin " + setZ + "i := Low" + tail;
+        TRunResult quick = RunWithHost(quickText);
+        TRunResult general = RunWithHost(generalText);
         EXPECT_EQ(quick.Failed, general.Failed) << op;
         EXPECT_EQ(quick.Code, general.Code) << op;
         EXPECT_EQ(quick.Message, general.Message) << op;
+        // Failures are reported at the same place counted from the end of the text.
+        if (quick.Failed) {
+            EXPECT_EQ(quick.Position - static_cast<int32_t>(quickText.size()),
+                      general.Position - static_cast<int32_t>(generalText.size()))
+                << op;
+        }
     }
 }
 
