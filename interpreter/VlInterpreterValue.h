@@ -156,8 +156,9 @@ private:
     }
     bool IsCounted() const
     {
-        return VType == varString || VType == varOleStr || (VType & varArrayFlag) ||
-               VType == varVlArray || VType == varVlRecord;
+        // Numbers, booleans and the other plain kinds are below varString; test them first.
+        return VType == varOleStr || (VType >= varString && (VType == varString || (VType & varArrayFlag) ||
+                                                             VType == varVlArray || VType == varVlRecord));
     }
     void AddRef() const
     {
@@ -186,6 +187,8 @@ private:
 };
 
 static_assert(sizeof(TVlValue) == 16, "record fields store whole values in 16-byte slots");
+static_assert(varVlRecord >= varString && varVlArray >= varString && varArrayFlag >= varString,
+              "counted kinds other than OleStr lie at or above varString");
 
 // Conversions used by the interpreter and by host routines; each throws EVlVariantError when
 // the value cannot be converted (text that is not a number, an object as a number, ...).
