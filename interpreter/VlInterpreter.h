@@ -64,6 +64,16 @@ public:
         PrevTokenKind = TokenKind;
         const TVlToken &token = TokenBase[NextIndex];
         TokenKind = token.Kind;
+        if (token.Kind == tkIdentifier) {
+            // The most frequent token, read here rather than in ReadSpecialToken.
+            Tok = &token;
+            TokIndex = NextIndex++;
+            Cursor = token.End;
+            TokenValueIsName = true;
+            TokenAtom = token.Atom;
+            TokenNamePtr = &Source->Texts[static_cast<size_t>(token.Index)];
+            return;
+        }
         if (token.Kind <= tkString) {
             ReadSpecialToken(token);
             return;
