@@ -21,6 +21,8 @@ bool VlSameName(std::string_view a, std::string_view b)
 {
     if (a.size() != b.size())
         return false;
+    if (a == b)
+        return true;  // names are mostly spelled the same way
     for (size_t i = 0; i < a.size(); ++i)
         if (LowerAscii(a[i]) != LowerAscii(b[i]))
             return false;
