@@ -83,13 +83,19 @@ bool TVlInterpreterFunction::TryStoreLocalElement()
     int32_t count = 0;
     TVlValue index;
     NextToken();
-    TVlInterpreterArgs *fresh = AcquireArgs();
-    fresh->Clear();
+    // A request of its own is taken only when an expression needs the general path.
+    TVlInterpreterArgs *fresh = nullptr;
     try {
-        TArgsScope scope(Args, fresh);
         for (;;) {
             NextToken();
-            EvaluateExpression(index);
+            if (TokenBacked || !EvaluateQuick(index)) {
+                if (!fresh) {
+                    fresh = AcquireArgs();
+                    fresh->Clear();
+                }
+                TArgsScope scope(Args, fresh);
+                EvaluateExpression(index);
+            }
             if (count >= 10)
                 RaiseError(erTooManyBounds, -1);
             indexes[count++] = index.Kind() == varInteger ? index.RawInteger() : ValueToInteger(index);
@@ -102,17 +108,26 @@ bool TVlInterpreterFunction::TryStoreLocalElement()
         NextToken();  // ":"
         NextToken();  // "="
         NextToken();
-        fresh->Clear();
-        fresh->ValueContext = true;
         ResultValue.Clear();
-        EvaluateExpression(ResultValue);
+        if (TokenBacked || !EvaluateQuick(ResultValue)) {
+            if (!fresh)
+                fresh = AcquireArgs();
+            fresh->Clear();
+            fresh->ValueContext = true;
+            TArgsScope scope(Args, fresh);
+            EvaluateExpression(ResultValue);
+        }
     } catch (...) {
-        fresh->ValueContext = false;
-        ReleaseArgs(fresh);
+        if (fresh) {
+            fresh->ValueContext = false;
+            ReleaseArgs(fresh);
+        }
         throw;
     }
-    fresh->ValueContext = false;
-    ReleaseArgs(fresh);
+    if (fresh) {
+        fresh->ValueContext = false;
+        ReleaseArgs(fresh);
+    }
     TVlInterpreterArrayRec &rec = *array.RawScriptArray();
     StoreScriptArrayElement(rec, ScriptArrayPosition(rec, indexes, count), ResultValue);
     return true;

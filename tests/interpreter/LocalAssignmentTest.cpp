@@ -21,6 +21,11 @@ TEST(LocalAssignment, SimpleRightSidesKeepAssignmentRules)
         {"result of a function", "unit U; function Twice(a: integer): integer; begin Result := a + a; end; "
                                  "function main: integer; begin Result := Twice(21); end; end.",
          "Integer: 42"},
+        {"array elements, general and simple sides",
+         "unit U; function Two: integer; begin Result := 2; end; function main: integer; "
+         "var a: array[0..3] of integer; m: array[0..2, 0..2] of integer; begin a[Two] := 5; a[1] := Two + a[2]; "
+         "m[1, Two] := a[1]; m[Two, 0] := 3; Result := a[1] * 100 + m[1, 2] * 10 + m[2, 0]; end; end.",
+         "Integer: 773"},
         {"boolean from a comparison", "var b: boolean; i: integer; begin i := 3; b := i >= 3; Result := b; end;",
          "Boolean: True"},
     };
