@@ -5,7 +5,7 @@
 
 namespace {
 
-bool StartsStatement(int32_t kind)
+[[gnu::always_inline]] inline bool StartsStatement(int32_t kind)
 {
     switch (kind) {
     case tkIdentifier: case tkBegin: case tkIf: case tkWhile: case tkRepeat: case tkFor: case tkBreak:
@@ -16,7 +16,7 @@ bool StartsStatement(int32_t kind)
     }
 }
 
-bool EndsStatement(int32_t kind)
+[[gnu::always_inline]] inline bool EndsStatement(int32_t kind)
 {
     return kind == tkSemicolon || kind == tkEnd || kind == tkElse || kind == tkUntil || kind == tkFinally ||
            kind == tkExcept;
