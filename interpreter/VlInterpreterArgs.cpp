@@ -11,17 +11,6 @@ TVlInterpreterArgs::TVlInterpreterArgs()
     }
 }
 
-void TVlInterpreterArgs::Clear()
-{
-    Count = 0;
-    Obj = nullptr;
-    ObjType = 0;
-    HasVarArgs = false;
-    Indexed = false;
-    IndexedResult = false;
-    TargetKeeper.Clear();
-}
-
 void TVlInterpreterArgs::Add(const TVlValue &value)
 {
     if (Count >= VlMaxArgs)

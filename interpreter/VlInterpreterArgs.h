@@ -40,7 +40,16 @@ struct TVlInterpreterArgs {
 
     TVlInterpreterArgs();
     // Count 0, no target, flags false, TargetKeeper Empty.
-    void Clear();
+    void Clear()
+    {
+        Count = 0;
+        Obj = nullptr;
+        ObjType = 0;
+        HasVarArgs = false;
+        Indexed = false;
+        IndexedResult = false;
+        TargetKeeper.Clear();
+    }
     // Appends one argument value.
     void Add(const TVlValue &value);
     // The open array in argument slot index (a script array must be one-dimensional).
