@@ -960,50 +960,49 @@ bool TVlInterpreterAdapter::SetValue(TVlInterpreterExpression *expr, const std::
     return false;
 }
 
-bool TVlInterpreterAdapter::GetElement(TVlInterpreterExpression *expr, const TVlValue &container, TVlValue &result,
-                                       TVlInterpreterArgs &args)
+// The first default accessor of the list (getters or setters) registered for the container's class,
+// with the request prepared and checked for it; null when the container has none.
+const TVlInterpreterMethod *TVlInterpreterAdapter::PrepareDefaultAccessor(
+    const std::vector<std::unique_ptr<TVlInterpreterMethod>> &list, bool setter,
+    TVlInterpreterExpression *expr, const TVlValue &container, TVlInterpreterArgs &args)
 {
     if (container.Kind() != varVlObject || !container.RawPointer())
-        return false;
+        return nullptr;
     TVlInterpreterArgs probe;
     probe.Obj = container.RawPointer();
     probe.ObjType = varVlObject;
-    for (const auto &m : DefaultGetters) {
-        if (m->GetFunc && ObjectMatches(m->ClassType, probe)) {
-            args.Obj = container.RawPointer();
-            args.ObjType = varVlObject;
-            args.Data = m->Data;
-            args.Caller = expr;
-            CheckCall(expr, args, m->Data);
-            CheckArgs(m->ParamCount, m->ParamTypes, args);
-            m->GetFunc(result, args);
-            return true;
-        }
+    for (const auto &m : list) {
+        if ((setter ? !m->SetFunc : !m->GetFunc) || !ObjectMatches(m->ClassType, probe))
+            continue;
+        args.Obj = container.RawPointer();
+        args.ObjType = varVlObject;
+        args.Data = m->Data;
+        args.Caller = expr;
+        CheckCall(expr, args, m->Data);
+        CheckArgs(m->ParamCount, m->ParamTypes, args);
+        return m.get();
     }
-    return false;
+    return nullptr;
+}
+
+bool TVlInterpreterAdapter::GetElement(TVlInterpreterExpression *expr, const TVlValue &container, TVlValue &result,
+                                       TVlInterpreterArgs &args)
+{
+    const TVlInterpreterMethod *m = PrepareDefaultAccessor(DefaultGetters, false, expr, container, args);
+    if (!m)
+        return false;
+    m->GetFunc(result, args);
+    return true;
 }
 
 bool TVlInterpreterAdapter::SetElement(TVlInterpreterExpression *expr, const TVlValue &container,
                                        const TVlValue &value, TVlInterpreterArgs &args)
 {
-    if (container.Kind() != varVlObject || !container.RawPointer())
+    const TVlInterpreterMethod *m = PrepareDefaultAccessor(DefaultSetters, true, expr, container, args);
+    if (!m)
         return false;
-    TVlInterpreterArgs probe;
-    probe.Obj = container.RawPointer();
-    probe.ObjType = varVlObject;
-    for (const auto &m : DefaultSetters) {
-        if (m->SetFunc && ObjectMatches(m->ClassType, probe)) {
-            args.Obj = container.RawPointer();
-            args.ObjType = varVlObject;
-            args.Data = m->Data;
-            args.Caller = expr;
-            CheckCall(expr, args, m->Data);
-            CheckArgs(m->ParamCount, m->ParamTypes, args);
-            m->SetFunc(value, args);
-            return true;
-        }
-    }
-    return false;
+    m->SetFunc(value, args);
+    return true;
 }
 
 std::shared_ptr<const TVlInterpreterRecord> TVlInterpreterAdapter::FindRecordType(const std::string &recordName)

@@ -426,6 +426,9 @@ private:
                             int first, TVlInterpreterExpression *expr, const std::string &name,
                             int32_t atom, TVlValue &value, TVlInterpreterArgs &args);
     bool ObjectMatches(TVlHostClass classType, const TVlInterpreterArgs &args) const;
+    const TVlInterpreterMethod *PrepareDefaultAccessor(
+        const std::vector<std::unique_ptr<TVlInterpreterMethod>> &list, bool setter,
+        TVlInterpreterExpression *expr, const TVlValue &container, TVlInterpreterArgs &args);
     void CallGetter(TVlInterpreterExpression *expr, const TVlInterpreterMethod &m,
                     const std::string &name, TVlValue &value, TVlInterpreterArgs &args);
     const TNameIndex *IndexOf(int32_t atom);
