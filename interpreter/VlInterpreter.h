@@ -185,6 +185,9 @@ protected:
     // Evaluates a quick expression (VlInterpreterQuick.h) of locals; false leaves the reader
     // untouched for the general path (also when evaluating fails: that path reports it).
     bool EvaluateQuick(TVlValue &result);
+    // Evaluates a quick expression whose first token has index first, leaving the reader alone;
+    // false when it cannot (nothing is changed then).
+    bool RunQuick(const struct TVlQuickExpression &quick, int32_t first, TVlValue &result);
     std::shared_ptr<TVlSource> Source;
     const TVlToken *TokenBase = nullptr;
     const TVlToken *Tok = nullptr;
@@ -246,7 +249,14 @@ public:
 protected:
     void ResetState() override;
     void StatementHook() override { CountStep(); }
+    // Whether StatementHook does more than count steps (it then sees the reader at the statement).
+    virtual bool ObservesStatements() const { return false; }
     void ExecuteStatement();
+    // The statement at the current token, without CheckStack, StatementHook or direct execution.
+    void ExecuteStatementBody();
+    // Leaves the reader as reading up to token index would: the token at index is current,
+    // the token value fields are those of token valueToken (none: left as they are).
+    void PlaceReader(int32_t index, int32_t valueToken);
     void SkipStatement();
     void SkipStatementTokens();
     void SkipBlock();
@@ -268,6 +278,21 @@ protected:
     std::vector<std::unique_ptr<TVlInterpreterEvent>> EventBridges;
 
 private:
+    // Direct statements (VlInterpreterDirect.h); cur is the index of the current token.
+    void RunDirect(const struct TVlDirectStatement &statement);
+    void DirectStatement(const TVlDirectStatement &s, int32_t &cur);
+    void DirectAssign(const TVlDirectStatement &s, int32_t &cur);
+    void DirectAssignElement(const TVlDirectStatement &s, int32_t &cur);
+    void DirectIf(const TVlDirectStatement &s, int32_t &cur);
+    void DirectWhile(const TVlDirectStatement &s, int32_t &cur);
+    void DirectFor(const TVlDirectStatement &s, int32_t &cur);
+    void DirectCompound(const TVlDirectStatement &s, int32_t &cur);
+    void DirectByTokens(const TVlDirectStatement &s, int32_t &cur);
+    void DirectStep(int32_t index);
+    void DirectCount(int32_t index);
+    void StoreControlVariable(const TVlDirectStatement &s, int32_t value);
+    bool DirectObserved = false;  // ObservesStatements() of the running direct statement
+
     void EnterFrame(const TVlInterpreterFunctionDesc *desc);
     void LeaveFrame(bool copyBack);
     void ExecuteIdentifierStatement();
@@ -364,5 +389,6 @@ public:
 
 protected:
     void StatementHook() override;
+    bool ObservesStatements() const override { return static_cast<bool>(OnStatement); }
     TVlInterpreterProgram *OwningProgram() override { return this; }
 };

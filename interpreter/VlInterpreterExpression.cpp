@@ -355,14 +355,138 @@ inline bool QuickIntegerBinary(int32_t op, TVlValue &left, int32_t right)
     }
 }
 
+// One operator of the integer form on two Integer operands; false where the general operation
+// does more (overflow into a wider kind, division by zero). Comparisons give a Boolean.
+[[gnu::always_inline]] inline bool IntegerOperation(int32_t op, int64_t &a, int64_t b, bool &boolean)
+{
+    switch (op) {
+    case tkPlus: a += b; break;
+    case tkMinus: a -= b; break;
+    case tkMul: a *= b; break;
+    case tkMod:
+        if (b == 0)
+            return false;
+        a %= b;
+        return true;
+    case tkDiv:
+        if (b == 0 || (a == INT32_MIN && b == -1))
+            return false;
+        a /= b;
+        return true;
+    case tkEqual: a = a == b; boolean = true; return true;
+    case tkNotEqual: a = a != b; boolean = true; return true;
+    case tkLess: a = a < b; boolean = true; return true;
+    case tkGreater: a = a > b; boolean = true; return true;
+    case tkLessEqual: a = a <= b; boolean = true; return true;
+    case tkGreaterEqual: a = a >= b; boolean = true; return true;
+    default: return false;
+    }
+    return a >= INT32_MIN && a <= INT32_MAX;
+}
+
+// The integer form of a quick expression: every local and element read must hold an Integer
+// and no operator may meet a Boolean; false (nothing changed) otherwise.
+bool RunIntegerForm(const TVlQuickExpression &quick, TVlInterpreterVarList &vars, TVlValue &result)
+{
+    int64_t value[32];
+    bool boolean[32];
+    int top = -1;
+    for (const TVlQuickStep &step : quick.Steps) {
+        switch (step.Kind) {
+        case TVlQuickStep::skLocal: {
+            TVlInterpreterVar *var = vars.LookupHinted(step.Operand, step.Hint);
+            if (!var || var->Value.Kind() != varInteger)
+                return false;
+            value[++top] = var->Value.RawInteger();
+            boolean[top] = false;
+            break;
+        }
+        case TVlQuickStep::skConstant:
+            value[++top] = quick.Constants[static_cast<size_t>(step.Operand)].RawInteger();
+            boolean[top] = false;
+            break;
+        case TVlQuickStep::skBinary:
+            if (boolean[top - 1] || boolean[top] || !IntegerOperation(step.Operand, value[top - 1], value[top], boolean[top - 1]))
+                return false;
+            --top;
+            break;
+        case TVlQuickStep::skBinaryConstant:
+            if (boolean[top] ||
+                !IntegerOperation(step.Operator, value[top], quick.Constants[static_cast<size_t>(step.Operand)].RawInteger(),
+                                  boolean[top]))
+                return false;
+            break;
+        case TVlQuickStep::skBinaryLocal: {
+            TVlInterpreterVar *var = vars.LookupHinted(step.Operand, step.Hint);
+            if (!var || var->Value.Kind() != varInteger || boolean[top] ||
+                !IntegerOperation(step.Operator, value[top], var->Value.RawInteger(), boolean[top]))
+                return false;
+            break;
+        }
+        case TVlQuickStep::skElement: {
+            TVlInterpreterVar *var = vars.LookupHinted(step.Operand, step.Hint);
+            if (!var || !var->Value.IsScriptArray() || boolean[top])
+                return false;
+            const TVlInterpreterArrayRec &array = *var->Value.RawScriptArray();
+            int64_t index = value[top];
+            if (array.DimCount != 1 || index < array.LowBounds[0] || index > array.HighBounds[0])
+                return false;
+            const TVlValue &item = array.Items[static_cast<size_t>(index - array.LowBounds[0])];
+            if (item.Kind() != varInteger)
+                return false;
+            value[top] = item.RawInteger();
+            break;
+        }
+        case TVlQuickStep::skParenthesis:
+            break;
+        default:
+            return false;
+        }
+    }
+    result = boolean[0] ? TVlValue::Boolean(value[0] != 0) : TVlValue::Integer(static_cast<int32_t>(value[0]));
+    return true;
+}
+
 } // namespace
 
 bool TVlInterpreterExpression::EvaluateQuick(TVlValue &result)
 {
     const TVlQuickExpression *quick = VlQuickExpressionAt(*Source, TokIndex);
-    if (!quick || StackTop + (quick->LastToken - TokIndex) + 2 >= 199)
+    if (!quick || !RunQuick(*quick, TokIndex, result))
+        return false;
+    NextIndex = quick->LastToken;
+    NextToken();
+    NextToken();
+    return true;
+}
+
+bool TVlInterpreterExpression::RunQuick(const TVlQuickExpression &quick, int32_t first, TVlValue &result)
+{
+    // The general path would push about one value per token: leave a deep stack to it, so
+    // that it reports the overflow.
+    if (StackTop + (quick.LastToken - first) + 2 >= 199)
         return false;
     TRoutineFrame *frame = CurrentFrame();
+    if (quick.Steps.size() == 1) {
+        // A single local or constant, the most frequent expression of all.
+        const TVlQuickStep &step = quick.Steps[0];
+        if (step.Kind == TVlQuickStep::skConstant) {
+            result = quick.Constants[static_cast<size_t>(step.Operand)];
+            return true;
+        }
+        if (step.Kind == TVlQuickStep::skLocal) {
+            TVlInterpreterVar *var = frame->Vars.LookupHinted(step.Operand, step.Hint);
+            if (!var || var->Value.IsRecord())
+                return false;
+            result = var->Value;
+            return true;
+        }
+    }
+    if (quick.IntegerForm && quick.IntegerMisses < 16) {
+        if (RunIntegerForm(quick, frame->Vars, result))
+            return true;
+        ++quick.IntegerMisses;
+    }
     TVlValue *stack = QuickStack;
     int top = -1;
     struct TRelease {
@@ -373,19 +497,19 @@ bool TVlInterpreterExpression::EvaluateQuick(TVlValue &result)
             for (int i = 0; i < Depth; ++i)
                 Stack[i].Clear();
         }
-    } release{stack, quick->Depth};
+    } release{stack, quick.Depth};
     try {
-        for (const TVlQuickStep &step : quick->Steps) {
+        for (const TVlQuickStep &step : quick.Steps) {
             switch (step.Kind) {
             case TVlQuickStep::skLocal: {
-                TVlInterpreterVar *var = frame->Vars.LookupAtom(0, step.Operand);
+                TVlInterpreterVar *var = frame->Vars.LookupHinted(step.Operand, step.Hint);
                 if (!var || var->Value.IsRecord())
                     return false;
                 stack[++top] = var->Value;
                 break;
             }
             case TVlQuickStep::skConstant:
-                stack[++top] = quick->Constants[static_cast<size_t>(step.Operand)];
+                stack[++top] = quick.Constants[static_cast<size_t>(step.Operand)];
                 break;
             case TVlQuickStep::skBinary:
                 if (stack[top - 1].Kind() == varInteger && stack[top].Kind() == varInteger &&
@@ -396,6 +520,25 @@ bool TVlInterpreterExpression::EvaluateQuick(TVlValue &result)
                 stack[top - 1] = ApplyBinary(step.Operand, stack[top - 1], stack[top]);
                 stack[top--].Clear();
                 break;
+            case TVlQuickStep::skBinaryConstant: {
+                const TVlValue &right = quick.Constants[static_cast<size_t>(step.Operand)];
+                if (stack[top].Kind() == varInteger && right.Kind() == varInteger &&
+                    QuickIntegerBinary(step.Operator, stack[top], right.RawInteger()))
+                    break;
+                stack[top] = ApplyBinary(step.Operator, stack[top], right);
+                break;
+            }
+            case TVlQuickStep::skBinaryLocal: {
+                TVlInterpreterVar *var = frame->Vars.LookupHinted(step.Operand, step.Hint);
+                if (!var || var->Value.IsRecord())
+                    return false;
+                const TVlValue &right = var->Value;
+                if (stack[top].Kind() == varInteger && right.Kind() == varInteger &&
+                    QuickIntegerBinary(step.Operator, stack[top], right.RawInteger()))
+                    break;
+                stack[top] = ApplyBinary(step.Operator, stack[top], right);
+                break;
+            }
             case TVlQuickStep::skNegate:
                 stack[top] = VlNegate(stack[top]);
                 break;
@@ -403,7 +546,7 @@ bool TVlInterpreterExpression::EvaluateQuick(TVlValue &result)
                 stack[top] = VlNot(stack[top]);
                 break;
             case TVlQuickStep::skElement: {
-                TVlInterpreterVar *var = frame->Vars.LookupAtom(0, step.Operand);
+                TVlInterpreterVar *var = frame->Vars.LookupHinted(step.Operand, step.Hint);
                 if (!var || !var->Value.IsScriptArray() || stack[top].Kind() != varInteger)
                     return false;
                 const TVlInterpreterArrayRec &array = *var->Value.RawScriptArray();
@@ -423,9 +566,6 @@ bool TVlInterpreterExpression::EvaluateQuick(TVlValue &result)
         return false;
     }
     result = std::move(stack[0]);
-    NextIndex = quick->LastToken;
-    NextToken();
-    NextToken();
     return true;
 }
 

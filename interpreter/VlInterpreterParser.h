@@ -37,6 +37,9 @@ struct TVlSource {
     // Quick forms of expressions by first token (-1 not tried yet, -2 none); see VlInterpreterQuick.
     mutable std::vector<int32_t> QuickIndex;
     mutable std::vector<std::shared_ptr<const struct TVlQuickExpression>> Quick;
+    // Direct forms of statements by first token (-1 not tried yet, -2 none); see VlInterpreterDirect.
+    mutable std::vector<int32_t> DirectIndex;
+    mutable std::vector<std::shared_ptr<const struct TVlDirectStatement>> Direct;
     // Skipped statements by first token: index of the token current after the skip (-1 not
     // known yet, -2 not replayable), and of the last token in it that sets the token value.
     mutable std::vector<int32_t> SkipEnd;

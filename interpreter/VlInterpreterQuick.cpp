@@ -25,8 +25,9 @@ public:
             return false;
         if (Pos - 1 < 0)
             return false;
-        out.Steps = Steps;
+        out.Steps = Fused(Steps);
         out.Constants = Constants;
+        out.IntegerForm = IsIntegerForm(out);
         out.LastToken = Pos - 1;
         out.Depth = MaxDepth;
         return Ends(Kind(Pos));
@@ -49,7 +50,7 @@ private:
 
     void Emit(TVlQuickStep::TKind kind, int32_t operand, int delta)
     {
-        Steps.push_back({kind, operand});
+        Steps.push_back({kind, operand, 0, {}});
         Height += delta;
         if (Height > MaxDepth)
             MaxDepth = Height;
@@ -137,6 +138,61 @@ private:
     }
 
     int32_t Start() const { return StartPos; }
+
+    static bool IsIntegerOperator(int32_t kind)
+    {
+        switch (kind) {
+        case tkPlus: case tkMinus: case tkMul: case tkDiv: case tkMod: case tkEqual: case tkNotEqual: case tkLess:
+        case tkGreater: case tkLessEqual: case tkGreaterEqual:
+            return true;
+        default:
+            return false;
+        }
+    }
+
+    static bool IsIntegerForm(const TVlQuickExpression &quick)
+    {
+        for (const TVlValue &constant : quick.Constants)
+            if (constant.Kind() != varInteger)
+                return false;
+        for (const TVlQuickStep &step : quick.Steps) {
+            switch (step.Kind) {
+            case TVlQuickStep::skNegate: case TVlQuickStep::skNot:
+                return false;
+            case TVlQuickStep::skBinary:
+                if (!IsIntegerOperator(step.Operand))
+                    return false;
+                break;
+            case TVlQuickStep::skBinaryConstant: case TVlQuickStep::skBinaryLocal:
+                if (!IsIntegerOperator(step.Operator))
+                    return false;
+                break;
+            default:
+                break;
+            }
+        }
+        return quick.Depth <= 32;
+    }
+
+    // A binary operator whose right operand is a single constant or local takes it directly:
+    // in postfix form that operand is the step just before the operator.
+    static std::vector<TVlQuickStep> Fused(const std::vector<TVlQuickStep> &steps)
+    {
+        std::vector<TVlQuickStep> fused;
+        fused.reserve(steps.size());
+        for (const TVlQuickStep &step : steps) {
+            if (step.Kind == TVlQuickStep::skBinary && fused.size() >= 2 &&
+                (fused.back().Kind == TVlQuickStep::skConstant || fused.back().Kind == TVlQuickStep::skLocal)) {
+                TVlQuickStep &right = fused.back();
+                right.Kind = right.Kind == TVlQuickStep::skConstant ? TVlQuickStep::skBinaryConstant
+                                                                     : TVlQuickStep::skBinaryLocal;
+                right.Operator = step.Operand;
+                continue;
+            }
+            fused.push_back(step);
+        }
+        return fused;
+    }
 
     const TVlSource &Source;
     int32_t Pos;

@@ -1,14 +1,7 @@
 // Reading over statements, blocks and expressions without running them.
 #include "VlInterpreter.h"
 
-namespace {
-
-bool SetsTokenValue(int32_t kind)
-{
-    return (kind >= tkIdentifier && kind <= tkString) || kind == tkFalse || kind == tkTrue || kind == tkArray;
-}
-
-} // namespace
+#include "VlInterpreterDirect.h"
 
 // Skipping depends on the tokens alone, so the reader state a skip leaves behind is remembered
 // per first token and later restored directly: the current token, the one before it and the
@@ -28,14 +21,7 @@ void TVlInterpreterFunction::SkipStatement()
     int32_t end = source.SkipEnd[static_cast<size_t>(start)];
     if (end >= 0) {
         CheckStack();
-        int32_t valueToken = source.SkipValue[static_cast<size_t>(start)];
-        if (valueToken >= 0) {
-            NextIndex = valueToken;
-            NextToken();
-        }
-        TokenKind = TokenBase[end - 1].Kind;
-        NextIndex = end;
-        NextToken();
+        PlaceReader(end, source.SkipValue[static_cast<size_t>(start)]);
         return;
     }
     SkipStatementTokens();
@@ -50,7 +36,7 @@ void TVlInterpreterFunction::SkipStatement()
         int32_t kind = TokenBase[i].Kind;
         if (kind == tkFailure || kind == tkEof)
             return;
-        if (SetsTokenValue(kind))
+        if (VlSetsTokenValue(kind))
             valueToken = i;
     }
     known = TokIndex;

@@ -1,26 +1,10 @@
 // Statements: assignment and call, compound, if, while, repeat, for, case, try, raise.
 #include "VlInterpreter.h"
 
+#include "VlInterpreterDirect.h"
 #include "VlInterpreterOperations.h"
 
 namespace {
-
-[[gnu::always_inline]] inline bool StartsStatement(int32_t kind)
-{
-    switch (kind) {
-    case tkIdentifier: case tkBegin: case tkIf: case tkWhile: case tkRepeat: case tkFor: case tkBreak:
-    case tkContinue: case tkTry: case tkRaise: case tkExit: case tkCase:
-        return true;
-    default:
-        return false;
-    }
-}
-
-[[gnu::always_inline]] inline bool EndsStatement(int32_t kind)
-{
-    return kind == tkSemicolon || kind == tkEnd || kind == tkElse || kind == tkUntil || kind == tkFinally ||
-           kind == tkExcept;
-}
 
 std::string StatementText() { return ErrorMessageText(erTextStatement); }
 
@@ -40,11 +24,24 @@ struct TArgsScope {
 void TVlInterpreterFunction::ExecuteStatement()
 {
     CheckStack();
+    if ((TokenKind == tkIdentifier || TokenKind == tkFor || TokenKind == tkWhile || TokenKind == tkIf ||
+         TokenKind == tkBegin) &&
+        FrameCount > 0 && !TokenBacked && TokenBase == Source->Tokens.data() && TokenBase[TokIndex].Kind == TokenKind) {
+        if (const TVlDirectStatement *direct = VlDirectStatementAt(*Source, TokIndex)) {
+            RunDirect(*direct);
+            return;
+        }
+    }
     StatementHook();
+    ExecuteStatementBody();
+}
+
+void TVlInterpreterFunction::ExecuteStatementBody()
+{
     switch (TokenKind) {
     case tkIdentifier:
         ExecuteIdentifierStatement();
-        if (!EndsStatement(TokenKind))
+        if (!VlEndsStatement(TokenKind))
             ReportExpected("';'");
         break;
     case tkSemicolon: case tkEnd: case tkElse:
@@ -218,7 +215,7 @@ bool TVlInterpreterFunction::AppendEligible(int32_t atom)
             if (--depth < 0)
                 return false;
         } else if (depth == 0) {
-            if (EndsStatement(t.Kind) || t.Kind == tkEof) {
+            if (VlEndsStatement(t.Kind) || t.Kind == tkEof) {
                 known = k > i + 2 ? 1 : 2;
                 return known == 1;
             }
@@ -408,7 +405,7 @@ void TVlInterpreterFunction::ExecuteCompound()
         if (BreakFlag || ContinueFlag || ExitFlag)
             return;
         int32_t kind = TokenKind;
-        if (StartsStatement(kind)) {
+        if (VlStartsStatement(kind)) {
             ExecuteStatement();
         } else if (kind == tkSemicolon) {
             StatementHook();
@@ -508,7 +505,7 @@ void TVlInterpreterFunction::ExecuteRepeat()
             NextToken();
         stay = false;
         int32_t kind = TokenKind;
-        if (StartsStatement(kind)) {
+        if (VlStartsStatement(kind)) {
             BreakFlag = false;
             ContinueFlag = false;
             ExecuteStatement();

@@ -124,6 +124,13 @@ struct TVlInterpreterVar {
     int32_t UnitAtom = 0;  // interned UnitName, 0 when empty
 };
 
+// Where a name was last found in a variable list: lookups from the same place in the source
+// meet the same list layout, so the slot is tried before the list is searched.
+struct TVlSlotHint {
+    int32_t Slot = -1;
+    int32_t Used = -1;  // size of the list when the slot was found
+};
+
 // One scope; newest declarations come first in lookups.
 class TVlInterpreterVarList {
 public:
@@ -140,6 +147,20 @@ public:
                 return &var;
         }
         return nullptr;
+    }
+    // LookupAtom(0, nameAtom) that first tries the hinted slot; a list of the same size with the
+    // name at that slot has the layout the hint was taken from.
+    TVlInterpreterVar *LookupHinted(int32_t nameAtom, TVlSlotHint &hint)
+    {
+        if (hint.Used == static_cast<int32_t>(Used) && static_cast<size_t>(hint.Slot) < Used &&
+            Vars[static_cast<size_t>(hint.Slot)].NameAtom == nameAtom)
+            return &Vars[static_cast<size_t>(hint.Slot)];
+        TVlInterpreterVar *var = LookupAtom(0, nameAtom);
+        if (var) {
+            hint.Slot = static_cast<int32_t>(var - Vars.data());
+            hint.Used = static_cast<int32_t>(Used);
+        }
+        return var;
     }
     // DeclareVar with the names already interned.
     TVlInterpreterVar &DeclareAtom(int32_t unitAtom, int32_t nameAtom, const std::string &unitName,

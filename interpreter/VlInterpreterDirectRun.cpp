@@ -1,0 +1,284 @@
+// Running direct statements. Each step mirrors the token reader's statement of the same kind:
+// the same steps are counted and hooked, the same flags set and cleared, the same state saved.
+// Anything the tree cannot finish itself (a name that is not a local, a value of another kind,
+// an operation that fails) is handed to the token reader at the place where it would stand, before
+// anything of that part has run; the token reader then raises exactly its own errors.
+#include "VlInterpreter.h"
+
+#include "VlInterpreterDirect.h"
+
+namespace {
+
+// Stores a value into a local as a store by the declared kind does; false (nothing stored) when
+// that store could fail or needs more than a plain copy.
+bool StoreLocal(TVlInterpreterVar &var, const TVlValue &value)
+{
+    if (value.IsRecord() || value.IsScriptArray())
+        return false;
+    uint16_t kind = var.DeclaredKind;
+    if (kind == 0 || kind == varVariant || kind == value.Kind()) {
+        var.Value = value;
+        return true;
+    }
+    try {
+        var.Value = ConvertToKind(value, kind);
+    } catch (...) {
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+void TVlInterpreterFunction::PlaceReader(int32_t index, int32_t valueToken)
+{
+    TokenBacked = false;
+    if (valueToken >= 0) {
+        NextIndex = valueToken;
+        NextToken();
+    }
+    TokenKind = index > 0 ? TokenBase[index - 1].Kind : tkEof;
+    NextIndex = index;
+    NextToken();
+}
+
+void TVlInterpreterFunction::RunDirect(const TVlDirectStatement &statement)
+{
+    DirectObserved = ObservesStatements();
+    Args->Clear();
+    int32_t cur = statement.First;
+    DirectStatement(statement, cur);
+    int32_t valueToken = statement.ValueToken;
+    if (cur != statement.End) {
+        // Left by break, continue or exit: only the tokens before the current one were read.
+        valueToken = -1;
+        for (int32_t i = statement.First; i < cur; ++i)
+            if (VlSetsTokenValue(TokenBase[i].Kind))
+                valueToken = i;
+    }
+    PlaceReader(cur, valueToken);
+}
+
+// The hook that runs before every statement and every empty statement of a compound.
+void TVlInterpreterFunction::DirectStep(int32_t index)
+{
+    if (DirectObserved || StopRequested || StatementBudget == 0) {
+        PlaceReader(index, -1);
+        StatementHook();
+        return;
+    }
+    if (StatementBudget > 0)
+        --StatementBudget;
+}
+
+// The step counted at every pass of a loop, with the reader where the loop has it then.
+void TVlInterpreterFunction::DirectCount(int32_t index)
+{
+    if (StopRequested || StatementBudget == 0) {
+        PlaceReader(index, -1);
+        StopRun();
+    }
+    if (StatementBudget > 0)
+        --StatementBudget;
+}
+
+void TVlInterpreterFunction::DirectByTokens(const TVlDirectStatement &s, int32_t &cur)
+{
+    PlaceReader(s.First, -1);
+    ExecuteStatementBody();
+    cur = TokIndex;
+}
+
+void TVlInterpreterFunction::DirectStatement(const TVlDirectStatement &s, int32_t &cur)
+{
+    DirectStep(s.First);
+    switch (s.Kind) {
+    case TVlDirectStatement::dkAssign: DirectAssign(s, cur); break;
+    case TVlDirectStatement::dkAssignElement: DirectAssignElement(s, cur); break;
+    case TVlDirectStatement::dkIf: DirectIf(s, cur); break;
+    case TVlDirectStatement::dkWhile: DirectWhile(s, cur); break;
+    case TVlDirectStatement::dkFor: DirectFor(s, cur); break;
+    case TVlDirectStatement::dkCompound: DirectCompound(s, cur); break;
+    case TVlDirectStatement::dkBreak: BreakFlag = true; cur = s.First; break;
+    case TVlDirectStatement::dkContinue: ContinueFlag = true; cur = s.First; break;
+    case TVlDirectStatement::dkExit: ExitFlag = true; cur = s.First; break;
+    case TVlDirectStatement::dkEmpty: cur = s.First; break;
+    }
+}
+
+// name := value; strings stay with the token reader, which appends in place.
+void TVlInterpreterFunction::DirectAssign(const TVlDirectStatement &s, int32_t &cur)
+{
+    TVlInterpreterVar *var = CurrentFrame()->Vars.LookupHinted(s.Atom, s.Hint);
+    if (var && !var->Value.IsString() && RunQuick(*s.Expr[0], s.ExprFirst[0], ResultValue) &&
+        StoreLocal(*var, ResultValue)) {
+        cur = s.End;
+        return;
+    }
+    DirectByTokens(s, cur);
+}
+
+// name [ index ] := value, for a one-dimensional local script array.
+void TVlInterpreterFunction::DirectAssignElement(const TVlDirectStatement &s, int32_t &cur)
+{
+    TVlInterpreterVar *var = CurrentFrame()->Vars.LookupHinted(s.Atom, s.Hint);
+    TVlValue index;
+    if (var && var->Value.IsScriptArray() && RunQuick(*s.Expr[0], s.ExprFirst[0], index) &&
+        index.Kind() == varInteger && RunQuick(*s.Expr[1], s.ExprFirst[1], ResultValue) &&
+        !ResultValue.IsRecord() && !ResultValue.IsScriptArray()) {
+        TVlInterpreterArrayRec &array = *var->Value.RawScriptArray();
+        int32_t i = index.RawInteger();
+        if (array.DimCount == 1 && i >= array.LowBounds[0] && i <= array.HighBounds[0]) {
+            size_t position = static_cast<size_t>(i - array.LowBounds[0]);
+            if (array.ElementKind == 0 || array.ElementKind == ResultValue.Kind()) {
+                array.Items[position] = ResultValue;
+                cur = s.End;
+                return;
+            }
+            try {
+                StoreScriptArrayElement(array, position, ResultValue);
+                cur = s.End;
+                return;
+            } catch (...) {
+                // the token reader reports it
+            }
+        }
+    }
+    DirectByTokens(s, cur);
+}
+
+void TVlInterpreterFunction::DirectIf(const TVlDirectStatement &s, int32_t &cur)
+{
+    TVlValue condition;
+    if (!RunQuick(*s.Expr[0], s.ExprFirst[0], condition) || condition.Kind() != varBoolean) {
+        DirectByTokens(s, cur);
+        return;
+    }
+    const TVlDirectStatement &then = *s.Branch[0];
+    if (condition.RawInteger() != 0) {
+        cur = then.First;
+        DirectStatement(then, cur);
+        if (TokenBase[cur].Kind == tkElse) {
+            if (s.Branch[1] && cur == then.End) {
+                cur = s.Branch[1]->End;
+            } else {
+                PlaceReader(cur + 1, -1);
+                SkipStatement();
+                cur = TokIndex;
+            }
+        }
+        return;
+    }
+    cur = then.End;
+    if (s.Branch[1]) {
+        cur = s.Branch[1]->First;
+        DirectStatement(*s.Branch[1], cur);
+    }
+}
+
+void TVlInterpreterFunction::DirectWhile(const TVlDirectStatement &s, int32_t &cur)
+{
+    PlaceReader(s.First, -1);  // the saved state has the reader at "while"
+    PushState();
+    const TVlDirectStatement &body = *s.Branch[0];
+    try {
+        for (;;) {
+            DirectCount(s.First);
+            TVlValue condition;
+            if (!RunQuick(*s.Expr[0], s.ExprFirst[0], condition) || condition.Kind() != varBoolean) {
+                PlaceReader(s.ExprFirst[0], -1);
+                AllowAssignment = false;
+                try {
+                    EvaluateExpression(condition);
+                } catch (...) {
+                    AllowAssignment = true;
+                    throw;
+                }
+                AllowAssignment = true;
+                if (condition.Kind() != varBoolean)
+                    RaiseError(erBooleanRequired, TokenBase[s.First].End);
+                if (TokenKind != tkDo)
+                    ReportExpected("'do'");
+            }
+            if (condition.RawInteger() == 0)
+                break;
+            BreakFlag = false;
+            ContinueFlag = false;
+            cur = body.First;
+            DirectStatement(body, cur);
+            if (BreakFlag || ExitFlag)
+                break;
+        }
+    } catch (EVlInterpreterError &error) {
+        if (error.Position == -1)
+            error.Position = ReaderPos();
+        PopState();
+        throw;
+    } catch (...) {
+        PopState();
+        throw;
+    }
+    DropState();
+    cur = s.End;
+    BreakFlag = false;
+    ContinueFlag = false;
+}
+
+void TVlInterpreterFunction::StoreControlVariable(const TVlDirectStatement &s, int32_t value)
+{
+    TVlInterpreterVar *var = CurrentFrame()->Vars.LookupHinted(s.Atom, s.Hint);
+    if (var && (var->DeclaredKind == 0 || var->DeclaredKind == varVariant || var->DeclaredKind == varInteger)) {
+        var->Value = TVlValue::Integer(value);
+        return;
+    }
+    PlaceReader(s.Branch[0]->First, -1);
+    Args->Clear();
+    if (!SetValue(*s.Name, s.Atom, TVlValue::Integer(value), *Args))
+        RaiseError(erUndeclared, TokenStart(), *s.Name);
+}
+
+void TVlInterpreterFunction::DirectFor(const TVlDirectStatement &s, int32_t &cur)
+{
+    TVlValue first, last;
+    if (!RunQuick(*s.Expr[0], s.ExprFirst[0], first) || first.Kind() != varInteger ||
+        !RunQuick(*s.Expr[1], s.ExprFirst[1], last) || last.Kind() != varInteger) {
+        DirectByTokens(s, cur);
+        return;
+    }
+    const TVlDirectStatement &body = *s.Branch[0];
+    int64_t from = first.RawInteger(), to = last.RawInteger();
+    int64_t step = s.Down ? -1 : 1;
+    if (s.Down ? from >= to : to >= from) {
+        for (int64_t i = from;; i += step) {
+            DirectCount(body.First);
+            StoreControlVariable(s, static_cast<int32_t>(i));
+            BreakFlag = false;
+            ContinueFlag = false;
+            cur = body.First;
+            DirectStatement(body, cur);
+            if (BreakFlag || ExitFlag || i == to)
+                break;
+        }
+    }
+    cur = s.End;
+    BreakFlag = false;
+    ContinueFlag = false;
+}
+
+void TVlInterpreterFunction::DirectCompound(const TVlDirectStatement &s, int32_t &cur)
+{
+    cur = s.First + 1;
+    for (const auto &[index, statement] : s.Items) {
+        if (BreakFlag || ContinueFlag || ExitFlag)
+            return;
+        if (!statement) {
+            DirectStep(index);
+            cur = index + 1;
+            continue;
+        }
+        DirectStatement(*statement, cur);
+    }
+    if (BreakFlag || ContinueFlag || ExitFlag)
+        return;
+    cur = s.End;
+}
