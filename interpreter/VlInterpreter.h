@@ -240,6 +240,10 @@ public:
     bool ContinueFlag = false;
     bool ExitFlag = false;
 
+    // Statements made only of locals run as cached trees (VlInterpreterDirect.h); off, every
+    // statement is read token by token. Both behave alike; tests compare them.
+    bool DirectStatements = true;
+
     // Steps (statements, loop passes, routine calls) allowed before the run stops with code 3
     // "User break"; -1 = no limit. Fuzzers and watchdogs use it.
     int64_t StatementBudget = -1;

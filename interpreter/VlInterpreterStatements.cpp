@@ -26,7 +26,7 @@ void TVlInterpreterFunction::ExecuteStatement()
     CheckStack();
     if ((TokenKind == tkIdentifier || TokenKind == tkFor || TokenKind == tkWhile || TokenKind == tkIf ||
          TokenKind == tkBegin) &&
-        FrameCount > 0 && !TokenBacked && TokenBase == Source->Tokens.data() && TokenBase[TokIndex].Kind == TokenKind) {
+        DirectStatements && FrameCount > 0 && !TokenBacked && TokenBase == Source->Tokens.data() && TokenBase[TokIndex].Kind == TokenKind) {
         if (const TVlDirectStatement *direct = VlDirectStatementAt(*Source, TokIndex)) {
             RunDirect(*direct);
             return;

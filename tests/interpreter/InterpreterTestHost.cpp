@@ -189,11 +189,13 @@ static std::string WithCrLf(const std::string &text)
     return out;
 }
 
-TRunResult RunWithHost(const std::string &source, const std::string &unitDir, int64_t budget)
+TRunResult RunWithOptions(const std::string &source, const TRunOptions &options)
 {
     TVlInterpreterProgram program;
     InstallTestHost(program);
-    program.StatementBudget = budget;
+    program.StatementBudget = options.Budget;
+    program.DirectStatements = options.Direct;
+    std::string unitDir = options.UnitDir;
     program.OnGetUnitSource = [unitDir](TVlInterpreterUnit &, const std::string &name, std::string &text, bool &done) {
         std::ifstream in(unitDir + "/" + name + ".pas", std::ios::binary);
         if (!in)
@@ -203,8 +205,10 @@ TRunResult RunWithHost(const std::string &source, const std::string &unitDir, in
         text = WithCrLf(buffer.str());
         done = true;
     };
-    program.SetSourceText(WithCrLf(source));
     TRunResult result;
+    if (options.Observe)
+        program.OnStatement = [&result](TVlInterpreterProgram &sender) { result.Trace.push_back(sender.ReaderPos()); };
+    program.SetSourceText(WithCrLf(source));
     try {
         program.Execute();
         result.Message = ResultText(program.ResultValue);
@@ -219,5 +223,6 @@ TRunResult RunWithHost(const std::string &source, const std::string &unitDir, in
         result.Position = program.LastFailure.Position;
         result.Message = program.LastFailure.Message;
     }
+    result.BudgetLeft = program.StatementBudget;
     return result;
 }

@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 struct TTestClass {
     std::string Name;
@@ -30,9 +31,25 @@ struct TRunResult {
     int32_t Code = 0;
     int32_t Position = -1;
     std::string Message;  // error message, or the result as "Kind: text"
+    int64_t BudgetLeft = -1;
+    std::vector<int32_t> Trace;  // reader position at every statement hook, when observed
 };
 
-// Runs a source (LF line ends become CR LF) with the test host; units come from unitDir.
-TRunResult RunWithHost(const std::string &source, const std::string &unitDir = std::string(),
-                       int64_t budget = -1);
+struct TRunOptions {
+    std::string UnitDir;     // where units named in "uses" are read from
+    int64_t Budget = -1;     // StatementBudget
+    bool Direct = true;      // DirectStatements
+    bool Observe = false;    // record the reader position at every statement hook
+};
+
+// Runs a source (LF line ends become CR LF) with the test host.
+TRunResult RunWithOptions(const std::string &source, const TRunOptions &options);
+inline TRunResult RunWithHost(const std::string &source, const std::string &unitDir = std::string(),
+                              int64_t budget = -1)
+{
+    TRunOptions options;
+    options.UnitDir = unitDir;
+    options.Budget = budget;
+    return RunWithOptions(source, options);
+}
 std::string ResultText(const TVlValue &value);

@@ -1,0 +1,250 @@
+// Statements of locals run as cached trees must behave exactly as when read token by token:
+// every script is run both ways and the results, errors, positions, counted steps, the reader at
+// every statement hook and the place where a step budget stops the run are compared.
+#include "InterpreterTestHost.h"
+
+#include "common/VlTestPaths.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+// Sources that lean on what the trees do themselves and on every way they hand work back.
+const char *const EdgeSources[] = {
+    // break, continue and exit from nested loops
+    "unit U;\n"
+    "function f(n: integer): integer;\n"
+    "var i, j, s: integer;\n"
+    "begin\n"
+    "  s := 0;\n"
+    "  for i := 1 to n do\n"
+    "  begin\n"
+    "    j := 0;\n"
+    "    while j < i do\n"
+    "    begin\n"
+    "      j := j + 1;\n"
+    "      if j = 3 then continue;\n"
+    "      if j > 5 then break else s := s + j\n"
+    "    end;\n"
+    "    if s > 100 then exit;\n"
+    "  end;\n"
+    "  Result := s;\n"
+    "end;\n"
+    "function main: integer;\n"
+    "begin\n"
+    "  Result := f(10) + f(40);\n"
+    "end;\n"
+    "end.\n",
+    // a variant local changing kind, strings, reals, booleans
+    "unit U;\n"
+    "function main: variant;\n"
+    "var v: variant; i, n: integer; s: string; r: double; b: boolean;\n"
+    "begin\n"
+    "  n := 0; r := 0;\n"
+    "  for i := 1 to 10 do\n"
+    "  begin\n"
+    "    if i mod 2 = 0 then v := 'x' else v := i;\n"
+    "    s := s + 'a';\n"
+    "    r := r + 0.5;\n"
+    "    b := (i > 3) = (n < 20);\n"
+    "    if b then n := n + Length(s) else n := -(n + 1) * 2;\n"
+    "  end;\n"
+    "  Result := FloatToStr(r) + ' ' + IntToStr(n) + ' ' + s;\n"
+    "end;\n"
+    "end.\n",
+    // division by zero in a while condition at a later pass
+    "var i, d: integer;\n"
+    "begin\n"
+    "  i := 5; d := 3;\n"
+    "  while 10 div d > 1 do\n"
+    "  begin\n"
+    "    d := d - 1;\n"
+    "  end;\n"
+    "  Result := d;\n"
+    "end;\n",
+    // an element store out of bounds, caught and counted
+    "var a: array[1..5] of integer; i, n: integer;\n"
+    "begin\n"
+    "  n := 0;\n"
+    "  for i := 1 to 7 do\n"
+    "    try\n"
+    "      a[i] := i * i\n"
+    "    except\n"
+    "      n := n + 1\n"
+    "    end;\n"
+    "  Result := n * 100 + a[5];\n"
+    "end;\n",
+    // an element store out of bounds, not caught
+    "var a: array[1..5] of integer; i: integer;\n"
+    "begin\n"
+    "  for i := 1 to 6 do a[i] := i * i;\n"
+    "end;\n",
+    // integers overflowing into a wider kind
+    "var x: integer; y: variant;\n"
+    "begin\n"
+    "  x := 2147483600; y := x;\n"
+    "  for x := 1 to 10 do y := y + 1000000000;\n"
+    "  Result := y;\n"
+    "end;\n",
+    // a condition that is not Boolean
+    "var i: integer;\n"
+    "begin\n"
+    "  i := 1;\n"
+    "  while i < 5 do i := i + 1;\n"
+    "  if i then i := 2;\n"
+    "end;\n",
+    // a global control variable and globals in expressions
+    "unit U;\n"
+    "var g, t: integer;\n"
+    "function main: integer;\n"
+    "var s: integer;\n"
+    "begin\n"
+    "  s := 0;\n"
+    "  for g := 1 to 5 do begin s := s + g; t := s end;\n"
+    "  Result := s * 10 + g + t;\n"
+    "end;\n"
+    "end.\n",
+    // empty statements, an empty then branch, downto and an empty range
+    "var i, n: integer;\n"
+    "begin\n"
+    "  n := 0;;\n"
+    "  for i := 5 downto 1 do begin ; n := n * 2 + i; ; end;\n"
+    "  for i := 1 to 0 do n := 0;\n"
+    "  if n > 0 then else n := 1;\n"
+    "  repeat n := n - 100; if n < 0 then break; until false;\n"
+    "  Result := n + i;\n"
+    "end;\n",
+    // a procedure called as a value gives what its last statement left
+    "unit U;\n"
+    "procedure P;\n"
+    "var x: integer;\n"
+    "begin\n"
+    "  x := 42;\n"
+    "end;\n"
+    "function main: integer;\n"
+    "begin\n"
+    "  Result := P;\n"
+    "end;\n"
+    "end.\n",
+    // a case statement around trees, exit from a for loop inside a while loop
+    "unit U;\n"
+    "function f(k: integer): integer;\n"
+    "var i, n: integer;\n"
+    "begin\n"
+    "  n := 0;\n"
+    "  while true do\n"
+    "  begin\n"
+    "    for i := 1 to 10 do\n"
+    "    begin\n"
+    "      case i mod 3 of\n"
+    "        0: n := n + 1;\n"
+    "        1: begin n := n + 2; if n > k then begin Result := n; exit end end;\n"
+    "      else n := n + 3;\n"
+    "      end;\n"
+    "    end;\n"
+    "  end;\n"
+    "end;\n"
+    "function main: integer;\n"
+    "begin\n"
+    "  Result := f(7) * 100 + f(50);\n"
+    "end;\n"
+    "end.\n",
+    // a statement that is not finished properly
+    "var i: integer;\n"
+    "begin\n"
+    "  for i := 1 to 3 do begin i := i end\n"
+    "  i := 4;\n"
+    "end;\n",
+};
+
+std::string ReadFile(const std::filesystem::path &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream buffer;
+    buffer << in.rdbuf();
+    return buffer.str();
+}
+
+// Every script of the script suite, then the sources above.
+std::vector<std::pair<std::string, std::string>> Sources()
+{
+    std::vector<std::pair<std::string, std::string>> sources;
+    std::vector<std::filesystem::path> files;
+    for (const auto &entry : std::filesystem::directory_iterator(VlTestDataDir() + "/interpreter"))
+        if (entry.path().extension() == ".pas")
+            files.push_back(entry.path());
+    std::sort(files.begin(), files.end());
+    for (const auto &file : files)
+        sources.emplace_back(file.filename().string(), ReadFile(file));
+    int number = 0;
+    for (const char *source : EdgeSources)
+        sources.emplace_back("edge source " + std::to_string(++number), source);
+    return sources;
+}
+
+TRunResult RunOneWay(const std::string &source, bool direct, int64_t budget = -1, bool observe = false)
+{
+    TRunOptions options;
+    options.UnitDir = VlTestDataDir() + "/interpreter/units";
+    options.Direct = direct;
+    options.Budget = budget;
+    options.Observe = observe;
+    return RunWithOptions(source, options);
+}
+
+void ExpectSame(const TRunResult &direct, const TRunResult &tokens, const std::string &what)
+{
+    EXPECT_EQ(direct.Failed, tokens.Failed) << what;
+    EXPECT_EQ(direct.Code, tokens.Code) << what;
+    EXPECT_EQ(direct.Position, tokens.Position) << what;
+    EXPECT_EQ(direct.Message, tokens.Message) << what;
+    EXPECT_EQ(direct.BudgetLeft, tokens.BudgetLeft) << what;
+}
+
+} // namespace
+
+TEST(DirectStatements, RunLikeTheTokenReader)
+{
+    for (const auto &[name, source] : Sources()) {
+        ExpectSame(RunOneWay(source, true), RunOneWay(source, false), name);
+        // The same number of steps is counted.
+        ExpectSame(RunOneWay(source, true, 1000000000), RunOneWay(source, false, 1000000000), name + " (counted)");
+        // The statement hook sees the reader at the same places.
+        TRunResult direct = RunOneWay(source, true, -1, true);
+        TRunResult tokens = RunOneWay(source, false, -1, true);
+        ExpectSame(direct, tokens, name + " (observed)");
+        EXPECT_EQ(direct.Trace, tokens.Trace) << name;
+    }
+}
+
+TEST(DirectStatements, StopAtEveryStepLikeTheTokenReader)
+{
+    int number = 0;
+    for (const char *source : EdgeSources) {
+        ++number;
+        TRunResult whole = RunOneWay(source, false, 1000000000);
+        int64_t steps = std::min<int64_t>(1000000000 - whole.BudgetLeft, 400);
+        for (int64_t budget = 0; budget <= steps; ++budget)
+            ExpectSame(RunOneWay(source, true, budget), RunOneWay(source, false, budget),
+                       "edge source " + std::to_string(number) + " with budget " + std::to_string(budget));
+    }
+}
+
+TEST(DirectStatements, DeepNestingIsLeftToTheTokenReader)
+{
+    std::string source = "var i, n: integer;\nbegin\n  n := 0;\n  for i := 1 to 3 do\n";
+    for (int level = 0; level < 60; ++level)
+        source += "begin ";
+    source += "n := n + i;";
+    for (int level = 0; level < 60; ++level)
+        source += " end";
+    source += ";\n  Result := n;\nend;\n";
+    TRunResult direct = RunOneWay(source, true, 1000000000);
+    ExpectSame(direct, RunOneWay(source, false, 1000000000), "nested blocks");
+    EXPECT_EQ(direct.Message, "Integer: 6");
+}
