@@ -26,6 +26,7 @@
 #include <vector>
 
 class TVlInterpreterProgram;
+struct TVlQuickExpression;
 
 // TVlInterpreterExpression: token state, expression evaluation and the name resolution chain.
 class TVlInterpreterExpression {
@@ -187,7 +188,7 @@ protected:
     bool EvaluateQuick(TVlValue &result);
     // Evaluates a quick expression whose first token has index first, leaving the reader alone;
     // false when it cannot (nothing is changed then).
-    bool RunQuick(const struct TVlQuickExpression &quick, int32_t first, TVlValue &result);
+    bool RunQuick(const TVlQuickExpression &quick, int32_t first, TVlValue &result);
     std::shared_ptr<TVlSource> Source;
     const TVlToken *TokenBase = nullptr;
     const TVlToken *Tok = nullptr;
@@ -293,7 +294,11 @@ private:
     void DirectCompound(const TVlDirectStatement &s, int32_t &cur);
     void DirectByTokens(const TVlDirectStatement &s, int32_t &cur);
     void DirectStep(int32_t index);
+    void DirectHookedStep(int32_t index);
     void DirectCount(int32_t index);
+    bool DirectInteger(const TVlQuickExpression &quick, int32_t first, int64_t &value, bool &boolean);
+    bool DirectCondition(const TVlQuickExpression &quick, int32_t first, bool &truth);
+    bool DirectValue(const TVlQuickExpression &quick, int32_t first, TVlValue &result);
     void StoreControlVariable(const TVlDirectStatement &s, int32_t value);
     bool DirectObserved = false;  // ObservesStatements() of the running direct statement
 

@@ -60,19 +60,24 @@ void TVlInterpreterFunction::RunDirect(const TVlDirectStatement &statement)
 }
 
 // The hook that runs before every statement and every empty statement of a compound.
-void TVlInterpreterFunction::DirectStep(int32_t index)
+[[gnu::always_inline]] inline void TVlInterpreterFunction::DirectStep(int32_t index)
+{
+    if (DirectObserved || StopRequested || StatementBudget >= 0)
+        DirectHookedStep(index);
+}
+
+void TVlInterpreterFunction::DirectHookedStep(int32_t index)
 {
     if (DirectObserved || StopRequested || StatementBudget == 0) {
         PlaceReader(index, -1);
         StatementHook();
         return;
     }
-    if (StatementBudget > 0)
-        --StatementBudget;
+    --StatementBudget;
 }
 
 // The step counted at every pass of a loop, with the reader where the loop has it then.
-void TVlInterpreterFunction::DirectCount(int32_t index)
+[[gnu::always_inline]] inline void TVlInterpreterFunction::DirectCount(int32_t index)
 {
     if (StopRequested || StatementBudget == 0) {
         PlaceReader(index, -1);
@@ -80,6 +85,48 @@ void TVlInterpreterFunction::DirectCount(int32_t index)
     }
     if (StatementBudget > 0)
         --StatementBudget;
+}
+
+// The integer form of an expression where it applies; false leaves the expression to RunQuick.
+[[gnu::always_inline]] inline bool TVlInterpreterFunction::DirectInteger(const TVlQuickExpression &quick, int32_t first,
+                                                                         int64_t &value, bool &boolean)
+{
+    if (!quick.IntegerForm || quick.IntegerMisses >= 16 || StackTop + (quick.LastToken - first) + 2 >= 199)
+        return false;
+    if (VlRunIntegerForm(quick, CurrentFrame()->Vars, value, boolean))
+        return true;
+    ++quick.IntegerMisses;
+    return false;
+}
+
+// An expression's value; false when the tree cannot compute it.
+[[gnu::always_inline]] inline bool TVlInterpreterFunction::DirectValue(const TVlQuickExpression &quick, int32_t first,
+                                                                       TVlValue &result)
+{
+    int64_t value;
+    bool boolean;
+    if (DirectInteger(quick, first, value, boolean)) {
+        result = boolean ? TVlValue::Boolean(value != 0) : TVlValue::Integer(static_cast<int32_t>(value));
+        return true;
+    }
+    return RunQuick(quick, first, result);
+}
+
+// A condition's truth; false when the tree cannot compute it or it is not a Boolean.
+[[gnu::always_inline]] inline bool TVlInterpreterFunction::DirectCondition(const TVlQuickExpression &quick, int32_t first,
+                                                                           bool &truth)
+{
+    int64_t value;
+    bool boolean;
+    if (DirectInteger(quick, first, value, boolean) && boolean) {
+        truth = value != 0;
+        return true;
+    }
+    TVlValue condition;
+    if (!RunQuick(quick, first, condition) || condition.Kind() != varBoolean)
+        return false;
+    truth = condition.RawInteger() != 0;
+    return true;
 }
 
 void TVlInterpreterFunction::DirectByTokens(const TVlDirectStatement &s, int32_t &cur)
@@ -110,7 +157,7 @@ void TVlInterpreterFunction::DirectStatement(const TVlDirectStatement &s, int32_
 void TVlInterpreterFunction::DirectAssign(const TVlDirectStatement &s, int32_t &cur)
 {
     TVlInterpreterVar *var = CurrentFrame()->Vars.LookupHinted(s.Atom, s.Hint);
-    if (var && !var->Value.IsString() && RunQuick(*s.Expr[0], s.ExprFirst[0], ResultValue) &&
+    if (var && !var->Value.IsString() && DirectValue(*s.Expr[0], s.ExprFirst[0], ResultValue) &&
         StoreLocal(*var, ResultValue)) {
         cur = s.End;
         return;
@@ -123,8 +170,8 @@ void TVlInterpreterFunction::DirectAssignElement(const TVlDirectStatement &s, in
 {
     TVlInterpreterVar *var = CurrentFrame()->Vars.LookupHinted(s.Atom, s.Hint);
     TVlValue index;
-    if (var && var->Value.IsScriptArray() && RunQuick(*s.Expr[0], s.ExprFirst[0], index) &&
-        index.Kind() == varInteger && RunQuick(*s.Expr[1], s.ExprFirst[1], ResultValue) &&
+    if (var && var->Value.IsScriptArray() && DirectValue(*s.Expr[0], s.ExprFirst[0], index) &&
+        index.Kind() == varInteger && DirectValue(*s.Expr[1], s.ExprFirst[1], ResultValue) &&
         !ResultValue.IsRecord() && !ResultValue.IsScriptArray()) {
         TVlInterpreterArrayRec &array = *var->Value.RawScriptArray();
         int32_t i = index.RawInteger();
@@ -149,13 +196,13 @@ void TVlInterpreterFunction::DirectAssignElement(const TVlDirectStatement &s, in
 
 void TVlInterpreterFunction::DirectIf(const TVlDirectStatement &s, int32_t &cur)
 {
-    TVlValue condition;
-    if (!RunQuick(*s.Expr[0], s.ExprFirst[0], condition) || condition.Kind() != varBoolean) {
+    bool truth;
+    if (!DirectCondition(*s.Expr[0], s.ExprFirst[0], truth)) {
         DirectByTokens(s, cur);
         return;
     }
     const TVlDirectStatement &then = *s.Branch[0];
-    if (condition.RawInteger() != 0) {
+    if (truth) {
         cur = then.First;
         DirectStatement(then, cur);
         if (TokenBase[cur].Kind == tkElse) {
@@ -184,8 +231,9 @@ void TVlInterpreterFunction::DirectWhile(const TVlDirectStatement &s, int32_t &c
     try {
         for (;;) {
             DirectCount(s.First);
-            TVlValue condition;
-            if (!RunQuick(*s.Expr[0], s.ExprFirst[0], condition) || condition.Kind() != varBoolean) {
+            bool truth;
+            if (!DirectCondition(*s.Expr[0], s.ExprFirst[0], truth)) {
+                TVlValue condition;
                 PlaceReader(s.ExprFirst[0], -1);
                 AllowAssignment = false;
                 try {
@@ -199,8 +247,9 @@ void TVlInterpreterFunction::DirectWhile(const TVlDirectStatement &s, int32_t &c
                     RaiseError(erBooleanRequired, TokenBase[s.First].End);
                 if (TokenKind != tkDo)
                     ReportExpected("'do'");
+                truth = condition.RawInteger() != 0;
             }
-            if (condition.RawInteger() == 0)
+            if (!truth)
                 break;
             BreakFlag = false;
             ContinueFlag = false;
@@ -240,8 +289,8 @@ void TVlInterpreterFunction::StoreControlVariable(const TVlDirectStatement &s, i
 void TVlInterpreterFunction::DirectFor(const TVlDirectStatement &s, int32_t &cur)
 {
     TVlValue first, last;
-    if (!RunQuick(*s.Expr[0], s.ExprFirst[0], first) || first.Kind() != varInteger ||
-        !RunQuick(*s.Expr[1], s.ExprFirst[1], last) || last.Kind() != varInteger) {
+    if (!DirectValue(*s.Expr[0], s.ExprFirst[0], first) || first.Kind() != varInteger ||
+        !DirectValue(*s.Expr[1], s.ExprFirst[1], last) || last.Kind() != varInteger) {
         DirectByTokens(s, cur);
         return;
     }

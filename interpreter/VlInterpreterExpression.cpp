@@ -355,98 +355,6 @@ inline bool QuickIntegerBinary(int32_t op, TVlValue &left, int32_t right)
     }
 }
 
-// One operator of the integer form on two Integer operands; false where the general operation
-// does more (overflow into a wider kind, division by zero). Comparisons give a Boolean.
-[[gnu::always_inline]] inline bool IntegerOperation(int32_t op, int64_t &a, int64_t b, bool &boolean)
-{
-    switch (op) {
-    case tkPlus: a += b; break;
-    case tkMinus: a -= b; break;
-    case tkMul: a *= b; break;
-    case tkMod:
-        if (b == 0)
-            return false;
-        a %= b;
-        return true;
-    case tkDiv:
-        if (b == 0 || (a == INT32_MIN && b == -1))
-            return false;
-        a /= b;
-        return true;
-    case tkEqual: a = a == b; boolean = true; return true;
-    case tkNotEqual: a = a != b; boolean = true; return true;
-    case tkLess: a = a < b; boolean = true; return true;
-    case tkGreater: a = a > b; boolean = true; return true;
-    case tkLessEqual: a = a <= b; boolean = true; return true;
-    case tkGreaterEqual: a = a >= b; boolean = true; return true;
-    default: return false;
-    }
-    return a >= INT32_MIN && a <= INT32_MAX;
-}
-
-// The integer form of a quick expression: every local and element read must hold an Integer
-// and no operator may meet a Boolean; false (nothing changed) otherwise.
-bool RunIntegerForm(const TVlQuickExpression &quick, TVlInterpreterVarList &vars, TVlValue &result)
-{
-    int64_t value[32];
-    bool boolean[32];
-    int top = -1;
-    for (const TVlQuickStep &step : quick.Steps) {
-        switch (step.Kind) {
-        case TVlQuickStep::skLocal: {
-            TVlInterpreterVar *var = vars.LookupHinted(step.Operand, step.Hint);
-            if (!var || var->Value.Kind() != varInteger)
-                return false;
-            value[++top] = var->Value.RawInteger();
-            boolean[top] = false;
-            break;
-        }
-        case TVlQuickStep::skConstant:
-            value[++top] = quick.Constants[static_cast<size_t>(step.Operand)].RawInteger();
-            boolean[top] = false;
-            break;
-        case TVlQuickStep::skBinary:
-            if (boolean[top - 1] || boolean[top] || !IntegerOperation(step.Operand, value[top - 1], value[top], boolean[top - 1]))
-                return false;
-            --top;
-            break;
-        case TVlQuickStep::skBinaryConstant:
-            if (boolean[top] ||
-                !IntegerOperation(step.Operator, value[top], quick.Constants[static_cast<size_t>(step.Operand)].RawInteger(),
-                                  boolean[top]))
-                return false;
-            break;
-        case TVlQuickStep::skBinaryLocal: {
-            TVlInterpreterVar *var = vars.LookupHinted(step.Operand, step.Hint);
-            if (!var || var->Value.Kind() != varInteger || boolean[top] ||
-                !IntegerOperation(step.Operator, value[top], var->Value.RawInteger(), boolean[top]))
-                return false;
-            break;
-        }
-        case TVlQuickStep::skElement: {
-            TVlInterpreterVar *var = vars.LookupHinted(step.Operand, step.Hint);
-            if (!var || !var->Value.IsScriptArray() || boolean[top])
-                return false;
-            const TVlInterpreterArrayRec &array = *var->Value.RawScriptArray();
-            int64_t index = value[top];
-            if (array.DimCount != 1 || index < array.LowBounds[0] || index > array.HighBounds[0])
-                return false;
-            const TVlValue &item = array.Items[static_cast<size_t>(index - array.LowBounds[0])];
-            if (item.Kind() != varInteger)
-                return false;
-            value[top] = item.RawInteger();
-            break;
-        }
-        case TVlQuickStep::skParenthesis:
-            break;
-        default:
-            return false;
-        }
-    }
-    result = boolean[0] ? TVlValue::Boolean(value[0] != 0) : TVlValue::Integer(static_cast<int32_t>(value[0]));
-    return true;
-}
-
 } // namespace
 
 bool TVlInterpreterExpression::EvaluateQuick(TVlValue &result)
@@ -483,8 +391,12 @@ bool TVlInterpreterExpression::RunQuick(const TVlQuickExpression &quick, int32_t
         }
     }
     if (quick.IntegerForm && quick.IntegerMisses < 16) {
-        if (RunIntegerForm(quick, frame->Vars, result))
+        int64_t value;
+        bool boolean;
+        if (VlRunIntegerForm(quick, frame->Vars, value, boolean)) {
+            result = boolean ? TVlValue::Boolean(value != 0) : TVlValue::Integer(static_cast<int32_t>(value));
             return true;
+        }
         ++quick.IntegerMisses;
     }
     TVlValue *stack = QuickStack;

@@ -28,6 +28,7 @@ public:
         out.Steps = Fused(Steps);
         out.Constants = Constants;
         out.IntegerForm = IsIntegerForm(out);
+        out.Shape = out.IntegerForm ? ShapeOf(out.Steps) : TVlQuickExpression::qsSteps;
         out.LastToken = Pos - 1;
         out.Depth = MaxDepth;
         return Ends(Kind(Pos));
@@ -174,6 +175,22 @@ private:
         return quick.Depth <= 32;
     }
 
+    static TVlQuickExpression::TShape ShapeOf(const std::vector<TVlQuickStep> &steps)
+    {
+        auto is = [&steps](size_t i, TVlQuickStep::TKind kind) { return i < steps.size() && steps[i].Kind == kind; };
+        if (steps.size() == 2 && is(0, TVlQuickStep::skLocal) && is(1, TVlQuickStep::skBinaryConstant))
+            return TVlQuickExpression::qsLocalConstant;
+        if (steps.size() == 2 && is(0, TVlQuickStep::skLocal) && is(1, TVlQuickStep::skBinaryLocal))
+            return TVlQuickExpression::qsLocalLocal;
+        if (steps.size() == 3 && is(0, TVlQuickStep::skLocal) && is(1, TVlQuickStep::skBinaryConstant) &&
+            is(2, TVlQuickStep::skBinaryConstant))
+            return TVlQuickExpression::qsLocalConstantConstant;
+        if (steps.size() == 3 && is(0, TVlQuickStep::skConstant) && is(1, TVlQuickStep::skBinaryLocal) &&
+            is(2, TVlQuickStep::skBinaryConstant))
+            return TVlQuickExpression::qsConstantLocalConstant;
+        return TVlQuickExpression::qsSteps;
+    }
+
     // A binary operator whose right operand is a single constant or local takes it directly:
     // in postfix form that operand is the step just before the operator.
     static std::vector<TVlQuickStep> Fused(const std::vector<TVlQuickStep> &steps)
@@ -220,4 +237,64 @@ const TVlQuickExpression *VlTranslateQuickExpression(const TVlSource &source, in
         }
     }
     return known >= 0 ? source.Quick[static_cast<size_t>(known)].get() : nullptr;
+}
+
+bool VlRunIntegerSteps(const TVlQuickExpression &quick, TVlInterpreterVarList &vars, int64_t &result, bool &isBoolean)
+{
+    int64_t value[32];
+    bool boolean[32];
+    int top = -1;
+    for (const TVlQuickStep &step : quick.Steps) {
+        switch (step.Kind) {
+        case TVlQuickStep::skLocal:
+            if (!VlIntegerLocal(vars, step, value[++top]))
+                return false;
+            boolean[top] = false;
+            break;
+        case TVlQuickStep::skConstant:
+            value[++top] = quick.Constants[static_cast<size_t>(step.Operand)].RawInteger();
+            boolean[top] = false;
+            break;
+        case TVlQuickStep::skBinary:
+            if (boolean[top - 1] || boolean[top] ||
+                !VlIntegerOperation(step.Operand, value[top - 1], value[top], boolean[top - 1]))
+                return false;
+            --top;
+            break;
+        case TVlQuickStep::skBinaryConstant:
+            if (boolean[top] ||
+                !VlIntegerOperation(step.Operator, value[top],
+                                    quick.Constants[static_cast<size_t>(step.Operand)].RawInteger(), boolean[top]))
+                return false;
+            break;
+        case TVlQuickStep::skBinaryLocal: {
+            int64_t right;
+            if (boolean[top] || !VlIntegerLocal(vars, step, right) ||
+                !VlIntegerOperation(step.Operator, value[top], right, boolean[top]))
+                return false;
+            break;
+        }
+        case TVlQuickStep::skElement: {
+            TVlInterpreterVar *var = vars.LookupHinted(step.Operand, step.Hint);
+            if (!var || !var->Value.IsScriptArray() || boolean[top])
+                return false;
+            const TVlInterpreterArrayRec &array = *var->Value.RawScriptArray();
+            int64_t index = value[top];
+            if (array.DimCount != 1 || index < array.LowBounds[0] || index > array.HighBounds[0])
+                return false;
+            const TVlValue &item = array.Items[static_cast<size_t>(index - array.LowBounds[0])];
+            if (item.Kind() != varInteger)
+                return false;
+            value[top] = item.RawInteger();
+            break;
+        }
+        case TVlQuickStep::skParenthesis:
+            break;
+        default:
+            return false;
+        }
+    }
+    result = value[0];
+    isBoolean = boolean[0];
+    return true;
 }

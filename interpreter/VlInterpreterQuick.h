@@ -30,6 +30,14 @@ struct TVlQuickExpression {
     // comparisons): tried first, as long as it has not often met values of other kinds.
     bool IntegerForm = false;
     mutable uint8_t IntegerMisses = 0;
+    // Frequent shapes of the integer form, computed without the step loop.
+    enum TShape : uint8_t {
+        qsSteps,
+        qsLocalConstant,          // a op 1
+        qsLocalLocal,             // a op b
+        qsLocalConstantConstant,  // a op 1 op 2
+        qsConstantLocalConstant   // 1 op a op 2
+    } Shape = qsSteps;
 };
 
 // Translates (once) the expression starting at token index start; see VlQuickExpressionAt.
@@ -47,4 +55,81 @@ inline const TVlQuickExpression *VlQuickExpressionAt(const TVlSource &source, in
             return nullptr;
     }
     return VlTranslateQuickExpression(source, start);
+}
+
+// One operator of the integer form on two Integer operands; false where the general operation
+// does more (overflow into a wider kind, division by zero). Comparisons give a Boolean.
+[[gnu::always_inline]] inline bool VlIntegerOperation(int32_t op, int64_t &a, int64_t b, bool &boolean)
+{
+    switch (op) {
+    case tkPlus: a += b; break;
+    case tkMinus: a -= b; break;
+    case tkMul: a *= b; break;
+    case tkMod:
+        if (b == 0)
+            return false;
+        a %= b;
+        return true;
+    case tkDiv:
+        if (b == 0 || (a == INT32_MIN && b == -1))
+            return false;
+        a /= b;
+        return true;
+    case tkEqual: a = a == b; boolean = true; return true;
+    case tkNotEqual: a = a != b; boolean = true; return true;
+    case tkLess: a = a < b; boolean = true; return true;
+    case tkGreater: a = a > b; boolean = true; return true;
+    case tkLessEqual: a = a <= b; boolean = true; return true;
+    case tkGreaterEqual: a = a >= b; boolean = true; return true;
+    default: return false;
+    }
+    return a >= INT32_MIN && a <= INT32_MAX;
+}
+
+// The integer value of a local, or false when it holds another kind.
+[[gnu::always_inline]] inline bool VlIntegerLocal(TVlInterpreterVarList &vars, const TVlQuickStep &step, int64_t &value)
+{
+    TVlInterpreterVar *var = vars.LookupHinted(step.Operand, step.Hint);
+    if (!var || var->Value.Kind() != varInteger)
+        return false;
+    value = var->Value.RawInteger();
+    return true;
+}
+
+// Evaluates the step loop of an integer form (VlInterpreterQuick.cpp).
+bool VlRunIntegerSteps(const TVlQuickExpression &quick, TVlInterpreterVarList &vars, int64_t &value, bool &boolean);
+
+// Evaluates the integer form of a quick expression: every local and element read must hold an
+// Integer and no operator may meet a Boolean; false (nothing changed) otherwise. The result is
+// an Integer, or a Boolean (value 0 or 1) when boolean is set.
+[[gnu::always_inline]] inline bool VlRunIntegerForm(const TVlQuickExpression &quick, TVlInterpreterVarList &vars,
+                                                    int64_t &value, bool &boolean)
+{
+    const TVlQuickStep *steps = quick.Steps.data();
+    boolean = false;
+    int64_t other;
+    switch (quick.Shape) {
+    case TVlQuickExpression::qsLocalConstant:
+        return VlIntegerLocal(vars, steps[0], value) &&
+               VlIntegerOperation(steps[1].Operator, value, quick.Constants[static_cast<size_t>(steps[1].Operand)].RawInteger(),
+                                  boolean);
+    case TVlQuickExpression::qsLocalLocal:
+        return VlIntegerLocal(vars, steps[0], value) && VlIntegerLocal(vars, steps[1], other) &&
+               VlIntegerOperation(steps[1].Operator, value, other, boolean);
+    case TVlQuickExpression::qsLocalConstantConstant:
+        return VlIntegerLocal(vars, steps[0], value) &&
+               VlIntegerOperation(steps[1].Operator, value, quick.Constants[static_cast<size_t>(steps[1].Operand)].RawInteger(),
+                                  boolean) &&
+               !boolean &&
+               VlIntegerOperation(steps[2].Operator, value, quick.Constants[static_cast<size_t>(steps[2].Operand)].RawInteger(),
+                                  boolean);
+    case TVlQuickExpression::qsConstantLocalConstant:
+        value = quick.Constants[static_cast<size_t>(steps[0].Operand)].RawInteger();
+        return VlIntegerLocal(vars, steps[1], other) && VlIntegerOperation(steps[1].Operator, value, other, boolean) &&
+               !boolean &&
+               VlIntegerOperation(steps[2].Operator, value, quick.Constants[static_cast<size_t>(steps[2].Operand)].RawInteger(),
+                                  boolean);
+    default:
+        return VlRunIntegerSteps(quick, vars, value, boolean);
+    }
 }

@@ -59,8 +59,8 @@ TEST(LocalAssignment, OperatorFailuresMatchTheGeneralPath)
         std::string setZ = std::string("z := ") + c.Right + "; ";
         std::string quickText = "unit U; function main: integer; var i, z: integer; begin " + setZ +
                                 "i := -2147483647 - 1; i := i" + tail;
-        std::string generalText = "unit U; function Low: integer; begin Result := -2147483647 - 1; end; "
-                                  "function main: integer; var i, z: integer; begin " + setZ + "i := Low" + tail;
+        std::string generalText = "unit U; function LowestInteger: integer; begin Result := -2147483647 - 1; end; "
+                                  "function main: integer; var i, z: integer; begin " + setZ + "i := LowestInteger" + tail;
         TRunResult quick = RunWithHost(quickText);
         TRunResult general = RunWithHost(generalText);
         EXPECT_EQ(quick.Failed, general.Failed) << op;
