@@ -29,6 +29,10 @@ public:
         out.Constants = Constants;
         out.IntegerForm = IsIntegerForm(out);
         out.Shape = out.IntegerForm ? ShapeOf(out.Steps) : TVlQuickExpression::qsSteps;
+        size_t shaped = 0;
+        for (const TVlQuickStep &step : out.Steps)
+            if (step.Kind != TVlQuickStep::skParenthesis && shaped < 3)
+                out.ShapeSteps[shaped++] = step;
         out.LastToken = Pos - 1;
         out.Depth = MaxDepth;
         return Ends(Kind(Pos));
@@ -175,20 +179,26 @@ private:
         return quick.Depth <= 32;
     }
 
-    static TVlQuickExpression::TShape ShapeOf(const std::vector<TVlQuickStep> &steps)
+    // The shape of an integer form; parentheses compute nothing there and are passed over.
+    static TVlQuickExpression::TShape ShapeOf(const std::vector<TVlQuickStep> &all)
     {
-        auto is = [&steps](size_t i, TVlQuickStep::TKind kind) { return i < steps.size() && steps[i].Kind == kind; };
-        if (steps.size() == 2 && is(0, TVlQuickStep::skLocal) && is(1, TVlQuickStep::skBinaryConstant))
-            return TVlQuickExpression::qsLocalConstant;
-        if (steps.size() == 2 && is(0, TVlQuickStep::skLocal) && is(1, TVlQuickStep::skBinaryLocal))
-            return TVlQuickExpression::qsLocalLocal;
-        if (steps.size() == 3 && is(0, TVlQuickStep::skLocal) && is(1, TVlQuickStep::skBinaryConstant) &&
-            is(2, TVlQuickStep::skBinaryConstant))
-            return TVlQuickExpression::qsLocalConstantConstant;
-        if (steps.size() == 3 && is(0, TVlQuickStep::skConstant) && is(1, TVlQuickStep::skBinaryLocal) &&
-            is(2, TVlQuickStep::skBinaryConstant))
-            return TVlQuickExpression::qsConstantLocalConstant;
-        return TVlQuickExpression::qsSteps;
+        std::vector<TVlQuickStep::TKind> steps;
+        for (const TVlQuickStep &step : all)
+            if (step.Kind != TVlQuickStep::skParenthesis)
+                steps.push_back(step.Kind);
+        using Q = TVlQuickStep;
+        using E = TVlQuickExpression;
+        if (steps == std::vector<Q::TKind>{Q::skLocal, Q::skBinaryConstant})
+            return E::qsLocalConstant;
+        if (steps == std::vector<Q::TKind>{Q::skLocal, Q::skBinaryLocal})
+            return E::qsLocalLocal;
+        if (steps == std::vector<Q::TKind>{Q::skLocal, Q::skBinaryConstant, Q::skBinaryConstant})
+            return E::qsLocalConstantConstant;
+        if (steps == std::vector<Q::TKind>{Q::skConstant, Q::skBinaryLocal, Q::skBinaryConstant})
+            return E::qsConstantLocalConstant;
+        if (steps == std::vector<Q::TKind>{Q::skLocal, Q::skBinaryLocal, Q::skBinaryConstant})
+            return E::qsLocalLocalConstant;
+        return E::qsSteps;
     }
 
     // A binary operator whose right operand is a single constant or local takes it directly:

@@ -36,8 +36,11 @@ struct TVlQuickExpression {
         qsLocalConstant,          // a op 1
         qsLocalLocal,             // a op b
         qsLocalConstantConstant,  // a op 1 op 2
-        qsConstantLocalConstant   // 1 op a op 2
-    } Shape = qsSteps;
+        qsConstantLocalConstant,  // 1 op a op 2
+        qsLocalLocalConstant      // a op b op 1
+    } Shape = qsSteps;  // parentheses aside
+    // The steps of the shape, parentheses left out.
+    TVlQuickStep ShapeSteps[3];
 };
 
 // Translates (once) the expression starting at token index start; see VlQuickExpressionAt.
@@ -105,30 +108,30 @@ bool VlRunIntegerSteps(const TVlQuickExpression &quick, TVlInterpreterVarList &v
 [[gnu::always_inline]] inline bool VlRunIntegerForm(const TVlQuickExpression &quick, TVlInterpreterVarList &vars,
                                                     int64_t &value, bool &boolean)
 {
-    const TVlQuickStep *steps = quick.Steps.data();
+    const TVlQuickStep *steps = quick.ShapeSteps;
     boolean = false;
     int64_t other;
+    auto constant = [&quick](const TVlQuickStep &step) {
+        return static_cast<int64_t>(quick.Constants[static_cast<size_t>(step.Operand)].RawInteger());
+    };
     switch (quick.Shape) {
     case TVlQuickExpression::qsLocalConstant:
-        return VlIntegerLocal(vars, steps[0], value) &&
-               VlIntegerOperation(steps[1].Operator, value, quick.Constants[static_cast<size_t>(steps[1].Operand)].RawInteger(),
-                                  boolean);
+        return VlIntegerLocal(vars, steps[0], value) && VlIntegerOperation(steps[1].Operator, value, constant(steps[1]), boolean);
     case TVlQuickExpression::qsLocalLocal:
         return VlIntegerLocal(vars, steps[0], value) && VlIntegerLocal(vars, steps[1], other) &&
                VlIntegerOperation(steps[1].Operator, value, other, boolean);
     case TVlQuickExpression::qsLocalConstantConstant:
         return VlIntegerLocal(vars, steps[0], value) &&
-               VlIntegerOperation(steps[1].Operator, value, quick.Constants[static_cast<size_t>(steps[1].Operand)].RawInteger(),
-                                  boolean) &&
-               !boolean &&
-               VlIntegerOperation(steps[2].Operator, value, quick.Constants[static_cast<size_t>(steps[2].Operand)].RawInteger(),
-                                  boolean);
+               VlIntegerOperation(steps[1].Operator, value, constant(steps[1]), boolean) && !boolean &&
+               VlIntegerOperation(steps[2].Operator, value, constant(steps[2]), boolean);
     case TVlQuickExpression::qsConstantLocalConstant:
-        value = quick.Constants[static_cast<size_t>(steps[0].Operand)].RawInteger();
+        value = constant(steps[0]);
         return VlIntegerLocal(vars, steps[1], other) && VlIntegerOperation(steps[1].Operator, value, other, boolean) &&
-               !boolean &&
-               VlIntegerOperation(steps[2].Operator, value, quick.Constants[static_cast<size_t>(steps[2].Operand)].RawInteger(),
-                                  boolean);
+               !boolean && VlIntegerOperation(steps[2].Operator, value, constant(steps[2]), boolean);
+    case TVlQuickExpression::qsLocalLocalConstant:
+        return VlIntegerLocal(vars, steps[0], value) && VlIntegerLocal(vars, steps[1], other) &&
+               VlIntegerOperation(steps[1].Operator, value, other, boolean) && !boolean &&
+               VlIntegerOperation(steps[2].Operator, value, constant(steps[2]), boolean);
     default:
         return VlRunIntegerSteps(quick, vars, value, boolean);
     }
