@@ -183,6 +183,7 @@ protected:
     // Reads a local variable, or an element of a local script array, without the general
     // designator path; answers false (reading nothing) when the shape does not allow it.
     bool ReadLocalFast(TVlValue &result);
+    bool ReadLocalArgument(int32_t closing, TVlValue &result);
     // Evaluates a quick expression (VlInterpreterQuick.h) of locals; false leaves the reader
     // untouched for the general path (also when evaluating fails: that path reports it).
     bool EvaluateQuick(TVlValue &result);

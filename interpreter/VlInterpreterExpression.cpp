@@ -678,6 +678,23 @@ bool TVlInterpreterExpression::ReadLocalFast(TVlValue &result)
     return true;
 }
 
+// An argument that is a lone local: read as EvaluateExpression would, without evaluating.
+bool TVlInterpreterExpression::ReadLocalArgument(int32_t closing, TVlValue &result)
+{
+    TRoutineFrame *frame = CurrentFrame();
+    if (!frame || TokenBacked || TokenKind != tkIdentifier || StackTop + 2 >= 199)
+        return false;
+    int32_t next = TokenBase[NextIndex].Kind;
+    if (next != tkComma && next != closing)
+        return false;
+    TVlInterpreterVar *var = frame->Vars.LookupAtom(0, TokenAtom);
+    if (!var || var->Value.IsRecord())
+        return false;
+    result = var->Value;
+    NextToken();
+    return true;
+}
+
 void TVlInterpreterExpression::ReadSetConstructor(TVlValue &result)
 {
     uint32_t mask = 0;
@@ -797,7 +814,7 @@ void TVlInterpreterExpression::ReadArguments(int32_t nameAtom)
                         throw;
                     }
                     AllowAssignment = allow;
-                } else {
+                } else if (!ReadLocalArgument(closing, value)) {
                     EvaluateExpression(value);
                 }
                 remembered->Values[count] = std::move(value);

@@ -89,6 +89,7 @@ void TVlInterpreterFunction::EnterFrame(const TVlInterpreterFunctionDesc *desc)
     ResultValue.Clear();
     TVlInterpreterArgs &caller = *Args;
     static const std::string resultName = "Result";
+    static const std::string noUnit;
     static const int32_t resultAtom = VlNames().Intern(resultName);
     if (desc) {
         caller.HasVarArgs = false;
@@ -97,7 +98,7 @@ void TVlInterpreterFunction::EnterFrame(const TVlInterpreterFunctionDesc *desc)
             uint16_t kind = desc->ParamTypes[i];
             const TVlValue &value = i < caller.Count ? caller.Values[i] : ConvertToKind(TVlValue(), kind);
             int32_t atom = desc->ParamAtoms[i] ? desc->ParamAtoms[i] : VlNames().Intern(desc->ParamNames[i]);
-            frame.Vars.DeclareAtom(0, atom, std::string(), desc->ParamNames[i], value, kind, desc->ParamTypeNames[i]);
+            frame.Vars.DeclareAtom(0, atom, noUnit, desc->ParamNames[i], value, kind, desc->ParamTypeNames[i]);
             if (kind & varByRef)
                 caller.HasVarArgs = true;
         }
@@ -108,12 +109,12 @@ void TVlInterpreterFunction::EnterFrame(const TVlInterpreterFunctionDesc *desc)
                 desc->ResultDataType->InitValue(initial);
             else
                 initial = ConvertToKind(TVlValue(), desc->ResultType, true);
-            frame.Vars.DeclareAtom(0, resultAtom, std::string(), resultName, initial, desc->ResultType,
+            frame.Vars.DeclareAtom(0, resultAtom, noUnit, resultName, initial, desc->ResultType,
                                    desc->ResultTypeName);
         }
     } else {
         frame.HasResult = true;
-        frame.Vars.DeclareAtom(0, resultAtom, std::string(), resultName, TVlValue::Null(), varVariant, std::string());
+        frame.Vars.DeclareAtom(0, resultAtom, noUnit, resultName, TVlValue::Null(), varVariant, noUnit);
     }
     TVlInterpreterArgs *fresh = AcquireArgs();
     fresh->Clear();

@@ -544,9 +544,14 @@ TVlInterpreterVar &TVlInterpreterVarList::DeclareAtom(int32_t unitAtom, int32_t 
     if (LookupAtom(unitAtom, nameAtom))
         RaiseError(erRedeclared, -1, name);
     TVlInterpreterVar &var = NewVar();
-    var.UnitName = unitName;
-    var.Identifier = name;
-    var.TypeName = typeName;
+    // Records are reused: a routine called again finds its names already in place.
+    auto assign = [](std::string &to, const std::string &from) {
+        if (to.size() != from.size() || to != from)
+            to = from;
+    };
+    assign(var.UnitName, unitName);
+    assign(var.Identifier, name);
+    assign(var.TypeName, typeName);
     var.DeclaredKind = declaredKind;
     var.Value = value;
     var.NameAtom = nameAtom;

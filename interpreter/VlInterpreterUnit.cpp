@@ -465,8 +465,8 @@ void TVlInterpreterUnit::InterpretRoutine(const TVlInterpreterFunctionDesc &desc
 {
     PushState();
     AllowAssignment = true;
-    std::string savedUnit = CurrentUnitName;
     bool switched = !VlSameName(desc.UnitName, CurrentUnitName);
+    std::string savedUnit = switched ? CurrentUnitName : std::string();
     try {
         if (switched) {
             CurrentUnitName = desc.UnitName;
@@ -480,11 +480,13 @@ void TVlInterpreterUnit::InterpretRoutine(const TVlInterpreterFunctionDesc &desc
         RunRoutineBody(&desc);
     } catch (...) {
         RecordFailure(std::current_exception(), CurrentUnitName);
-        CurrentUnitName = savedUnit;
+        if (switched)
+            CurrentUnitName = savedUnit;
         PopState();
         throw;
     }
-    CurrentUnitName = savedUnit;
+    if (switched)
+        CurrentUnitName = savedUnit;
     PopState();
 }
 
