@@ -27,6 +27,8 @@
 
 class TVlInterpreterProgram;
 struct TVlQuickExpression;
+struct TVlQuickStep;
+struct TVlDirectStatement;
 
 // TVlInterpreterExpression: token state, expression evaluation and the name resolution chain.
 class TVlInterpreterExpression {
@@ -149,6 +151,9 @@ protected:
     // Evaluator pieces.
     TVlValue Operator(int32_t op);
     void ReadDesignator(void *targetObject, uint16_t targetKind, TVlValue &result);
+    // What ReadDesignator does with a value just read: the record type of a record value, the
+    // by-reference arguments written back.
+    void CompleteDesignatorValue(TVlValue &result, TVlInterpreterArgs &args);
     void ReadArguments(int32_t nameAtom);
     void ReadSetConstructor(TVlValue &result);
     void Push(const TVlValue &value);
@@ -162,8 +167,12 @@ protected:
     // Raises "Stack overflow" before deep nesting could exhaust the C++ stack.
     void CheckStack()
     {
-        if (StackBase && StackBase - static_cast<const char *>(__builtin_frame_address(0)) > MaxStackBytes)
+        if (StackNearlyFull())
             RaiseStackOverflow();
+    }
+    [[gnu::always_inline]] bool StackNearlyFull() const
+    {
+        return StackBase && StackBase - static_cast<const char *>(__builtin_frame_address(0)) > MaxStackBytes;
     }
     [[noreturn]] void RaiseStackOverflow();
     static constexpr ptrdiff_t MaxStackBytes = 3 * 1024 * 1024;
@@ -285,7 +294,7 @@ protected:
 
 private:
     // Direct statements (VlInterpreterDirect.h); cur is the index of the current token.
-    void RunDirect(const struct TVlDirectStatement &statement);
+    void RunDirect(const TVlDirectStatement &statement);
     void DirectStatement(const TVlDirectStatement &s, int32_t &cur);
     void DirectAssign(const TVlDirectStatement &s, int32_t &cur);
     void DirectAssignElement(const TVlDirectStatement &s, int32_t &cur);
@@ -300,6 +309,13 @@ private:
     bool DirectInteger(const TVlQuickExpression &quick, int32_t first, int64_t &value, bool &boolean);
     bool DirectCondition(const TVlQuickExpression &quick, int32_t first, bool &truth);
     bool DirectValue(const TVlQuickExpression &quick, int32_t first, TVlValue &result);
+    bool DirectCallValue(const TVlQuickExpression &quick, int32_t first, TVlValue &result);
+    void DirectCall(const TVlQuickStep &step, TVlValue *arguments, TVlValue &result);
+    void ReadOperandAt(int32_t index, TVlValue &result);
+    int32_t NextArgumentStart(int32_t first) const;
+    bool PureStep(const TVlQuickExpression &quick, const TVlQuickStep &step, TVlValue *stack, int &top);
+    void DirectCallAssign(const TVlDirectStatement &s, int32_t &cur);
+    bool DirectBinary(int32_t op, TVlValue &left, const TVlValue &right, int32_t after, bool committed);
     void StoreControlVariable(const TVlDirectStatement &s, int32_t value);
     bool DirectObserved = false;  // ObservesStatements() of the running direct statement
 

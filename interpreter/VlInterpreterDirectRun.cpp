@@ -6,6 +6,7 @@
 #include "VlInterpreter.h"
 
 #include "VlInterpreterDirect.h"
+#include "VlInterpreterOperations.h"
 
 namespace {
 
@@ -153,9 +154,249 @@ void TVlInterpreterFunction::DirectStatement(const TVlDirectStatement &s, int32_
     }
 }
 
+// What the token reader does with an operand that is a name, at token index.
+void TVlInterpreterFunction::ReadOperandAt(int32_t index, TVlValue &result)
+{
+    PlaceReader(index, -1);
+    if (!ReadLocalFast(result)) {
+        Args->Clear();
+        ReadDesignator(nullptr, 0, result);
+    }
+    NextToken();
+}
+
+// left op right into left. Before the first call a failure answers false; after it, the reader
+// stands where the token reader computes the operator, which fails as it does.
+bool TVlInterpreterFunction::DirectBinary(int32_t op, TVlValue &left, const TVlValue &right, int32_t after,
+                                          bool committed)
+{
+    if (!committed) {
+        try {
+            left = ApplyBinary(op, left, right);
+        } catch (...) {
+            return false;
+        }
+        return true;
+    }
+    if (left.Kind() == varInteger && right.Kind() == varInteger && op != tkDiv && op != tkMod && op != tkSlash) {
+        left = ApplyBinary(op, left, right);  // cannot fail
+        return true;
+    }
+    PlaceReader(after, -1);
+    try {
+        left = ApplyBinary(op, left, right);
+    } catch (const EVlVariantError &) {
+        RaiseError(erTypeMismatch, ReaderPos());
+    }
+    return true;
+}
+
+// A routine called as ReadDesignator calls it: the arguments in the current request, the reader
+// after the closing parenthesis, then the name resolution chain.
+void TVlInterpreterFunction::DirectCall(const TVlQuickStep &step, TVlValue *arguments, TVlValue &result)
+{
+    if (StackNearlyFull()) {
+        PlaceReader(step.Token, -1);
+        RaiseStackOverflow();
+    }
+    TVlInterpreterArgs &args = *Args;
+    args.Clear();
+    const TVlToken *tokens = TokenBase;
+    // Each argument's first token, for the names by-reference arguments are written back to.
+    int32_t argumentStart = step.Token + 2;
+    for (int i = 0; i < step.Count; ++i) {
+        args.Values[i] = std::move(arguments[i]);
+        args.Widths[i] = -1;
+        args.Decimals[i] = -1;
+        const TVlToken &token = tokens[argumentStart];
+        if (token.Kind == tkIdentifier) {
+            args.VarNames[i] = Source->Texts[static_cast<size_t>(token.Index)];
+            args.VarAtoms[i] = token.Atom;
+        } else {
+            args.VarNames[i].clear();
+            args.VarAtoms[i] = 0;
+        }
+        if (i + 1 < step.Count)
+            argumentStart = NextArgumentStart(argumentStart);
+    }
+    args.Count = step.Count;
+    PlaceReader(step.After, -1);
+    int32_t following = TokenKind;
+    args.ResultUsed = (following >= tkNot && following <= tkLessEqual) || following == tkRParen || following == tkComma ||
+                      following == tkDot || args.ValueContext;
+    args.IndexedResult = false;
+    const TVlToken &nameToken = tokens[step.Token];
+    const std::string &name = Source->Texts[static_cast<size_t>(nameToken.Index)];
+    result.Clear();
+    if (!GetValue(name, nameToken.Atom, result, args))
+        RaiseError(erUndeclared, TokenStart(), name);
+    CompleteDesignatorValue(result, args);
+    args.Obj = nullptr;
+    args.ObjType = 0;
+    args.Count = 0;
+    args.TargetKeeper.Clear();
+}
+
+// A step that only arguments of calls contain, computed as RunQuick does; false when it cannot.
+bool TVlInterpreterFunction::PureStep(const TVlQuickExpression &, const TVlQuickStep &step, TVlValue *stack, int &top)
+{
+    try {
+        switch (step.Kind) {
+        case TVlQuickStep::skNegate:
+            stack[top] = VlNegate(stack[top]);
+            return true;
+        case TVlQuickStep::skNot:
+            stack[top] = VlNot(stack[top]);
+            return true;
+        case TVlQuickStep::skParenthesis:
+            return !stack[top].IsEmpty();
+        case TVlQuickStep::skElement: {
+            TVlInterpreterVar *var = CurrentFrame()->Vars.LookupHinted(step.Operand, step.Hint);
+            if (!var || !var->Value.IsScriptArray() || stack[top].Kind() != varInteger)
+                return false;
+            const TVlInterpreterArrayRec &array = *var->Value.RawScriptArray();
+            int32_t index = stack[top].RawInteger();
+            if (array.DimCount != 1 || index < array.LowBounds[0] || index > array.HighBounds[0])
+                return false;
+            stack[top] = array.Items[static_cast<size_t>(index - array.LowBounds[0])];
+            return true;
+        }
+        default:
+            return false;
+        }
+    } catch (...) {
+        return false;
+    }
+}
+
+// The index of the token after the argument starting at index first (past its comma).
+int32_t TVlInterpreterFunction::NextArgumentStart(int32_t first) const
+{
+    int depth = 0;
+    for (int32_t i = first;; ++i) {
+        int32_t kind = TokenBase[i].Kind;
+        if (kind == tkLParen || kind == tkLBracket)
+            ++depth;
+        else if (kind == tkRParen || kind == tkRBracket)
+            --depth;
+        else if (kind == tkComma && depth == 0)
+            return i + 1;
+    }
+}
+
+// A right side with calls. Until the first call nothing has changed, and a failure answers
+// false; from the first call on, a step that cannot go on is done as the token reader does it at
+// that place: a name that is not a local is read through the resolution chain, an argument that
+// cannot be computed makes the whole call read by tokens, an operator fails as there.
+bool TVlInterpreterFunction::DirectCallValue(const TVlQuickExpression &quick, int32_t first, TVlValue &result)
+{
+    if (StackTop + (quick.LastToken - first) + 2 >= 199)
+        return false;
+    TVlValue stack[16];
+    int top = -1;
+    int argumentsBase = -1;
+    bool committed = false;
+    TVlInterpreterArgs *request = AcquireArgs();
+    request->Clear();
+    request->ValueContext = true;  // an assignment's right side
+    struct TRequestScope {
+        TVlInterpreterFunction &Owner;
+        TVlInterpreterArgs *Saved;
+        TVlInterpreterArgs *Request;
+        ~TRequestScope()
+        {
+            Owner.Args = Saved;
+            Request->ValueContext = false;
+            Owner.ReleaseArgs(Request);
+        }
+    } scope{*this, Args, request};
+    Args = request;
+    const std::vector<TVlQuickStep> &steps = quick.Steps;
+    for (size_t k = 0; k < steps.size(); ++k) {
+        const TVlQuickStep &step = steps[k];
+        if (step.InArguments && argumentsBase < 0)
+            argumentsBase = top + 1;
+        bool done = true;
+        switch (step.Kind) {
+        case TVlQuickStep::skLocal: {
+            TVlInterpreterVar *var = CurrentFrame()->Vars.LookupHinted(step.Operand, step.Hint);
+            if (!var || var->Value.IsRecord())
+                done = false;
+            else
+                stack[++top] = var->Value;
+            break;
+        }
+        case TVlQuickStep::skConstant:
+            stack[++top] = quick.Constants[static_cast<size_t>(step.Operand)];
+            break;
+        case TVlQuickStep::skBinary:
+            done = DirectBinary(step.Operand, stack[top - 1], stack[top], step.After, committed && !step.InArguments);
+            if (done)
+                stack[top--].Clear();
+            break;
+        case TVlQuickStep::skBinaryConstant:
+            done = DirectBinary(step.Operator, stack[top], quick.Constants[static_cast<size_t>(step.Operand)], step.After,
+                                committed && !step.InArguments);
+            break;
+        case TVlQuickStep::skBinaryLocal: {
+            TVlInterpreterVar *var = CurrentFrame()->Vars.LookupHinted(step.Operand, step.Hint);
+            if (!var || var->Value.IsRecord()) {
+                done = false;
+                break;
+            }
+            TVlValue right = var->Value;
+            done = DirectBinary(step.Operator, stack[top], right, step.After, committed && !step.InArguments);
+            break;
+        }
+        case TVlQuickStep::skCall: {
+            committed = true;
+            top -= step.Count;
+            TVlValue value;
+            DirectCall(step, stack + top + 1, value);
+            for (int i = top + 1; i <= top + step.Count; ++i)
+                stack[i].Clear();
+            stack[++top] = std::move(value);
+            argumentsBase = -1;
+            break;
+        }
+        case TVlQuickStep::skNegate: case TVlQuickStep::skNot: case TVlQuickStep::skParenthesis:
+        case TVlQuickStep::skElement:
+            // Only inside arguments (see the translation): computed as RunQuick does.
+            done = PureStep(quick, step, stack, top);
+            break;
+        }
+        if (done)
+            continue;
+        if (!committed)
+            return false;
+        if (step.InArguments) {
+            // The call's arguments cannot be computed here: the whole call is read by tokens.
+            while (k < steps.size() && steps[k].Kind != TVlQuickStep::skCall)
+                ++k;
+            for (int i = argumentsBase; i <= top; ++i)
+                stack[i].Clear();
+            top = argumentsBase - 1;
+            ReadOperandAt(steps[k].Token, stack[++top]);
+            argumentsBase = -1;
+        } else if (step.Kind == TVlQuickStep::skLocal) {
+            ReadOperandAt(step.Token, stack[++top]);
+        } else {  // skBinaryLocal with a right operand that is not a local
+            TVlValue right;
+            ReadOperandAt(step.Token, right);
+            DirectBinary(step.Operator, stack[top], right, step.After, true);
+        }
+    }
+    result = std::move(stack[0]);
+    return true;
+}
+
 // name := value; strings stay with the token reader, which appends in place.
 void TVlInterpreterFunction::DirectAssign(const TVlDirectStatement &s, int32_t &cur)
 {
+    if (s.Expr[0]->HasCalls) {
+        DirectCallAssign(s, cur);
+        return;
+    }
     TVlInterpreterVar *var = CurrentFrame()->Vars.LookupHinted(s.Atom, s.Hint);
     if (var && !var->Value.IsString() && DirectValue(*s.Expr[0], s.ExprFirst[0], ResultValue) &&
         StoreLocal(*var, ResultValue)) {
@@ -163,6 +404,25 @@ void TVlInterpreterFunction::DirectAssign(const TVlDirectStatement &s, int32_t &
         return;
     }
     DirectByTokens(s, cur);
+}
+
+// name := right side with calls: the store after them fails as the token reader's does.
+void TVlInterpreterFunction::DirectCallAssign(const TVlDirectStatement &s, int32_t &cur)
+{
+    TVlInterpreterVar *var = CurrentFrame()->Vars.LookupHinted(s.Atom, s.Hint);
+    TVlValue value;
+    if (!var || var->Value.IsString() || !DirectCallValue(*s.Expr[0], s.ExprFirst[0], value)) {
+        DirectByTokens(s, cur);
+        return;
+    }
+    ResultValue = std::move(value);
+    var = CurrentFrame()->Vars.LookupHinted(s.Atom, s.Hint);
+    if (!var || !StoreLocal(*var, ResultValue)) {
+        PlaceReader(s.End, -1);
+        if (!SetValue(*s.Name, s.Atom, ResultValue, *Args))
+            RaiseError(erUndeclared, TokenStart(), *s.Name);
+    }
+    cur = s.End;
 }
 
 // name [ index ] := value, for a one-dimensional local script array.

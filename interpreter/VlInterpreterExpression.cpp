@@ -372,7 +372,7 @@ bool TVlInterpreterExpression::RunQuick(const TVlQuickExpression &quick, int32_t
 {
     // The general path would push about one value per token: leave a deep stack to it, so
     // that it reports the overflow.
-    if (StackTop + (quick.LastToken - first) + 2 >= 199)
+    if (quick.HasCalls || StackTop + (quick.LastToken - first) + 2 >= 199)
         return false;
     TRoutineFrame *frame = CurrentFrame();
     if (quick.Steps.size() == 1) {
@@ -472,6 +472,8 @@ bool TVlInterpreterExpression::RunQuick(const TVlQuickExpression &quick, int32_t
                 if (stack[top].IsEmpty())
                     return false;  // the general path reports the missing expression
                 break;
+            case TVlQuickStep::skCall:
+                return false;  // expressions with calls are refused above
             }
         }
     } catch (...) {
@@ -885,23 +887,7 @@ void TVlInterpreterExpression::ReadDesignator(void *targetObject, uint16_t targe
     result.Clear();
     if (!GetValue(name, atom, result, args))
         RaiseError(erUndeclared, TokenStart(), name);
-    if (result.IsRecord()) {
-        TVlInterpreterRecHolder &holder = *result.RawRecord();
-        std::shared_ptr<const TVlInterpreterRecord> record = Adapter->FindRecordType(holder.RecordName);
-        if (!record && Global != Adapter.get())
-            record = Global->FindRecordType(holder.RecordName);
-        if (!record)
-            RaiseError(erRecordNotDefined, -1, "Unknown RecordType");
-        if (!holder.RecordDesc)
-            holder.RecordDesc = record;
-    }
-    if (args.HasVarArgs) {
-        args.Obj = nullptr;
-        args.ObjType = 0;
-        for (int i = 0; i < args.Count; ++i)
-            if ((args.Types[i] & varByRef) && !args.VarNames[i].empty())
-                SetValue(args.VarNames[i], args.VarAtoms[i], args.Values[i], args);
-    }
+    CompleteDesignatorValue(result, args);
     if (args.Indexed && !args.IndexedResult) {
         TVlValue container = result;
         if (!GetElement(container, result, args))
@@ -929,6 +915,27 @@ void TVlInterpreterExpression::ReadDesignator(void *targetObject, uint16_t targe
         NextToken();
     }
     BackToken();
+}
+
+void TVlInterpreterExpression::CompleteDesignatorValue(TVlValue &result, TVlInterpreterArgs &args)
+{
+    if (result.IsRecord()) {
+        TVlInterpreterRecHolder &holder = *result.RawRecord();
+        std::shared_ptr<const TVlInterpreterRecord> record = Adapter->FindRecordType(holder.RecordName);
+        if (!record && Global != Adapter.get())
+            record = Global->FindRecordType(holder.RecordName);
+        if (!record)
+            RaiseError(erRecordNotDefined, -1, "Unknown RecordType");
+        if (!holder.RecordDesc)
+            holder.RecordDesc = record;
+    }
+    if (args.HasVarArgs) {
+        args.Obj = nullptr;
+        args.ObjType = 0;
+        for (int i = 0; i < args.Count; ++i)
+            if ((args.Types[i] & varByRef) && !args.VarNames[i].empty())
+                SetValue(args.VarNames[i], args.VarAtoms[i], args.Values[i], args);
+    }
 }
 
 // ---- resolution ---------------------------------------------------------------------------

@@ -25,8 +25,19 @@ public:
             return false;
         if (Pos - 1 < 0)
             return false;
+        // With calls, only what a call's arguments compute may be more than plain operands
+        // and operators (VlInterpreterDirectRun hands the rest back to the token reader).
+        if (HasCalls) {
+            if (MaxDepth > 16)
+                return false;
+            for (const TVlQuickStep &step : Steps)
+                if (!step.InArguments && step.Kind != TVlQuickStep::skLocal && step.Kind != TVlQuickStep::skConstant &&
+                    step.Kind != TVlQuickStep::skBinary && step.Kind != TVlQuickStep::skCall)
+                    return false;
+        }
         out.Steps = Fused(Steps);
         out.Constants = Constants;
+        out.HasCalls = HasCalls;
         out.IntegerForm = IsIntegerForm(out);
         out.Shape = out.IntegerForm ? ShapeOf(out.Steps) : TVlQuickExpression::qsSteps;
         size_t shaped = 0;
@@ -53,12 +64,54 @@ private:
         }
     }
 
-    void Emit(TVlQuickStep::TKind kind, int32_t operand, int delta)
+    void Emit(TVlQuickStep::TKind kind, int32_t operand, int delta, int32_t token = -1)
     {
-        Steps.push_back({kind, operand, 0, {}});
+        TVlQuickStep step{kind, operand, 0, {}};
+        step.Token = token;
+        step.After = Pos;
+        step.InArguments = InArguments;
+        Steps.push_back(step);
         Height += delta;
         if (Height > MaxDepth)
             MaxDepth = Height;
+    }
+
+    // name ( arguments ): a routine called with quick arguments, which call nothing themselves.
+    bool Call()
+    {
+        if (InArguments)
+            return false;
+        int32_t name = Pos;
+        Pos += 2;
+        int count = 0;
+        InArguments = true;
+        if (Kind(Pos) != tkRParen) {
+            for (;;) {
+                if (count >= 8 || !Expression(0)) {
+                    InArguments = false;
+                    return false;
+                }
+                ++count;
+                if (Kind(Pos) == tkComma) {
+                    ++Pos;
+                    continue;
+                }
+                if (Kind(Pos) != tkRParen) {
+                    InArguments = false;
+                    return false;
+                }
+                break;
+            }
+        }
+        InArguments = false;
+        ++Pos;
+        int32_t after = Kind(Pos);
+        if (after == tkDot || after == tkLBracket || after == tkLParen || after == tkColon || IsOperand(after))
+            return false;
+        Emit(TVlQuickStep::skCall, Source.Tokens[static_cast<size_t>(name)].Atom, 1 - count, name);
+        Steps.back().Count = static_cast<uint8_t>(count);
+        HasCalls = true;
+        return true;
     }
 
     bool Operand()
@@ -79,13 +132,15 @@ private:
                 int32_t after = Kind(Pos);
                 if (after == tkDot || after == tkLBracket || after == tkLParen || after == tkColon || IsOperand(after))
                     return false;
-                Emit(TVlQuickStep::skElement, atom, 0);
+                Emit(TVlQuickStep::skElement, atom, 0, Pos - 1);
                 return true;
             }
-            if (next == tkLParen || next == tkDot || next == tkColon)
+            if (next == tkLParen)
+                return Call();
+            if (next == tkDot || next == tkColon)
                 return false;
-            Emit(TVlQuickStep::skLocal, Source.Tokens[static_cast<size_t>(Pos)].Atom, 1);
             ++Pos;
+            Emit(TVlQuickStep::skLocal, Source.Tokens[static_cast<size_t>(Pos - 1)].Atom, 1, Pos - 1);
             return !IsOperand(Kind(Pos));
         }
         case tkInteger: case tkFloat: case tkString: case tkTrue: case tkFalse: {
@@ -138,7 +193,7 @@ private:
             ++Pos;
             if (!Expression(priority))
                 return false;
-            Emit(TVlQuickStep::skBinary, kind, -1);
+            Emit(TVlQuickStep::skBinary, kind, -1);  // After: the token behind the right operand
         }
     }
 
@@ -162,7 +217,7 @@ private:
                 return false;
         for (const TVlQuickStep &step : quick.Steps) {
             switch (step.Kind) {
-            case TVlQuickStep::skNegate: case TVlQuickStep::skNot:
+            case TVlQuickStep::skNegate: case TVlQuickStep::skNot: case TVlQuickStep::skCall:
                 return false;
             case TVlQuickStep::skBinary:
                 if (!IsIntegerOperator(step.Operand))
@@ -214,6 +269,7 @@ private:
                 right.Kind = right.Kind == TVlQuickStep::skConstant ? TVlQuickStep::skBinaryConstant
                                                                      : TVlQuickStep::skBinaryLocal;
                 right.Operator = step.Operand;
+                right.After = step.After;
                 continue;
             }
             fused.push_back(step);
@@ -228,6 +284,8 @@ private:
     std::vector<TVlValue> Constants;
     int Height = 0;
     int MaxDepth = 0;
+    bool InArguments = false;
+    bool HasCalls = false;
 };
 
 } // namespace

@@ -12,13 +12,20 @@ struct TVlQuickStep {
     enum TKind : uint8_t {
         skLocal, skConstant, skBinary, skNegate, skNot, skParenthesis, skElement,
         skBinaryConstant,  // the value on top op a constant
-        skBinaryLocal      // the value on top op a local
+        skBinaryLocal,     // the value on top op a local
+        skCall             // a routine called with the values on top (direct statements only)
     } Kind;
-    // Atom of a local (or of a local array for skElement), index in Constants, or the token kind
-    // of the operator of skBinary.
+    // Atom of a local (or of a local array for skElement, or of a routine), index in Constants,
+    // or the token kind of the operator of skBinary.
     int32_t Operand;
     int32_t Operator = 0;  // token kind of the operator of skBinaryConstant and skBinaryLocal
     mutable TVlSlotHint Hint;  // where the local was last found
+    // Token index of the local or routine name read by the step, and of the token current
+    // after the step's operand or operator has been read.
+    int32_t Token = -1;
+    int32_t After = -1;
+    uint8_t Count = 0;     // arguments of skCall
+    bool InArguments = false;  // the step computes an argument of the next skCall
 };
 
 struct TVlQuickExpression {
@@ -28,6 +35,8 @@ struct TVlQuickExpression {
     int32_t Depth = 0;      // values held at once while evaluating
     // Integer constants and operators the integer form computes only (+ - * div mod and the
     // comparisons): tried first, as long as it has not often met values of other kinds.
+    // Calls of routines: such expressions are computed by direct statements only.
+    bool HasCalls = false;
     bool IntegerForm = false;
     mutable uint8_t IntegerMisses = 0;
     // Frequent shapes of the integer form, computed without the step loop.
