@@ -163,8 +163,8 @@ protected:
     // indexes in call.ElementArgs; answers false (reading nothing) for any other argument.
     bool ReadElementArgument(TVlInterpreterArgs &call, int32_t slot, TVlValue &value);
     // Writes a by-reference result back into the element an argument named.
-    void StoreElementArgument(const TVlElementArg &element, const std::string &name, int32_t atom,
-                              const TVlValue &value);
+    void StoreElementArgument(const TVlInterpreterArgs &call, const TVlElementArg &element,
+                              const std::string &name, int32_t atom, const TVlValue &value);
     void Push(const TVlValue &value);
     TVlValue Pop();
     // TokenValue as a name (identifier text, or the text of a String value).

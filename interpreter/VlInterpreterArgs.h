@@ -19,7 +19,8 @@ struct TVlOpenArray {
 // indexes as the caller read them, so that a by-reference parameter writes back into that element.
 struct TVlElementArg {
     int32_t Slot = 0;
-    std::vector<TVlValue> Indexes;
+    int32_t First = 0;  // its first index in ElementIndexes
+    int32_t Count = 0;  // number of indexes
 };
 
 struct TVlInterpreterArgs {
@@ -46,6 +47,7 @@ struct TVlInterpreterArgs {
     TVlInterpreterExpression *Caller = nullptr;
     int32_t VarAtoms[VlMaxArgs] = {};  // interned VarNames (0 = none)
     std::vector<TVlElementArg> ElementArgs;  // set by the argument reader for element arguments
+    std::vector<TVlValue> ElementIndexes;    // their indexes, one after the other
 
     TVlInterpreterArgs();
     // Count 0, no target, flags false, TargetKeeper Empty.

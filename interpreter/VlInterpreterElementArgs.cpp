@@ -15,29 +15,31 @@ bool TVlInterpreterExpression::ReadElementArgument(TVlInterpreterArgs &call, int
     if (after != tkComma && after != tkRParen)
         return false;
     // The variable the name reads: a local of the innermost frame, else a global script variable
-    // that no registered plain name hides.
+    // that no registered plain name hides. Reading the indexes declares nothing in either place,
+    // so the variable stays where it is.
     int32_t atom = TokenAtom;
-    auto variable = [this, atom]() -> TVlInterpreterVar * {
-        if (TRoutineFrame *frame = CurrentFrame())
-            if (TVlInterpreterVar *local = frame->Vars.LookupAtom(0, atom))
-                return local;
-        return Adapter->HasPlainName(atom) ? nullptr : Adapter->FindSourceVariable(0, atom);
-    };
-    TVlInterpreterVar *var = variable();
+    TVlInterpreterVar *var = nullptr;
+    if (TRoutineFrame *frame = CurrentFrame())
+        var = frame->Vars.LookupAtom(0, atom);
+    if (!var && !Adapter->HasPlainName(atom))
+        var = Adapter->FindSourceVariable(0, atom);
     if (!var || !(var->Value.IsScriptArray() || var->Value.IsString() || var->Value.IsVariantArray()))
         return false;
 
     // 1. Read the indexes once, in order, as the general path would.
     TVlElementArg element;
     element.Slot = slot;
+    element.First = static_cast<int32_t>(call.ElementIndexes.size());
     NextToken();  // "["
+    TVlValue index;
     for (;;) {
         NextToken();
-        if (element.Indexes.size() >= static_cast<size_t>(VlMaxArgs))
+        if (element.Count >= VlMaxArgs)
             RaiseError(erTooManyParams, TokenStart());
-        TVlValue index;
-        EvaluateExpression(index);
-        element.Indexes.push_back(std::move(index));
+        if (TokenBacked || !EvaluateQuick(index))
+            EvaluateExpression(index);
+        call.ElementIndexes.push_back(index);
+        ++element.Count;
         if (TokenKind == tkComma)
             continue;
         if (TokenKind != tkRBracket)
@@ -46,27 +48,35 @@ bool TVlInterpreterExpression::ReadElementArgument(TVlInterpreterArgs &call, int
     }
     NextToken();
 
-    // 2. Take the element of the variable's value after the indexes were read.
-    TVlInterpreterArgs *request = AcquireArgs();
-    request->Clear();
-    try {
-        for (const TVlValue &index : element.Indexes)
-            request->Values[request->Count++] = index;
-        var = variable();
-        TVlValue container = var ? var->Value : TVlValue();
-        if (!GetElement(container, value, *request))
-            RaiseError(erArrayRequired, TokenStart());
-    } catch (...) {
+    // 2. Take the element of the variable's value as it is after the indexes were read.
+    const TVlValue &container = var->Value;
+    const TVlValue *indexes = call.ElementIndexes.data() + element.First;
+    if (container.IsScriptArray() && element.Count <= 10) {
+        int32_t positions[10];
+        for (int32_t i = 0; i < element.Count; ++i)
+            positions[i] = indexes[i].Kind() == varInteger ? indexes[i].RawInteger() : ValueToInteger(indexes[i]);
+        const TVlInterpreterArrayRec &rec = *container.RawScriptArray();
+        value = rec.Items[ScriptArrayPosition(rec, positions, element.Count)];
+    } else {
+        TVlInterpreterArgs *request = AcquireArgs();
+        request->Clear();
+        try {
+            for (int32_t i = 0; i < element.Count; ++i)
+                request->Values[request->Count++] = indexes[i];
+            if (!GetElement(container, value, *request))
+                RaiseError(erArrayRequired, TokenStart());
+        } catch (...) {
+            ReleaseArgs(request);
+            throw;
+        }
         ReleaseArgs(request);
-        throw;
     }
-    ReleaseArgs(request);
-    call.ElementArgs.push_back(std::move(element));
+    call.ElementArgs.push_back(element);
     return true;
 }
 
-void TVlInterpreterExpression::StoreElementArgument(const TVlElementArg &element, const std::string &name,
-                                                    int32_t atom, const TVlValue &value)
+void TVlInterpreterExpression::StoreElementArgument(const TVlInterpreterArgs &call, const TVlElementArg &element,
+                                                    const std::string &name, int32_t atom, const TVlValue &value)
 {
     // The same steps as "name[indexes] := value", with the indexes the caller read.
     TVlInterpreterArgs *request = AcquireArgs();
@@ -76,8 +86,8 @@ void TVlInterpreterExpression::StoreElementArgument(const TVlElementArg &element
         if (!GetValue(name, atom, container, *request))
             RaiseError(erUndeclared, TokenStart(), name);
         request->Clear();
-        for (const TVlValue &index : element.Indexes)
-            request->Values[request->Count++] = index;
+        for (int32_t i = 0; i < element.Count; ++i)
+            request->Values[request->Count++] = call.ElementIndexes[static_cast<size_t>(element.First + i)];
         request->Indexed = true;
         if (!SetElement(container, value, *request))
             RaiseError(erArrayRequired, TokenStart());

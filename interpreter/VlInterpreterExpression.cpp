@@ -750,6 +750,7 @@ void TVlInterpreterExpression::ReadArguments(int32_t nameAtom)
     bool formats = closing == tkRParen && AcceptsFormattedArgs(nameAtom);
     Args = fresh;
     remembered->ElementArgs.clear();
+    remembered->ElementIndexes.clear();
     try {
         NextToken();
         int32_t count = 0;
@@ -901,7 +902,7 @@ void TVlInterpreterExpression::ReadDesignator(void *targetObject, uint16_t targe
         for (int i = 0; i < args.Count; ++i)
             if ((args.Types[i] & varByRef) && !args.VarNames[i].empty()) {
                 if (const TVlElementArg *element = args.ElementArgOf(i))
-                    StoreElementArgument(*element, args.VarNames[i], args.VarAtoms[i], args.Values[i]);
+                    StoreElementArgument(args, *element, args.VarNames[i], args.VarAtoms[i], args.Values[i]);
                 else
                     SetValue(args.VarNames[i], args.VarAtoms[i], args.Values[i], args);
             }
