@@ -20,6 +20,7 @@
 #include "VlInterpreterError.h"
 #include "VlInterpreterParser.h"
 
+#include <exception>
 #include <functional>
 #include <memory>
 #include <string>
@@ -104,6 +105,12 @@ public:
     TVlInterpreterAdapter &OwnAdapter() { return *Adapter; }
     TVlInterpreterArgs &CurrentArgs() { return *Args; }
 
+    // The exception whose except part is running (the innermost one); null outside handlers.
+    std::exception_ptr HandledException() const
+    {
+        return HandledExceptions.empty() ? nullptr : HandledExceptions.back();
+    }
+
     TVlValue ResultValue;
     EVlInterpreterError LastFailure;
     bool DeclarationsRead = false;
@@ -156,6 +163,13 @@ protected:
     void CompleteDesignatorValue(TVlValue &result, TVlInterpreterArgs &args);
     void ReadArguments(int32_t nameAtom);
     void ReadSetConstructor(TVlValue &result);
+    bool IsFreeOfNil(const TVlValue &target) const;
+    // Reads an argument "name [ indexes ]" naming an element of a script variable, recording the
+    // indexes in call.ElementArgs; answers false (reading nothing) for any other argument.
+    bool ReadElementArgument(TVlInterpreterArgs &call, int32_t slot, TVlValue &value);
+    // Writes a by-reference result back into the element an argument named.
+    void StoreElementArgument(const TVlInterpreterArgs &call, const TVlElementArg &element,
+                              const std::string &name, int32_t atom, const TVlValue &value);
     void Push(const TVlValue &value);
     TVlValue Pop();
     // TokenValue as a name (identifier text, or the text of a String value).
@@ -215,6 +229,8 @@ protected:
     const std::string *TokenNamePtr = nullptr;  // spelled identifier of TokenValue
     std::vector<std::shared_ptr<TVlSource>> KeptSources;  // sources whose texts tokens refer to
     std::vector<std::shared_ptr<TVlInterpreterAdapter>> HostAdapters;
+    // Exceptions being handled by running except parts, innermost last.
+    std::vector<std::exception_ptr> HandledExceptions;
 
     TVlInterpreterArgs *Args;
     std::unique_ptr<TVlInterpreterArgs> OwnArgs;

@@ -220,6 +220,9 @@ public:
     // Runs the script routine with the host object as its context; Args().Values hold the
     // final values of by-reference parameters afterwards.
     TVlValue CallScript();
+    // Expires when the bridge is freed: a host that keeps the bridge's method where the program
+    // cannot clear it (a library object's event) checks it before calling.
+    std::weak_ptr<const void> Lifetime() const { return Alive; }
 
     TVlInterpreterProgram *Owner;
     void *Object;
@@ -229,6 +232,7 @@ public:
 
 private:
     std::unique_ptr<TVlInterpreterArgs> OwnArgs;
+    std::shared_ptr<const void> Alive = std::make_shared<char>(0);
 };
 
 using TVlEventFactory = TVlInterpreterEvent *(*)(TVlInterpreterProgram *owner, void *object,

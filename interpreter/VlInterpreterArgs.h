@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 class TVlInterpreterExpression;
 
@@ -12,6 +13,14 @@ class TVlInterpreterExpression;
 struct TVlOpenArray {
     int32_t Count = 0;
     TVlValue Items[VlMaxArgs];  // Smallint/Integer as Integer, Double/Currency as Currency, ...
+};
+
+// An argument that is an element of a script variable ("a[i + 1]", "s[3]"): its slot and the
+// indexes as the caller read them, so that a by-reference parameter writes back into that element.
+struct TVlElementArg {
+    int32_t Slot = 0;
+    int32_t First = 0;  // its first index in ElementIndexes
+    int32_t Count = 0;  // number of indexes
 };
 
 struct TVlInterpreterArgs {
@@ -37,6 +46,8 @@ struct TVlInterpreterArgs {
     void *Data = nullptr;
     TVlInterpreterExpression *Caller = nullptr;
     int32_t VarAtoms[VlMaxArgs] = {};  // interned VarNames (0 = none)
+    std::vector<TVlElementArg> ElementArgs;  // set by the argument reader for element arguments
+    std::vector<TVlValue> ElementIndexes;    // their indexes, one after the other
 
     TVlInterpreterArgs();
     // Count 0, no target, flags false, TargetKeeper Empty.
@@ -52,6 +63,14 @@ struct TVlInterpreterArgs {
     }
     // Appends one argument value.
     void Add(const TVlValue &value);
+    // The element argument of a slot; null when the argument is no element of a variable.
+    const TVlElementArg *ElementArgOf(int32_t slot) const
+    {
+        for (const TVlElementArg &element : ElementArgs)
+            if (element.Slot == slot)
+                return &element;
+        return nullptr;
+    }
     // The open array in argument slot index (a script array must be one-dimensional).
     const TVlOpenArray &OpenArray(int index);
 

@@ -201,6 +201,8 @@ void TVlInterpreterFunction::DirectCall(const TVlQuickStep &step, TVlValue *argu
     }
     TVlInterpreterArgs &args = *Args;
     args.Clear();
+    args.ElementArgs.clear();
+    args.ElementIndexes.clear();
     const TVlToken *tokens = TokenBase;
     // Each argument's first token, for the names by-reference arguments are written back to.
     int32_t argumentStart = step.Token + 2;

@@ -768,6 +768,8 @@ void TVlInterpreterExpression::ReadArguments(int32_t nameAtom)
     int32_t closing = TokenKind == tkLParen ? tkRParen : tkRBracket;
     bool formats = closing == tkRParen && AcceptsFormattedArgs(nameAtom);
     Args = fresh;
+    remembered->ElementArgs.clear();
+    remembered->ElementIndexes.clear();
     try {
         NextToken();
         int32_t count = 0;
@@ -806,6 +808,8 @@ void TVlInterpreterExpression::ReadArguments(int32_t nameAtom)
                     TVlVariantArray &array = value.MutableVariantArray();
                     for (size_t i = 0; i < items.size(); ++i)
                         array.Items[i] = std::move(items[i]);
+                } else if (closing == tkRParen && ReadElementArgument(*remembered, count, value)) {
+                    // an element of a script variable, remembered for a by-reference write-back
                 } else if (formats) {
                     bool allow = AllowAssignment;
                     AllowAssignment = false;
@@ -851,6 +855,20 @@ void TVlInterpreterExpression::ReadArguments(int32_t nameAtom)
     }
     Args = remembered;
     ReleaseArgs(fresh);
+}
+
+// At the member name after "target.": a plain "Free" of nil (or of an object variable never
+// assigned, which holds Empty), which does nothing.
+bool TVlInterpreterExpression::IsFreeOfNil(const TVlValue &target) const
+{
+    static const int32_t freeAtom = VlNames().Intern("Free");
+    if (TokenAtom != freeAtom || TokenBacked)
+        return false;
+    uint16_t kind = target.Kind();
+    if (kind != varEmpty && ((kind != varVlObject && kind != varVlPointer) || target.RawPointer()))
+        return false;
+    int32_t next = TokenBase[NextIndex].Kind;
+    return next != tkLParen && next != tkLBracket && next != tkDot && next != tkColon;
 }
 
 void TVlInterpreterExpression::ReadDesignator(void *targetObject, uint16_t targetKind, TVlValue &result)
@@ -902,6 +920,12 @@ void TVlInterpreterExpression::ReadDesignator(void *targetObject, uint16_t targe
         if (TokenKind != tkIdentifier)
             ReportExpected(ErrorMessageText(erTextIdentifier));
         uint16_t kind = result.Kind();
+        if (IsFreeOfNil(result)) {
+            result = TVlValue::Null();
+            NextToken();
+            BackToken();
+            return;
+        }
         if (kind != varVlObject && kind != varVlClass && kind != varVlRecord && kind != varDispatch &&
             kind != varUnknown)
             RaiseError(erStructRequired, TokenStart());
@@ -933,8 +957,12 @@ void TVlInterpreterExpression::CompleteDesignatorValue(TVlValue &result, TVlInte
         args.Obj = nullptr;
         args.ObjType = 0;
         for (int i = 0; i < args.Count; ++i)
-            if ((args.Types[i] & varByRef) && !args.VarNames[i].empty())
-                SetValue(args.VarNames[i], args.VarAtoms[i], args.Values[i], args);
+            if ((args.Types[i] & varByRef) && !args.VarNames[i].empty()) {
+                if (const TVlElementArg *element = args.ElementArgOf(i))
+                    StoreElementArgument(args, *element, args.VarNames[i], args.VarAtoms[i], args.Values[i]);
+                else
+                    SetValue(args.VarNames[i], args.VarAtoms[i], args.Values[i], args);
+            }
     }
 }
 

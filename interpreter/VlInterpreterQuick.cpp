@@ -87,7 +87,9 @@ private:
         InArguments = true;
         if (Kind(Pos) != tkRParen) {
             for (;;) {
-                if (count >= 8 || !Expression(0)) {
+                // An element argument may be written back into its element: the token reader's.
+                bool element = Kind(Pos) == tkIdentifier && Kind(Pos + 1) == tkLBracket;
+                if (count >= 8 || element || !Expression(0)) {
                     InArguments = false;
                     return false;
                 }

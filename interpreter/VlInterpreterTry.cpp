@@ -14,6 +14,17 @@ bool StartsStatement(int32_t kind)
     }
 }
 
+// Keeps an exception on the handled list while its except part runs, so that ExceptObject
+// can answer it although the handler runs outside the C++ catch.
+struct THandledScope {
+    THandledScope(std::vector<std::exception_ptr> &list, const std::exception_ptr &error) : List(list)
+    {
+        List.push_back(error);
+    }
+    ~THandledScope() { List.pop_back(); }
+    std::vector<std::exception_ptr> &List;
+};
+
 } // namespace
 
 // Moves the reader from a failed statement to the "finally" or "except" of the enclosing try:
@@ -96,6 +107,7 @@ void TVlInterpreterFunction::ExecuteTryStatement()
 // except [on [name :] class do statement {; on ...} [else statement]] | statements end
 bool TVlInterpreterFunction::RunExceptHandler(const std::exception_ptr &error)
 {
+    THandledScope handled(HandledExceptions, error);
     try {
         NextToken();
         if (TokenKind != tkOn) {

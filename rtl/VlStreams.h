@@ -104,6 +104,8 @@ class TFileStream : public TStream {
     int64_t Seek(int64_t offset, TSeekOrigin origin) override;
     void SetSize(int64_t size) override;
     const std::string &FileName() const { return FFileName; }
+    // The operating system's descriptor of the open file.
+    int Handle() const { return FHandle; }
 
 private:
     std::string FFileName;

@@ -45,6 +45,13 @@ void TStringList::SetUpdateState(bool updating)
     }
 }
 
+void TStringList::SetCapacity(int capacity)
+{
+    if (capacity < Count())
+        Error(VlSprintf("List capacity out of bounds (%d)", capacity));
+    FItems.reserve(static_cast<size_t>(capacity));
+}
+
 std::string TStringList::Get(int index) const
 {
     CheckIndex(index);

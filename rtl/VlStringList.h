@@ -33,6 +33,9 @@ class TStringList : public TStrings {
     int Add(const std::string &value) override;
     void Exchange(int index1, int index2) override;
     int IndexOf(const std::string &value) const override;
+    int Capacity() const override { return static_cast<int>(FItems.capacity()); }
+    // Raises EStringListError "List capacity out of bounds (%d)" below Count.
+    void SetCapacity(int capacity) override;
 
     // Binary search of a sorted list: true and the index when found, else the insert position.
     bool Find(const std::string &value, int &index) const;

@@ -23,6 +23,9 @@ class TStrings : public TPersistent {
     virtual void Delete(int index) = 0;
     virtual void Clear() = 0;
 
+    // Room reserved for items; lists without storage of their own report Count and ignore a change.
+    virtual int Capacity() const { return Count(); }
+    virtual void SetCapacity(int capacity) { (void)capacity; }
     std::string Strings(int index) const { return Get(index); }
     TObject *Objects(int index) const { return GetObject(index); }
     virtual int Add(const std::string &value);

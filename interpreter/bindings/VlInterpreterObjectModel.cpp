@@ -2,6 +2,7 @@
 #include "VlInterpreterObjectModel.h"
 
 #include "VlInterpreterBindingTable.h"
+#include "VlInterpreterLibraryEvents.h"
 #include "interpreter/VlInterpreterError.h"
 #include "rtl/VlExceptions.h"
 #include "rtl/VlTypInfo.h"
@@ -284,7 +285,9 @@ bool TVlRtlObjectModel::GetMethodProperty(void *object, const std::string &name,
                                           std::string &eventTypeName, TVlMethod &handler) const
 {
     const TPropInfo *prop = object ? FindProp(object, name) : nullptr;
-    if (!prop || prop->Kind != TTypeKind::Method)
+    if (!prop)
+        return object && VlGetLibraryEvent(static_cast<TObject *>(object), name, eventTypeName, handler);
+    if (prop->Kind != TTypeKind::Method)
         return false;
     eventTypeName = prop->TypeName;
     TMethod m = prop->GetMethod ? GetMethodProp(static_cast<TObject *>(object), *prop) : TMethod{};
@@ -296,7 +299,9 @@ bool TVlRtlObjectModel::GetMethodProperty(void *object, const std::string &name,
 void TVlRtlObjectModel::SetMethodProperty(void *object, const std::string &name, const TVlMethod &handler) const
 {
     const TPropInfo *prop = object ? FindProp(object, name) : nullptr;
-    if (prop && prop->Kind == TTypeKind::Method && prop->SetMethod)
+    if (!prop && object)
+        VlSetLibraryEvent(static_cast<TObject *>(object), name, handler);
+    else if (prop && prop->Kind == TTypeKind::Method && prop->SetMethod)
         SetMethodProp(static_cast<TObject *>(object), *prop, TMethod{handler.Code, handler.Data});
 }
 

@@ -30,6 +30,9 @@ private:
 const TClassInfo *VlExceptionClass(std::string_view name);
 // The exception classes of one unit ("SysUtils" or "Classes"), in registration order.
 std::vector<const TClassInfo *> VlExceptionClassesOf(std::string_view unitName);
+// Registers Create, CreateRes, CreateHelp and CreateResHelp for an exception class below
+// Exception: a getter on a class value serves that exact class only.
+void VlRegisterExceptionConstructors(TVlInterpreterAdapter &adapter, const TClassInfo &cls);
 
 // A host object raised as an exception ("raise E", or a library error turned into an object);
 // the exception owns the object.

@@ -46,6 +46,15 @@ void ListMove(TVlValue &, TVlInterpreterArgs &a) { List(a)->Move(Int(a, 0), Int(
 void ListFirst(TVlValue &r, TVlInterpreterArgs &a) { r = PointerToValue(List(a)->First()); }
 void ListLast(TVlValue &r, TVlInterpreterArgs &a) { r = PointerToValue(List(a)->Last()); }
 void ListPack(TVlValue &, TVlInterpreterArgs &a) { List(a)->Pack(); }
+// Grows a full list's capacity by the usual steps; answers the list.
+void ListExpand(TVlValue &r, TVlInterpreterArgs &a)
+{
+    TList *list = List(a);
+    int capacity = list->Capacity();
+    if (list->Count() == capacity)
+        list->SetCapacity(capacity + (capacity > 64 ? capacity / 4 : capacity > 8 ? 16 : 4));
+    r = VlObjectValue(list);
+}
 void ListSort(TVlValue &, TVlInterpreterArgs &) { VlNotImplemented("TList.Sort"); }
 void ListGetCount(TVlValue &r, TVlInterpreterArgs &a) { r = TVlValue::Integer(List(a)->Count()); }
 void ListSetCount(const TVlValue &v, TVlInterpreterArgs &a)
@@ -70,7 +79,7 @@ const TVlMemberBinding ListMembers[] = {
     VlGet("Delete", ListDelete, "."), VlGet("Remove", ListRemove, "."), VlGet("Extract", ListExtract, "."),
     VlGet("IndexOf", ListIndexOf, "."), VlGet("Clear", ListClear), VlGet("Exchange", ListExchange, ".."),
     VlGet("Move", ListMove, ".."), VlGet("First", ListFirst), VlGet("Last", ListLast),
-    VlGet("Pack", ListPack), VlGet("Sort", ListSort, "."), VlGet("Count", ListGetCount),
+    VlGet("Pack", ListPack), VlGet("Expand", ListExpand), VlGet("Sort", ListSort, "."), VlGet("Count", ListGetCount),
     VlSet("Count", ListSetCount), VlGet("Capacity", ListGetCapacity), VlSet("Capacity", ListSetCapacity),
     VlIndexedGet("Items", ListGetItem), VlIndexedSet("Items", ListSetItem),
     VlDefaultGet(ListGetItem), VlDefaultSet(ListSetItem),
@@ -129,6 +138,7 @@ void CollBeginUpdate(TVlValue &, TVlInterpreterArgs &a) { Coll(a)->BeginUpdate()
 void CollEndUpdate(TVlValue &, TVlInterpreterArgs &a) { Coll(a)->EndUpdate(); }
 void CollGetCount(TVlValue &r, TVlInterpreterArgs &a) { r = TVlValue::Integer(Coll(a)->Count()); }
 void CollGetItemClass(TVlValue &r, TVlInterpreterArgs &a) { r = ClassToValue(&Coll(a)->ItemClass()); }
+void CollGetOwner(TVlValue &r, TVlInterpreterArgs &a) { r = VlObjectValue(Coll(a)->GetOwner()); }
 void CollGetItem(TVlValue &r, TVlInterpreterArgs &a) { r = VlObjectValue(Coll(a)->Items(Int(a, 0))); }
 void CollSetItem(const TVlValue &v, TVlInterpreterArgs &a) { Coll(a)->Items(Int(a, 0))->Assign(VlArgAs<TPersistent>(v)); }
 
@@ -136,7 +146,8 @@ const TVlMemberBinding CollectionMembers[] = {
     VlGet("Create", CollCreate, "."), VlGet("Add", CollAdd), VlGet("Insert", CollInsert, "."),
     VlGet("Delete", CollDelete, "."), VlGet("Clear", CollClear), VlGet("FindItemID", CollFindItemID, "."),
     VlGet("BeginUpdate", CollBeginUpdate), VlGet("EndUpdate", CollEndUpdate), VlGet("Count", CollGetCount),
-    VlGet("ItemClass", CollGetItemClass), VlIndexedGet("Items", CollGetItem), VlIndexedSet("Items", CollSetItem),
+    VlGet("ItemClass", CollGetItemClass), VlGet("Owner", CollGetOwner), VlIndexedGet("Items", CollGetItem),
+    VlIndexedSet("Items", CollSetItem), VlDefaultGet(CollGetItem), VlDefaultSet(CollSetItem),
 };
 
 // TStrings, TStringList ------------------------------------------------------------------------------
@@ -191,6 +202,18 @@ char FirstChar(const TVlValue &v)
 }
 void StrsGetDelimiter(TVlValue &r, TVlInterpreterArgs &a) { r = TVlValue::String(std::string(1, Strs(a)->Delimiter())); }
 void StrsSetDelimiter(const TVlValue &v, TVlInterpreterArgs &a) { Strs(a)->SetDelimiter(FirstChar(v)); }
+void StrsGetQuoteChar(TVlValue &r, TVlInterpreterArgs &a) { r = TVlValue::String(std::string(1, Strs(a)->QuoteChar())); }
+void StrsSetQuoteChar(const TVlValue &v, TVlInterpreterArgs &a) { Strs(a)->SetQuoteChar(FirstChar(v)); }
+void StrsGetNameValueSeparator(TVlValue &r, TVlInterpreterArgs &a)
+{
+    r = TVlValue::String(std::string(1, Strs(a)->NameValueSeparator()));
+}
+void StrsSetNameValueSeparator(const TVlValue &v, TVlInterpreterArgs &a) { Strs(a)->SetNameValueSeparator(FirstChar(v)); }
+void StrsGetStrictDelimiter(TVlValue &r, TVlInterpreterArgs &a) { r = TVlValue::Boolean(Strs(a)->StrictDelimiter()); }
+void StrsSetStrictDelimiter(const TVlValue &v, TVlInterpreterArgs &a) { Strs(a)->SetStrictDelimiter(ValueToBoolean(v)); }
+void StrsGetCapacity(TVlValue &r, TVlInterpreterArgs &a) { r = TVlValue::Integer(Strs(a)->Capacity()); }
+void StrsSetCapacity(const TVlValue &v, TVlInterpreterArgs &a) { Strs(a)->SetCapacity(ValueToInteger(v)); }
+void StrsSetTextMethod(TVlValue &, TVlInterpreterArgs &a) { Strs(a)->SetText(Str(a, 0)); }
 void StrsGetString(TVlValue &r, TVlInterpreterArgs &a) { r = TVlValue::String(Strs(a)->Strings(Int(a, 0))); }
 void StrsSetString(const TVlValue &v, TVlInterpreterArgs &a) { Strs(a)->Put(Int(a, 0), ValueToString(v)); }
 void StrsGetObject(TVlValue &r, TVlInterpreterArgs &a) { r = VlObjectValue(Strs(a)->Objects(Int(a, 0))); }
@@ -198,6 +221,7 @@ void StrsSetObject(const TVlValue &v, TVlInterpreterArgs &a) { Strs(a)->PutObjec
 void StrsGetValue(TVlValue &r, TVlInterpreterArgs &a) { r = TVlValue::String(Strs(a)->Values(Str(a, 0))); }
 void StrsSetValue(const TVlValue &v, TVlInterpreterArgs &a) { Strs(a)->SetValues(Str(a, 0), ValueToString(v)); }
 void StrsGetName(TVlValue &r, TVlInterpreterArgs &a) { r = TVlValue::String(Strs(a)->Names(Int(a, 0))); }
+void StrsGetValueFromIndex(TVlValue &r, TVlInterpreterArgs &a) { r = TVlValue::String(Strs(a)->ValueFromIndex(Int(a, 0))); }
 void StrsStringsAdapter(TVlValue &, TVlInterpreterArgs &) { VlNotImplemented("TStrings.StringsAdapter"); }
 void StrsSetStringsAdapter(const TVlValue &, TVlInterpreterArgs &) { VlNotImplemented("TStrings.StringsAdapter"); }
 
@@ -211,14 +235,19 @@ const TVlMemberBinding StringsMembers[] = {
     VlGet("LoadFromFile", StrsLoadFromFile, "."), VlGet("SaveToFile", StrsSaveToFile, "."),
     VlGet("LoadFromStream", StrsLoadFromStream, "."), VlGet("SaveToStream", StrsSaveToStream, "."),
     VlGet("Count", StrsGetCount), VlGet("Text", StrsGetText), VlSet("Text", StrsSetText),
+    VlGet("GetText", StrsGetText), VlGet("SetText", StrsSetTextMethod, "."),
+    VlGet("Capacity", StrsGetCapacity), VlSet("Capacity", StrsSetCapacity),
     VlGet("CommaText", StrsGetCommaText), VlSet("CommaText", StrsSetCommaText),
     VlGet("DelimitedText", StrsGetDelimitedText), VlSet("DelimitedText", StrsSetDelimitedText),
     VlGet("Delimiter", StrsGetDelimiter), VlSet("Delimiter", StrsSetDelimiter),
+    VlGet("QuoteChar", StrsGetQuoteChar), VlSet("QuoteChar", StrsSetQuoteChar),
+    VlGet("NameValueSeparator", StrsGetNameValueSeparator), VlSet("NameValueSeparator", StrsSetNameValueSeparator),
+    VlGet("StrictDelimiter", StrsGetStrictDelimiter), VlSet("StrictDelimiter", StrsSetStrictDelimiter),
     VlGet("StringsAdapter", StrsStringsAdapter), VlSet("StringsAdapter", StrsSetStringsAdapter),
     VlIndexedGet("Strings", StrsGetString), VlIndexedSet("Strings", StrsSetString),
     VlIndexedGet("Objects", StrsGetObject), VlIndexedSet("Objects", StrsSetObject),
     VlIndexedGet("Values", StrsGetValue), VlIndexedSet("Values", StrsSetValue),
-    VlIndexedGet("Names", StrsGetName),
+    VlIndexedGet("Names", StrsGetName), VlIndexedGet("ValueFromIndex", StrsGetValueFromIndex),
     VlDefaultGet(StrsGetString), VlDefaultSet(StrsSetString),
 };
 
@@ -308,7 +337,10 @@ const TVlMemberBinding StreamMembers[] = {
 
 void FStrmCreate(TVlValue &r, TVlInterpreterArgs &a) { r = VlObjectValue(new TFileStream(Str(a, 0), uint32_t(Int(a, 1)))); }
 void FStrmFileName(TVlValue &r, TVlInterpreterArgs &a) { r = TVlValue::String(VlSelf<TFileStream>(a)->FileName()); }
-const TVlMemberBinding FileStreamMembers[] = {VlGet("Create", FStrmCreate, ".."), VlGet("FileName", FStrmFileName)};
+void FStrmHandle(TVlValue &r, TVlInterpreterArgs &a) { r = TVlValue::Integer(VlSelf<TFileStream>(a)->Handle()); }
+const TVlMemberBinding FileStreamMembers[] = {
+    VlGet("Create", FStrmCreate, ".."), VlGet("FileName", FStrmFileName), VlGet("Handle", FStrmHandle),
+};
 
 TMemoryStream *MStrm(TVlInterpreterArgs &a) { return VlSelf<TMemoryStream>(a); }
 void MStrmCreate(TVlValue &r, TVlInterpreterArgs &) { r = VlObjectValue(new TMemoryStream); }
@@ -317,11 +349,12 @@ void MStrmLoadFromStream(TVlValue &, TVlInterpreterArgs &a) { MStrm(a)->LoadFrom
 void MStrmSaveToStream(TVlValue &, TVlInterpreterArgs &a) { MStrm(a)->SaveToStream(StreamArg(a.Values[0])); }
 void MStrmLoadFromFile(TVlValue &, TVlInterpreterArgs &a) { MStrm(a)->LoadFromFile(Str(a, 0)); }
 void MStrmSaveToFile(TVlValue &, TVlInterpreterArgs &a) { MStrm(a)->SaveToFile(Str(a, 0)); }
+void MStrmSetSize(TVlValue &, TVlInterpreterArgs &a) { MStrm(a)->SetSize(ValueToInt64(a.Values[0])); }
 void MStrmMemory(TVlValue &r, TVlInterpreterArgs &a) { r = PointerToValue(const_cast<uint8_t *>(MStrm(a)->Memory())); }
 const TVlMemberBinding MemoryStreamMembers[] = {
     VlGet("Create", MStrmCreate), VlGet("Clear", MStrmClear), VlGet("LoadFromStream", MStrmLoadFromStream, "."),
     VlGet("SaveToStream", MStrmSaveToStream, "."), VlGet("LoadFromFile", MStrmLoadFromFile, "."),
-    VlGet("SaveToFile", MStrmSaveToFile, "."), VlGet("Memory", MStrmMemory),
+    VlGet("SaveToFile", MStrmSaveToFile, "."), VlGet("SetSize", MStrmSetSize, "."), VlGet("Memory", MStrmMemory),
 };
 
 TStringStream *SStrm(TVlInterpreterArgs &a) { return VlSelf<TStringStream>(a); }
@@ -360,18 +393,28 @@ void CompFreeNotification(TVlValue &, TVlInterpreterArgs &a)
     if (TComponent *c = VlArgAs<TComponent>(a.Values[0]))
         Comp(a)->FreeNotification(c);
 }
+void CompRemoveFreeNotification(TVlValue &, TVlInterpreterArgs &a)
+{
+    if (TComponent *c = VlArgAs<TComponent>(a.Values[0]))
+        Comp(a)->RemoveFreeNotification(c);
+}
+void CompHasParent(TVlValue &r, TVlInterpreterArgs &a) { r = TVlValue::Boolean(Comp(a)->HasParent()); }
+void CompGetParentComponent(TVlValue &r, TVlInterpreterArgs &a) { r = VlObjectValue(Comp(a)->GetParentComponent()); }
 void CompGetComponentCount(TVlValue &r, TVlInterpreterArgs &a) { r = TVlValue::Integer(Comp(a)->ComponentCount()); }
 void CompGetComponentIndex(TVlValue &r, TVlInterpreterArgs &a) { r = TVlValue::Integer(Comp(a)->ComponentIndex()); }
 void CompSetComponentIndex(const TVlValue &v, TVlInterpreterArgs &a) { Comp(a)->SetComponentIndex(ValueToInteger(v)); }
 void CompGetComponent(TVlValue &r, TVlInterpreterArgs &a) { r = VlObjectValue(Comp(a)->Components(Int(a, 0))); }
 void CompGetOwner(TVlValue &r, TVlInterpreterArgs &a) { r = VlObjectValue(Comp(a)->Owner()); }
-void CompComponentState(TVlValue &, TVlInterpreterArgs &) { VlNotImplemented("TComponent.ComponentState"); }
+// A set over csLoading .. csDesigning, whose element numbers are the flags' bit numbers.
+void CompComponentState(TVlValue &r, TVlInterpreterArgs &a) { r = SetToValue(Comp(a)->ComponentState()); }
 
 const TVlMemberBinding ComponentMembers[] = {
     VlGet("Create", CompCreate, "."), VlGet("FindComponent", CompFindComponent, "."),
     VlGet("InsertComponent", CompInsertComponent, "."), VlGet("RemoveComponent", CompRemoveComponent, "."),
     VlGet("DestroyComponents", CompDestroyComponents), VlGet("Destroying", CompDestroying),
-    VlGet("FreeNotification", CompFreeNotification, "."), VlGet("ComponentCount", CompGetComponentCount),
+    VlGet("FreeNotification", CompFreeNotification, "."),
+    VlGet("RemoveFreeNotification", CompRemoveFreeNotification, "."), VlGet("HasParent", CompHasParent),
+    VlGet("GetParentComponent", CompGetParentComponent), VlGet("ComponentCount", CompGetComponentCount),
     VlGet("ComponentIndex", CompGetComponentIndex), VlSet("ComponentIndex", CompSetComponentIndex),
     VlIndexedGet("Components", CompGetComponent), VlGet("Owner", CompGetOwner),
     VlGet("ComponentState", CompComponentState),
@@ -382,7 +425,7 @@ const TVlIntConstant ClassesConstants[] = {
     {"ssDouble", 6}, {"dupIgnore", 0}, {"dupAccept", 1}, {"dupError", 2}, {"soFromBeginning", 0},
     {"soFromCurrent", 1}, {"soFromEnd", 2}, {"fmCreate", int32_t(fmCreate)}, {"taLeftJustify", 0},
     {"taRightJustify", 1}, {"taCenter", 2}, {"opInsert", 0}, {"opRemove", 1}, {"csLoading", 0},
-    {"csReading", 1}, {"csWriting", 2}, {"csDestroying", 3},
+    {"csReading", 1}, {"csWriting", 2}, {"csDestroying", 3}, {"csDesigning", 4},
 };
 
 struct TClassTable {
@@ -449,8 +492,10 @@ void VlRegisterClasses(TVlInterpreterAdapter &adapter)
         VlRegisterClass(adapter, "Classes", c.Info());
         VlRegisterMembers(adapter, c.Info(), c.Members);
     }
-    for (const TClassInfo *cls : VlExceptionClassesOf("Classes"))
+    for (const TClassInfo *cls : VlExceptionClassesOf("Classes")) {
         VlRegisterClass(adapter, "Classes", *cls);
+        VlRegisterExceptionConstructors(adapter, *cls);
+    }
     VlRegisterIntConstants(adapter, "Classes", ClassesConstants);
     adapter.AddEventHandler("Classes", "TNotifyEvent", TVlInterpreterClassesEvent::Create,
                             reinterpret_cast<void *>(&TVlInterpreterClassesEvent::NotifyEvent));

@@ -379,13 +379,18 @@ const TVlIntConstant SysUtilsConstants[] = {
 
 } // namespace
 
+void VlRegisterExceptionConstructors(TVlInterpreterAdapter &adapter, const TClassInfo &cls)
+{
+    VlRegisterMembers(adapter, cls, DescendantConstructors);
+}
+
 void VlRegisterSysUtils(TVlInterpreterAdapter &adapter)
 {
     const TClassInfo &exception = TVlExceptionObject::StaticClassInfo();
     for (const TClassInfo *cls : VlExceptionClassesOf("SysUtils")) {
         VlRegisterClass(adapter, "SysUtils", *cls);
         if (cls != &exception)
-            VlRegisterMembers(adapter, *cls, DescendantConstructors);
+            VlRegisterExceptionConstructors(adapter, *cls);
     }
     for (const TClassInfo *cls : VlExceptionClassesOf("VlInterpreter"))
         VlRegisterClass(adapter, "SysUtils", *cls);

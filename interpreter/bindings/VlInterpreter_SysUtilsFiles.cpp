@@ -3,6 +3,7 @@
 #include "VlInterpreterBindingTable.h"
 #include "VlInterpreterObjectModel.h"
 
+#include "interpreter/VlInterpreter.h"
 #include "interpreter/VlInterpreterError.h"
 #include "interpreter/VlInterpreterTypes.h"
 #include "rtl/VlDateTime.h"
@@ -186,10 +187,11 @@ void SuGetFormatSettings(TVlValue &, TVlInterpreterArgs &) {}
     VlRaiseRuntime("EOSError", "System Error.  Code: " + std::to_string(code) + ".\n" + std::strerror(code));
 }
 
-void SuExceptObject(TVlValue &r, TVlInterpreterArgs &)
+// The exception of the innermost running except part of the calling script; nil outside one.
+void SuExceptObject(TVlValue &r, TVlInterpreterArgs &a)
 {
-    std::exception_ptr current = std::current_exception();
-    void *object = current ? GlobalAdapter().ObjectModel().ExceptionObject(current) : nullptr;
+    std::exception_ptr handled = a.Caller ? a.Caller->HandledException() : nullptr;
+    void *object = handled ? GlobalAdapter().ObjectModel().ExceptionObject(handled) : nullptr;
     r = ObjectToValue(object);
 }
 void SuExceptAddr(TVlValue &r, TVlInterpreterArgs &) { r = PointerToValue(nullptr); }

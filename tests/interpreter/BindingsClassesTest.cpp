@@ -1,6 +1,8 @@
 // Classes from scripts: string lists, collections, streams and component ownership.
 #include "BindingsTestSupport.h"
 
+#include "rtl/VlStringList.h"
+
 #include <filesystem>
 #include <unistd.h>
 
@@ -82,10 +84,35 @@ TEST(BindingsClassesComponents, OwnershipAndLookup)
          "1ChildTComponent"},
         {"invalid name", Main("string", "A: TComponent;", "A := TComponent.Create(nil); try A.Name := '1x'; except on E: Exception do Result := E.ClassName; end; A.Free;"),
          "EComponentError"},
-        {"ComponentState", Main("integer", "A: TComponent;", "A := TComponent.Create(nil); try A.ComponentState; finally A.Free; end;"),
-         "error 2: Error in unit 'T' on line 6 : Internal interpreter error: TComponent.ComponentStatenot implemented"},
+        {"ComponentState is a set",
+         Main("boolean", "A: TComponent;", "A := TComponent.Create(nil); try Result := A.ComponentState = []; finally A.Free; end;"),
+         "True"},
         {"Assign between string lists",
          Main("string", "A, B: TStringList;", "A := TStringList.Create; B := TStringList.Create; A.Add('k'); B.Assign(A); Result := B[0]; A.Free; B.Free;"),
          "k"},
     });
+}
+
+// A list that outlives the program keeps the script's handler, which must then stay silent.
+TEST(BindingsClassesEvents, HandlerOfAListThatOutlivesItsProgramIsNotCalled)
+{
+    RegisterOnce();
+    std::unique_ptr<TObject> list;
+    {
+        TVlInterpreterProgram program;
+        program.SetSourceText("unit Ev3;\r\nvar\r\n  Hits: integer;\r\n"
+                              "procedure Changed(Sender: TObject);\r\nbegin\r\n  Hits := Hits + 1;\r\nend;\r\n"
+                              "function main: TStringList;\r\nbegin\r\n  Result := TStringList.Create;\r\n"
+                              "  Result.OnChange := Changed;\r\n  Result.Add('a');\r\nend;\r\n"
+                              "function Report: integer;\r\nbegin\r\n  Result := Hits;\r\nend;\r\nend.\r\n");
+        program.Execute();
+        list.reset(static_cast<TObject *>(program.ResultValue.RawPointer()));
+        ASSERT_NE(list, nullptr);
+        program.InvokeFunction("Report", nullptr, {});
+        EXPECT_EQ(VlResultText(program.ResultValue), "1");
+    }
+    auto *strings = dynamic_cast<TStringList *>(list.get());
+    ASSERT_NE(strings, nullptr);
+    strings->Add("b");
+    EXPECT_EQ(strings->Count(), 2);
 }

@@ -145,7 +145,7 @@ TEST_F(BindingsLists, ClassesUnit)
     std::set<std::string> defaults;
     for (const auto &m : Adapter->DefaultGetters)
         defaults.insert(static_cast<const TClassInfo *>(m->ClassType)->ClassName());
-    EXPECT_EQ(defaults, (std::set<std::string>{"TList", "TStrings"}));
+    EXPECT_EQ(defaults, (std::set<std::string>{"TList", "TCollection", "TStrings"}));
     EXPECT_TRUE(MembersOf(Adapter->IndexedGetters, "TStrings").count("Strings"));
     EXPECT_TRUE(MembersOf(Adapter->IndexedGetters, "TStrings").count("Values"));
 }

@@ -1,6 +1,8 @@
 // A small host for interpreter tests: a class tree with exceptions and a list.
 #include "InterpreterTestHost.h"
 
+#include "interpreter/bindings/VlInterpreter_all.h"
+
 #include <fstream>
 #include <sstream>
 
@@ -189,6 +191,8 @@ static std::string WithCrLf(const std::string &text)
     return out;
 }
 
+static TRunResult RunProgram(TVlInterpreterProgram &program, const std::string &source, bool observe);
+
 TRunResult RunWithOptions(const std::string &source, const TRunOptions &options)
 {
     TVlInterpreterProgram program;
@@ -205,8 +209,21 @@ TRunResult RunWithOptions(const std::string &source, const TRunOptions &options)
         text = WithCrLf(buffer.str());
         done = true;
     };
+    return RunProgram(program, source, options.Observe);
+}
+
+TRunResult RunWithBindings(const std::string &source)
+{
+    static bool registered = (VlRegisterAllBindings(GlobalAdapter()), true);
+    (void)registered;
+    TVlInterpreterProgram program;
+    return RunProgram(program, source, false);
+}
+
+static TRunResult RunProgram(TVlInterpreterProgram &program, const std::string &source, bool observe)
+{
     TRunResult result;
-    if (options.Observe)
+    if (observe)
         program.OnStatement = [&result](TVlInterpreterProgram &sender) { result.Trace.push_back(sender.ReaderPos()); };
     program.SetSourceText(WithCrLf(source));
     try {

@@ -52,4 +52,6 @@ inline TRunResult RunWithHost(const std::string &source, const std::string &unit
     options.Budget = budget;
     return RunWithOptions(source, options);
 }
+// Runs a source with the host library bindings registered in the GlobalAdapter instead.
+TRunResult RunWithBindings(const std::string &source);
 std::string ResultText(const TVlValue &value);

@@ -92,6 +92,9 @@ TEST_F(Runner, ReadLnFillsVariablesFromInput)
     TRunResult r = RunRunner("greet.pas", "Bob Smith\n12\n");
     EXPECT_EQ(r.Status, 0) << r.Err;
     EXPECT_EQ(r.Out, "Hi Bob Smith, next is 13\n");
+    r = RunRunner("read_elements.pas", "Ann Lee\n21\n");
+    EXPECT_EQ(r.Status, 0) << r.Err;
+    EXPECT_EQ(r.Out, "Ann Lee 42\n");
 }
 
 TEST_F(Runner, LibraryErrorIsLocatedAsCodeSix)

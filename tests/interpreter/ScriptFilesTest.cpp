@@ -1,4 +1,5 @@
-// Runs every script in tests/data/interpreter and compares with the result written inside it:
+// Runs every script in tests/data/interpreter (with a small test host) and in its folder
+// "bindings" (with the host library bindings) and compares with the result written inside it:
 // a line "// expect: <Kind>: <text>" or "// error: <code> <message>" (and optionally
 // "// position: <offset>"). Units named in "uses" come from tests/data/interpreter/units.
 #include "InterpreterTestHost.h"
@@ -31,30 +32,28 @@ std::string Directive(const std::string &text, const std::string &name)
     return text.substr(at + marker.size(), end == std::string::npos ? std::string::npos : end - at - marker.size());
 }
 
-std::vector<std::string> ScriptNames()
+std::vector<std::string> ScriptNames(const std::string &dir)
 {
     std::vector<std::string> names;
-    for (const auto &entry : std::filesystem::directory_iterator(VlTestDataDir() + "/interpreter"))
+    for (const auto &entry : std::filesystem::directory_iterator(dir))
         if (entry.path().extension() == ".pas")
             names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
 }
 
-} // namespace
-
-TEST(ScriptFiles, EachScriptGivesTheResultWrittenInIt)
+template <class TRunner>
+void CheckScripts(const std::string &dir, size_t atLeast, TRunner run)
 {
-    std::string dir = VlTestDataDir() + "/interpreter";
-    std::vector<std::string> names = ScriptNames();
-    ASSERT_GT(names.size(), 20u);
+    std::vector<std::string> names = ScriptNames(dir);
+    ASSERT_GE(names.size(), atLeast);
     for (const std::string &name : names) {
         std::string text = ReadFile(dir + "/" + name);
         // The expectation is written in the first comment; the script after it may hide it.
         std::string expect = Directive(text, "expect");
         std::string error = Directive(text, "error");
         std::string position = Directive(text, "position");
-        TRunResult result = RunWithHost(text, dir + "/units");
+        TRunResult result = run(text);
         if (!error.empty()) {
             EXPECT_TRUE(result.Failed) << name << " gave " << result.Message;
             EXPECT_EQ(std::to_string(result.Code) + " " + result.Message, error) << name;
@@ -66,4 +65,18 @@ TEST(ScriptFiles, EachScriptGivesTheResultWrittenInIt)
             EXPECT_EQ(result.Message, expect) << name;
         }
     }
+}
+
+} // namespace
+
+TEST(ScriptFiles, EachScriptGivesTheResultWrittenInIt)
+{
+    std::string dir = VlTestDataDir() + "/interpreter";
+    CheckScripts(dir, 21, [&](const std::string &text) { return RunWithHost(text, dir + "/units"); });
+}
+
+// Scripts of tests/data/interpreter/bindings reach the host library (SysUtils, Classes, ...).
+TEST(ScriptFiles, EachBindingScriptGivesTheResultWrittenInIt)
+{
+    CheckScripts(VlTestDataDir() + "/interpreter/bindings", 1, RunWithBindings);
 }

@@ -252,3 +252,13 @@ TEST(StringList, FilesRoundTripAndAcceptUtf8)
     EXPECT_THROW(list.SaveToFile((dir / "no" / "such" / "dir.txt").string()), EFCreateError);
     std::filesystem::remove_all(dir);
 }
+
+TEST(StringList, CapacityReservesRoomButNeverLessThanCount)
+{
+    TStringList list;
+    list.SetCapacity(50);
+    EXPECT_GE(list.Capacity(), 50);
+    list.SetCommaText("a,b,c");
+    EXPECT_THROW(list.SetCapacity(2), EStringListError);
+    EXPECT_EQ(list.Count(), 3);
+}
