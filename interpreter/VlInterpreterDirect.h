@@ -31,30 +31,6 @@ struct TVlDirectStatement {
     std::vector<std::pair<int32_t, const TVlDirectStatement *>> Items;
 };
 
-// Tokens that start a statement, and tokens that may follow one.
-[[gnu::always_inline]] inline bool VlStartsStatement(int32_t kind)
-{
-    switch (kind) {
-    case tkIdentifier: case tkBegin: case tkIf: case tkWhile: case tkRepeat: case tkFor: case tkBreak:
-    case tkContinue: case tkTry: case tkRaise: case tkExit: case tkCase:
-        return true;
-    default:
-        return false;
-    }
-}
-
-[[gnu::always_inline]] inline bool VlEndsStatement(int32_t kind)
-{
-    return kind == tkSemicolon || kind == tkEnd || kind == tkElse || kind == tkUntil || kind == tkFinally ||
-           kind == tkExcept;
-}
-
-// Whether a token kind sets the reader's token value fields when read.
-inline bool VlSetsTokenValue(int32_t kind)
-{
-    return (kind >= tkIdentifier && kind <= tkString) || kind == tkFalse || kind == tkTrue || kind == tkArray;
-}
-
 // The direct form of the statement starting at token index first, or nullptr when the statement
 // has another shape (results are cached in the source).
 const TVlDirectStatement *VlTranslateDirectStatement(const TVlSource &source, int32_t first);

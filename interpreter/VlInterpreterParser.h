@@ -67,6 +67,30 @@ private:
     int32_t Cursor = 0;
 };
 
+// Tokens that start a statement, and tokens that may follow one.
+[[gnu::always_inline]] inline bool VlStartsStatement(int32_t kind)
+{
+    switch (kind) {
+    case tkIdentifier: case tkBegin: case tkIf: case tkWhile: case tkRepeat: case tkFor: case tkBreak:
+    case tkContinue: case tkTry: case tkRaise: case tkExit: case tkCase:
+        return true;
+    default:
+        return false;
+    }
+}
+
+[[gnu::always_inline]] inline bool VlEndsStatement(int32_t kind)
+{
+    return kind == tkSemicolon || kind == tkEnd || kind == tkElse || kind == tkUntil || kind == tkFinally ||
+           kind == tkExcept;
+}
+
+// Whether a token kind sets the reader's token value fields when read.
+inline bool VlSetsTokenValue(int32_t kind)
+{
+    return (kind >= tkIdentifier && kind <= tkString) || kind == tkFalse || kind == tkTrue || kind == tkArray;
+}
+
 int32_t TokenKindOf(const std::string &text);
 int32_t OperatorPriority(int32_t kind);
 // Reserved word kind of a lower-case word, or 0.

@@ -1,8 +1,6 @@
 // Reading over statements, blocks and expressions without running them.
 #include "VlInterpreter.h"
 
-#include "VlInterpreterDirect.h"
-
 // Skipping depends on the tokens alone, so the reader state a skip leaves behind is remembered
 // per first token and later restored directly: the current token, the one before it and the
 // token value fields are exactly what reading token by token would give.

@@ -1,32 +1,6 @@
 // try ... finally / except statements and exception handlers.
 #include "VlInterpreter.h"
 
-namespace {
-
-bool StartsStatement(int32_t kind)
-{
-    switch (kind) {
-    case tkIdentifier: case tkBegin: case tkIf: case tkWhile: case tkRepeat: case tkFor: case tkBreak:
-    case tkContinue: case tkTry: case tkRaise: case tkExit: case tkCase:
-        return true;
-    default:
-        return false;
-    }
-}
-
-// Keeps an exception on the handled list while its except part runs, so that ExceptObject
-// can answer it although the handler runs outside the C++ catch.
-struct THandledScope {
-    THandledScope(std::vector<std::exception_ptr> &list, const std::exception_ptr &error) : List(list)
-    {
-        List.push_back(error);
-    }
-    ~THandledScope() { List.pop_back(); }
-    std::vector<std::exception_ptr> &List;
-};
-
-} // namespace
-
 // Moves the reader from a failed statement to the "finally" or "except" of the enclosing try:
 // blocks opened after the failure are stepped over whole.
 void TVlInterpreterFunction::ScanToHandler()
@@ -65,7 +39,7 @@ void TVlInterpreterFunction::ExecuteTryStatement()
             if (kind == tkSemicolon) {
                 StatementHook();
                 NextToken();
-            } else if (StartsStatement(kind)) {
+            } else if (VlStartsStatement(kind)) {
                 ExecuteStatement();
             } else if (kind == tkEof) {
                 ReportExpected("'end'");
