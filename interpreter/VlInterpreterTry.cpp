@@ -1,6 +1,21 @@
 // try ... finally / except statements and exception handlers.
 #include "VlInterpreter.h"
 
+namespace {
+
+// Keeps an exception on the handled list while its except part runs, so that ExceptObject
+// can answer it although the handler runs outside the C++ catch.
+struct THandledScope {
+    THandledScope(std::vector<std::exception_ptr> &list, const std::exception_ptr &error) : List(list)
+    {
+        List.push_back(error);
+    }
+    ~THandledScope() { List.pop_back(); }
+    std::vector<std::exception_ptr> &List;
+};
+
+} // namespace
+
 // Moves the reader from a failed statement to the "finally" or "except" of the enclosing try:
 // blocks opened after the failure are stepped over whole.
 void TVlInterpreterFunction::ScanToHandler()
