@@ -97,6 +97,9 @@ public:
 
     void EvaluateExpression(TVlValue &result);
     void EvaluateTyped(uint16_t kind, TVlValue &result);
+    // EvaluateExpression where ":" after a name ends the expression rather than making the name
+    // an assignment target (conditions, formatted arguments).
+    void EvaluateWithoutAssignment(TVlValue &result);
 
     // Copies a failure into LastFailure (locating it with unitName when possible).
     void RecordFailure(const std::exception_ptr &error, const std::string &unitName);
@@ -213,6 +216,7 @@ protected:
     // Evaluates a quick expression whose first token has index first, leaving the reader alone;
     // false when it cannot (nothing is changed then).
     bool RunQuick(const TVlQuickExpression &quick, int32_t first, TVlValue &result);
+    bool PureStep(const TVlQuickStep &step, TVlValue &top);
     std::shared_ptr<TVlSource> Source;
     const TVlToken *TokenBase = nullptr;
     const TVlToken *Tok = nullptr;
@@ -319,6 +323,23 @@ private:
     void DirectFor(const TVlDirectStatement &s, int32_t &cur);
     void DirectCompound(const TVlDirectStatement &s, int32_t &cur);
     void DirectByTokens(const TVlDirectStatement &s, int32_t &cur);
+    // Runs the passes of a while loop whose state PushState saved: a failure without a position
+    // gets the reader's, and the saved state is restored before the failure propagates.
+    template <typename TPasses>
+    void RunWhilePasses(TPasses passes)
+    {
+        try {
+            passes();
+        } catch (EVlInterpreterError &error) {
+            if (error.Position == -1)
+                error.Position = ReaderPos();
+            PopState();
+            throw;
+        } catch (...) {
+            PopState();
+            throw;
+        }
+    }
     void DirectStep(int32_t index);
     void DirectHookedStep(int32_t index);
     void DirectCount(int32_t index);
@@ -329,7 +350,6 @@ private:
     void DirectCall(const TVlQuickStep &step, TVlValue *arguments, TVlValue &result);
     void ReadOperandAt(int32_t index, TVlValue &result);
     int32_t NextArgumentStart(int32_t first) const;
-    bool PureStep(const TVlQuickExpression &quick, const TVlQuickStep &step, TVlValue *stack, int &top);
     void DirectCallAssign(const TVlDirectStatement &s, int32_t &cur);
     bool DirectBinary(int32_t op, TVlValue &left, const TVlValue &right, int32_t after, bool committed);
     void StoreControlVariable(const TVlDirectStatement &s, int32_t value);

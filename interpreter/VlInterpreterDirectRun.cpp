@@ -239,38 +239,6 @@ void TVlInterpreterFunction::DirectCall(const TVlQuickStep &step, TVlValue *argu
     args.TargetKeeper.Clear();
 }
 
-// A step that only arguments of calls contain, computed as RunQuick does; false when it cannot.
-bool TVlInterpreterFunction::PureStep(const TVlQuickExpression &, const TVlQuickStep &step, TVlValue *stack, int &top)
-{
-    try {
-        switch (step.Kind) {
-        case TVlQuickStep::skNegate:
-            stack[top] = VlNegate(stack[top]);
-            return true;
-        case TVlQuickStep::skNot:
-            stack[top] = VlNot(stack[top]);
-            return true;
-        case TVlQuickStep::skParenthesis:
-            return !stack[top].IsEmpty();
-        case TVlQuickStep::skElement: {
-            TVlInterpreterVar *var = CurrentFrame()->Vars.LookupHinted(step.Operand, step.Hint);
-            if (!var || !var->Value.IsScriptArray() || stack[top].Kind() != varInteger)
-                return false;
-            const TVlInterpreterArrayRec &array = *var->Value.RawScriptArray();
-            int32_t index = stack[top].RawInteger();
-            if (array.DimCount != 1 || index < array.LowBounds[0] || index > array.HighBounds[0])
-                return false;
-            stack[top] = array.Items[static_cast<size_t>(index - array.LowBounds[0])];
-            return true;
-        }
-        default:
-            return false;
-        }
-    } catch (...) {
-        return false;
-    }
-}
-
 // The index of the token after the argument starting at index first (past its comma).
 int32_t TVlInterpreterFunction::NextArgumentStart(int32_t first) const
 {
@@ -364,7 +332,7 @@ bool TVlInterpreterFunction::DirectCallValue(const TVlQuickExpression &quick, in
         case TVlQuickStep::skNegate: case TVlQuickStep::skNot: case TVlQuickStep::skParenthesis:
         case TVlQuickStep::skElement:
             // Only inside arguments (see the translation): computed as RunQuick does.
-            done = PureStep(quick, step, stack, top);
+            done = PureStep(step, stack[top]);
             break;
         }
         if (done)
@@ -490,21 +458,14 @@ void TVlInterpreterFunction::DirectWhile(const TVlDirectStatement &s, int32_t &c
     PlaceReader(s.First, -1);  // the saved state has the reader at "while"
     PushState();
     const TVlDirectStatement &body = *s.Branch[0];
-    try {
+    RunWhilePasses([&] {
         for (;;) {
             DirectCount(s.First);
             bool truth;
             if (!DirectCondition(*s.Expr[0], s.ExprFirst[0], truth)) {
                 TVlValue condition;
                 PlaceReader(s.ExprFirst[0], -1);
-                AllowAssignment = false;
-                try {
-                    EvaluateExpression(condition);
-                } catch (...) {
-                    AllowAssignment = true;
-                    throw;
-                }
-                AllowAssignment = true;
+                EvaluateWithoutAssignment(condition);
                 if (condition.Kind() != varBoolean)
                     RaiseError(erBooleanRequired, TokenBase[s.First].End);
                 if (TokenKind != tkDo)
@@ -520,15 +481,7 @@ void TVlInterpreterFunction::DirectWhile(const TVlDirectStatement &s, int32_t &c
             if (BreakFlag || ExitFlag)
                 break;
         }
-    } catch (EVlInterpreterError &error) {
-        if (error.Position == -1)
-            error.Position = ReaderPos();
-        PopState();
-        throw;
-    } catch (...) {
-        PopState();
-        throw;
-    }
+    });
     DropState();
     cur = s.End;
     BreakFlag = false;

@@ -451,23 +451,10 @@ bool TVlInterpreterExpression::RunQuick(const TVlQuickExpression &quick, int32_t
                 stack[top] = ApplyBinary(step.Operator, stack[top], right);
                 break;
             }
-            case TVlQuickStep::skNegate:
-                stack[top] = VlNegate(stack[top]);
-                break;
-            case TVlQuickStep::skNot:
-                stack[top] = VlNot(stack[top]);
-                break;
-            case TVlQuickStep::skElement: {
-                TVlInterpreterVar *var = frame->Vars.LookupHinted(step.Operand, step.Hint);
-                if (!var || !var->Value.IsScriptArray() || stack[top].Kind() != varInteger)
+            case TVlQuickStep::skNegate: case TVlQuickStep::skNot: case TVlQuickStep::skElement:
+                if (!PureStep(step, stack[top]))
                     return false;
-                const TVlInterpreterArrayRec &array = *var->Value.RawScriptArray();
-                int32_t index = stack[top].RawInteger();
-                if (array.DimCount != 1 || index < array.LowBounds[0] || index > array.HighBounds[0])
-                    return false;
-                stack[top] = array.Items[static_cast<size_t>(index - array.LowBounds[0])];
                 break;
-            }
             case TVlQuickStep::skParenthesis:
                 if (stack[top].IsEmpty())
                     return false;  // the general path reports the missing expression
@@ -481,6 +468,39 @@ bool TVlInterpreterExpression::RunQuick(const TVlQuickExpression &quick, int32_t
     }
     result = std::move(stack[0]);
     return true;
+}
+
+// A negation, "not", parenthesis or element read of a quick expression on the value on top;
+// false when it cannot be computed here.
+bool TVlInterpreterExpression::PureStep(const TVlQuickStep &step, TVlValue &top)
+{
+    try {
+        switch (step.Kind) {
+        case TVlQuickStep::skNegate:
+            top = VlNegate(top);
+            return true;
+        case TVlQuickStep::skNot:
+            top = VlNot(top);
+            return true;
+        case TVlQuickStep::skParenthesis:
+            return !top.IsEmpty();
+        case TVlQuickStep::skElement: {
+            TVlInterpreterVar *var = CurrentFrame()->Vars.LookupHinted(step.Operand, step.Hint);
+            if (!var || !var->Value.IsScriptArray() || top.Kind() != varInteger)
+                return false;
+            const TVlInterpreterArrayRec &array = *var->Value.RawScriptArray();
+            int32_t index = top.RawInteger();
+            if (array.DimCount != 1 || index < array.LowBounds[0] || index > array.HighBounds[0])
+                return false;
+            top = array.Items[static_cast<size_t>(index - array.LowBounds[0])];
+            return true;
+        }
+        default:
+            return false;
+        }
+    } catch (...) {
+        return false;
+    }
 }
 
 void TVlInterpreterExpression::EvaluateExpression(TVlValue &result)
@@ -502,17 +522,23 @@ void TVlInterpreterExpression::EvaluateExpression(TVlValue &result)
     StackTop = saved;
 }
 
-void TVlInterpreterExpression::EvaluateTyped(uint16_t kind, TVlValue &result)
+void TVlInterpreterExpression::EvaluateWithoutAssignment(TVlValue &result)
 {
-    int32_t start = TokenStart();
+    bool allow = AllowAssignment;
     AllowAssignment = false;
     try {
         EvaluateExpression(result);
     } catch (...) {
-        AllowAssignment = true;
+        AllowAssignment = allow;
         throw;
     }
-    AllowAssignment = true;
+    AllowAssignment = allow;
+}
+
+void TVlInterpreterExpression::EvaluateTyped(uint16_t kind, TVlValue &result)
+{
+    int32_t start = TokenStart();
+    EvaluateWithoutAssignment(result);
     if (result.Kind() != kind)
         RaiseError(kind == varInteger ? erIntegerRequired : kind == varBoolean ? erBooleanRequired : erUnknown, start);
 }
@@ -811,15 +837,7 @@ void TVlInterpreterExpression::ReadArguments(int32_t nameAtom)
                 } else if (closing == tkRParen && ReadElementArgument(*remembered, count, value)) {
                     // an element of a script variable, remembered for a by-reference write-back
                 } else if (formats) {
-                    bool allow = AllowAssignment;
-                    AllowAssignment = false;
-                    try {
-                        EvaluateExpression(value);
-                    } catch (...) {
-                        AllowAssignment = allow;
-                        throw;
-                    }
-                    AllowAssignment = allow;
+                    EvaluateWithoutAssignment(value);
                 } else if (!ReadLocalArgument(closing, value)) {
                     EvaluateExpression(value);
                 }

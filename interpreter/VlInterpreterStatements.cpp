@@ -451,19 +451,12 @@ void TVlInterpreterFunction::ExecuteWhile()
     PushState();
     int32_t afterWhile = Cursor;
     int32_t afterWhileIndex = NextIndex;
-    try {
+    RunWhilePasses([&] {
         for (;;) {
             CountStep();
             NextToken();
             TVlValue condition;
-            AllowAssignment = false;
-            try {
-                EvaluateExpression(condition);
-            } catch (...) {
-                AllowAssignment = true;
-                throw;
-            }
-            AllowAssignment = true;
+            EvaluateWithoutAssignment(condition);
             if (condition.Kind() != varBoolean)
                 RaiseError(erBooleanRequired, afterWhile);
             if (TokenKind != tkDo)
@@ -478,15 +471,7 @@ void TVlInterpreterFunction::ExecuteWhile()
                 break;
             SetReaderToken(afterWhileIndex, afterWhile);
         }
-    } catch (EVlInterpreterError &error) {
-        if (error.Position == -1)
-            error.Position = ReaderPos();
-        PopState();
-        throw;
-    } catch (...) {
-        PopState();
-        throw;
-    }
+    });
     PopState();
     SkipStatement();
     BreakFlag = false;
@@ -522,14 +507,7 @@ void TVlInterpreterFunction::ExecuteRepeat()
             CountStep();
             NextToken();
             TVlValue condition;
-            AllowAssignment = false;
-            try {
-                EvaluateExpression(condition);
-            } catch (...) {
-                AllowAssignment = true;
-                throw;
-            }
-            AllowAssignment = true;
+            EvaluateWithoutAssignment(condition);
             if (condition.Kind() != varBoolean)
                 RaiseError(erBooleanRequired, ReaderPos());
             if (condition.RawInteger() != 0)
