@@ -314,7 +314,10 @@ protected:
 
 private:
     // Direct statements (VlInterpreterDirect.h); cur is the index of the current token.
-    void RunDirect(const TVlDirectStatement &statement);
+    // Runs a direct statement, or a routine's body (a compound statement run without a step).
+    void RunDirect(const TVlDirectStatement &statement, bool routineBody = false);
+    // Runs the compound statement at the current token as ExecuteCompound does.
+    void ExecuteBody();
     void DirectStatement(const TVlDirectStatement &s, int32_t &cur);
     void DirectAssign(const TVlDirectStatement &s, int32_t &cur);
     void DirectAssignElement(const TVlDirectStatement &s, int32_t &cur);

@@ -43,12 +43,15 @@ void TVlInterpreterFunction::PlaceReader(int32_t index, int32_t valueToken)
     NextToken();
 }
 
-void TVlInterpreterFunction::RunDirect(const TVlDirectStatement &statement)
+void TVlInterpreterFunction::RunDirect(const TVlDirectStatement &statement, bool routineBody)
 {
     DirectObserved = ObservesStatements();
     Args->Clear();
     int32_t cur = statement.First;
-    DirectStatement(statement, cur);
+    if (routineBody)
+        DirectCompound(statement, cur);  // a body is no statement of its own: no step, no hook
+    else
+        DirectStatement(statement, cur);
     int32_t valueToken = statement.ValueToken;
     if (cur != statement.End) {
         // Left by break, continue or exit: only the tokens before the current one were read.

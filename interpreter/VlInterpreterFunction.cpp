@@ -177,7 +177,7 @@ void TVlInterpreterFunction::RunRoutineBody(const TVlInterpreterFunctionDesc *de
                 ReportExpected("'begin'");
             }
         }
-        ExecuteCompound();
+        ExecuteBody();
         if (!ExitFlag && TokenKind != tkSemicolon)
             ReportExpected("';'");
     } catch (...) {

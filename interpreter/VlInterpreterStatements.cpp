@@ -397,6 +397,18 @@ void TVlInterpreterFunction::StoreAssignment(const std::string &name, int32_t at
         RaiseError(erUndeclared, TokenStart(), name);
 }
 
+void TVlInterpreterFunction::ExecuteBody()
+{
+    if (DirectStatements && TokenKind == tkBegin && FrameCount > 0 && !TokenBacked &&
+        TokenBase == Source->Tokens.data() && TokenBase[TokIndex].Kind == tkBegin) {
+        if (const TVlDirectStatement *direct = VlDirectStatementAt(*Source, TokIndex)) {
+            RunDirect(*direct, true);
+            return;
+        }
+    }
+    ExecuteCompound();
+}
+
 // begin ... end
 void TVlInterpreterFunction::ExecuteCompound()
 {
