@@ -1,6 +1,6 @@
-// Direct statements: statements built only of assignments to locals with quick expressions,
-// if, while, for, compound, break, continue and exit are analysed once into a tree and then run
-// without re-reading their tokens. They step, hook and fail exactly as the token reader does;
+// Direct statements: statements built only of assignments to locals (whose right sides are quick
+// expressions, possibly calling routines), if, while, for, compound, break, continue and exit are
+// analysed once into a tree and then run without re-reading their tokens. They step, hook and fail exactly as the token reader does;
 // whatever the tree cannot do itself is handed back to the token reader (VlInterpreterDirectRun).
 #pragma once
 
@@ -12,8 +12,8 @@
 
 struct TVlDirectStatement {
     enum TKind : uint8_t {
-        dkEmpty, dkAssign, dkAssignElement, dkIf, dkWhile, dkFor, dkCompound, dkBreak, dkContinue, dkExit
-    } Kind;
+        dkAssign, dkAssignElement, dkIf, dkWhile, dkFor, dkCompound, dkBreak, dkContinue, dkExit
+    } Kind = dkAssign;
     bool Down = false;       // for ... downto
     int32_t First = 0;       // index of the statement's first token
     int32_t End = 0;         // index of the token current after the statement has run (or been skipped)

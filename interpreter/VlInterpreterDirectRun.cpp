@@ -153,7 +153,6 @@ void TVlInterpreterFunction::DirectStatement(const TVlDirectStatement &s, int32_
     case TVlDirectStatement::dkBreak: BreakFlag = true; cur = s.First; break;
     case TVlDirectStatement::dkContinue: ContinueFlag = true; cur = s.First; break;
     case TVlDirectStatement::dkExit: ExitFlag = true; cur = s.First; break;
-    case TVlDirectStatement::dkEmpty: cur = s.First; break;
     }
 }
 
