@@ -214,8 +214,9 @@ protected:
     // untouched for the general path (also when evaluating fails: that path reports it).
     bool EvaluateQuick(TVlValue &result);
     // Evaluates a quick expression whose first token has index first, leaving the reader alone;
-    // false when it cannot (nothing is changed then).
-    bool RunQuick(const TVlQuickExpression &quick, int32_t first, TVlValue &result);
+    // false when it cannot (nothing is changed then). integerTried: the caller has already tried
+    // the integer form.
+    bool RunQuick(const TVlQuickExpression &quick, int32_t first, TVlValue &result, bool integerTried = false);
     bool PureStep(const TVlQuickStep &step, TVlValue &top);
     std::shared_ptr<TVlSource> Source;
     const TVlToken *TokenBase = nullptr;
@@ -350,9 +351,8 @@ private:
     bool DirectCondition(const TVlQuickExpression &quick, int32_t first, bool &truth);
     bool DirectValue(const TVlQuickExpression &quick, int32_t first, TVlValue &result);
     bool DirectCallValue(const TVlQuickExpression &quick, int32_t first, TVlValue &result);
-    void DirectCall(const TVlQuickStep &step, TVlValue *arguments, TVlValue &result);
+    void DirectCall(const TVlQuickExpression &quick, const TVlQuickStep &step, TVlValue *arguments, TVlValue &result);
     void ReadOperandAt(int32_t index, TVlValue &result);
-    int32_t NextArgumentStart(int32_t first) const;
     void DirectCallAssign(const TVlDirectStatement &s, int32_t &cur);
     bool DirectBinary(int32_t op, TVlValue &left, const TVlValue &right, int32_t after, bool committed);
     void StoreControlVariable(const TVlDirectStatement &s, int32_t value);

@@ -588,11 +588,7 @@ bool TVlInterpreterAdapter::ObjectMatches(TVlHostClass classType, const TVlInter
 void TVlInterpreterAdapter::CallGetter(TVlInterpreterExpression *expr, const TVlInterpreterMethod &m,
                                        const std::string &name, TVlValue &value, TVlInterpreterArgs &args)
 {
-    args.Identifier = name;
-    args.Data = m.Data;
-    args.Caller = expr;
-    CheckCall(expr, args, m.Data);
-    CheckArgs(m.ParamCount, m.ParamTypes, args);
+    PrepareHostCall(expr, name, m, args);
     m.GetFunc(value, args);
 }
 
@@ -675,10 +671,7 @@ bool TVlInterpreterAdapter::ReadRecordMember(TVlInterpreterExpression *expr, con
     }
     for (const auto &m : RecordGetters) {
         if (m->Record.get() == record && m->NameAtom == atom && m->GetFunc) {
-            args.Identifier = name;
-            args.Data = m->Data;
-            args.Caller = expr;
-            CheckArgs(m->ParamCount, m->ParamTypes, args);
+            PrepareHostCall(expr, name, *m, args, false);
             m->GetFunc(value, args);
             return true;
         }
@@ -734,10 +727,7 @@ bool TVlInterpreterAdapter::WriteRecordMember(TVlInterpreterExpression *expr, co
     }
     for (const auto &m : RecordSetters) {
         if (m->Record.get() == record && m->NameAtom == atom && m->SetFunc) {
-            args.Identifier = name;
-            args.Data = m->Data;
-            args.Caller = expr;
-            CheckArgs(m->ParamCount, m->ParamTypes, args);
+            PrepareHostCall(expr, name, *m, args, false);
             m->SetFunc(value, args);
             return true;
         }
@@ -853,11 +843,7 @@ bool TVlInterpreterAdapter::GetValue(TVlInterpreterExpression *expr, const std::
                      i < InterfaceGetters.size() && InterfaceGetters[i]->NameAtom == atom; ++i) {
                     const TVlInterpreterIntfMethod &m = *InterfaceGetters[i];
                     if (m.GetFunc && ObjectModel().SupportsInterface(args.Obj, m.InterfaceId)) {
-                        args.Identifier = name;
-                        args.Data = m.Data;
-                        args.Caller = expr;
-                        CheckCall(expr, args, m.Data);
-                        CheckArgs(m.ParamCount, m.ParamTypes, args);
+                        PrepareHostCall(expr, name, m, args);
                         m.GetFunc(value, args);
                         return true;
                     }
@@ -911,11 +897,7 @@ bool TVlInterpreterAdapter::SetValue(TVlInterpreterExpression *expr, const std::
     bool objectTarget = args.Obj && (args.ObjType == varVlObject || args.ObjType == varVlClass) &&
                         !AsUnitQualifier(args.Obj);
     auto callSetter = [&](const TVlInterpreterMethod &m) {
-        args.Identifier = name;
-        args.Data = m.Data;
-        args.Caller = expr;
-        CheckCall(expr, args, m.Data);
-        CheckArgs(m.ParamCount, m.ParamTypes, args);
+        PrepareHostCall(expr, name, m, args);
         m.SetFunc(value, args);
     };
     const TNameIndex *index = IndexOf(atom);

@@ -435,6 +435,20 @@ private:
         TVlInterpreterExpression *expr, const TVlValue &container, TVlInterpreterArgs &args);
     void CallGetter(TVlInterpreterExpression *expr, const TVlInterpreterMethod &m,
                     const std::string &name, TVlValue &value, TVlInterpreterArgs &args);
+    // What precedes every call of a registered host routine: the name as the script wrote it,
+    // the registration's Data, the calling expression, CheckCall (for the kinds that call it)
+    // and CheckArgs.
+    template <typename TRegistration>
+    void PrepareHostCall(TVlInterpreterExpression *expr, const std::string &name, const TRegistration &entry,
+                         TVlInterpreterArgs &args, bool checkCall = true)
+    {
+        args.Identifier = name;
+        args.Data = entry.Data;
+        args.Caller = expr;
+        if (checkCall)
+            CheckCall(expr, args, entry.Data);
+        CheckArgs(entry.ParamCount, entry.ParamTypes, args);
+    }
     const TNameIndex *IndexOf(int32_t atom);
     void NoteAddition() { Sorted = false; }
     std::vector<TNameIndex> NameIndex;  // by atom, rebuilt by SortLists

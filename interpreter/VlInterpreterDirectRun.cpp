@@ -11,18 +11,13 @@
 namespace {
 
 // Stores a value into a local as a store by the declared kind does; false (nothing stored) when
-// that store could fail or needs more than a plain copy.
+// that store fails or is more than a copy (records, arrays): the token reader then does it.
 bool StoreLocal(TVlInterpreterVar &var, const TVlValue &value)
 {
     if (value.IsRecord() || value.IsScriptArray())
         return false;
-    uint16_t kind = var.DeclaredKind;
-    if (kind == 0 || kind == varVariant || kind == value.Kind()) {
-        var.Value = value;
-        return true;
-    }
     try {
-        var.Value = ConvertToKind(value, kind);
+        TVlInterpreterVarList::StoreInto(var, value);
     } catch (...) {
         return false;
     }
@@ -113,7 +108,7 @@ void TVlInterpreterFunction::DirectHookedStep(int32_t index)
         result = boolean ? TVlValue::Boolean(value != 0) : TVlValue::Integer(static_cast<int32_t>(value));
         return true;
     }
-    return RunQuick(quick, first, result);
+    return RunQuick(quick, first, result, true);
 }
 
 // A condition's truth; false when the tree cannot compute it or it is not a Boolean.
@@ -127,7 +122,7 @@ void TVlInterpreterFunction::DirectHookedStep(int32_t index)
         return true;
     }
     TVlValue condition;
-    if (!RunQuick(quick, first, condition) || condition.Kind() != varBoolean)
+    if (!RunQuick(quick, first, condition, true) || condition.Kind() != varBoolean)
         return false;
     truth = condition.RawInteger() != 0;
     return true;
@@ -195,7 +190,8 @@ bool TVlInterpreterFunction::DirectBinary(int32_t op, TVlValue &left, const TVlV
 
 // A routine called as ReadDesignator calls it: the arguments in the current request, the reader
 // after the closing parenthesis, then the name resolution chain.
-void TVlInterpreterFunction::DirectCall(const TVlQuickStep &step, TVlValue *arguments, TVlValue &result)
+void TVlInterpreterFunction::DirectCall(const TVlQuickExpression &quick, const TVlQuickStep &step, TVlValue *arguments,
+                                        TVlValue &result)
 {
     if (StackNearlyFull()) {
         PlaceReader(step.Token, -1);
@@ -206,13 +202,12 @@ void TVlInterpreterFunction::DirectCall(const TVlQuickStep &step, TVlValue *argu
     args.ElementArgs.clear();
     args.ElementIndexes.clear();
     const TVlToken *tokens = TokenBase;
-    // Each argument's first token, for the names by-reference arguments are written back to.
-    int32_t argumentStart = step.Token + 2;
     for (int i = 0; i < step.Count; ++i) {
         args.Values[i] = std::move(arguments[i]);
         args.Widths[i] = -1;
         args.Decimals[i] = -1;
-        const TVlToken &token = tokens[argumentStart];
+        // The name an argument begins with, for a by-reference write-back.
+        const TVlToken &token = tokens[quick.ArgumentTokens[static_cast<size_t>(step.Arguments + i)]];
         if (token.Kind == tkIdentifier) {
             args.VarNames[i] = Source->Texts[static_cast<size_t>(token.Index)];
             args.VarAtoms[i] = token.Atom;
@@ -220,8 +215,6 @@ void TVlInterpreterFunction::DirectCall(const TVlQuickStep &step, TVlValue *argu
             args.VarNames[i].clear();
             args.VarAtoms[i] = 0;
         }
-        if (i + 1 < step.Count)
-            argumentStart = NextArgumentStart(argumentStart);
     }
     args.Count = step.Count;
     PlaceReader(step.After, -1);
@@ -239,21 +232,6 @@ void TVlInterpreterFunction::DirectCall(const TVlQuickStep &step, TVlValue *argu
     args.ObjType = 0;
     args.Count = 0;
     args.TargetKeeper.Clear();
-}
-
-// The index of the token after the argument starting at index first (past its comma).
-int32_t TVlInterpreterFunction::NextArgumentStart(int32_t first) const
-{
-    int depth = 0;
-    for (int32_t i = first;; ++i) {
-        int32_t kind = TokenBase[i].Kind;
-        if (kind == tkLParen || kind == tkLBracket)
-            ++depth;
-        else if (kind == tkRParen || kind == tkRBracket)
-            --depth;
-        else if (kind == tkComma && depth == 0)
-            return i + 1;
-    }
 }
 
 // A right side with calls. Until the first call nothing has changed, and a failure answers
@@ -324,7 +302,7 @@ bool TVlInterpreterFunction::DirectCallValue(const TVlQuickExpression &quick, in
             committed = true;
             top -= step.Count;
             TVlValue value;
-            DirectCall(step, stack + top + 1, value);
+            DirectCall(quick, step, stack + top + 1, value);
             for (int i = top + 1; i <= top + step.Count; ++i)
                 stack[i].Clear();
             stack[++top] = std::move(value);

@@ -368,7 +368,8 @@ bool TVlInterpreterExpression::EvaluateQuick(TVlValue &result)
     return true;
 }
 
-bool TVlInterpreterExpression::RunQuick(const TVlQuickExpression &quick, int32_t first, TVlValue &result)
+bool TVlInterpreterExpression::RunQuick(const TVlQuickExpression &quick, int32_t first, TVlValue &result,
+                                         bool integerTried)
 {
     // The general path would push about one value per token: leave a deep stack to it, so
     // that it reports the overflow.
@@ -390,7 +391,7 @@ bool TVlInterpreterExpression::RunQuick(const TVlQuickExpression &quick, int32_t
             return true;
         }
     }
-    if (quick.IntegerForm && quick.IntegerMisses < 16) {
+    if (!integerTried && quick.IntegerForm && quick.IntegerMisses < 16) {
         int64_t value;
         bool boolean;
         if (VlRunIntegerForm(quick, frame->Vars, value, boolean)) {
@@ -709,16 +710,11 @@ bool TVlInterpreterExpression::ReadLocalFast(TVlValue &result)
 // An argument that is a lone local: read as EvaluateExpression would, without evaluating.
 bool TVlInterpreterExpression::ReadLocalArgument(int32_t closing, TVlValue &result)
 {
-    TRoutineFrame *frame = CurrentFrame();
-    if (!frame || TokenBacked || TokenKind != tkIdentifier || StackTop + 2 >= 199)
+    if (TokenKind != tkIdentifier || StackTop + 2 >= 199)
         return false;
     int32_t next = TokenBase[NextIndex].Kind;
-    if (next != tkComma && next != closing)
+    if ((next != tkComma && next != closing) || !ReadLocalFast(result))
         return false;
-    TVlInterpreterVar *var = frame->Vars.LookupAtom(0, TokenAtom);
-    if (!var || var->Value.IsRecord())
-        return false;
-    result = var->Value;
     NextToken();
     return true;
 }

@@ -37,6 +37,7 @@ public:
         }
         out.Steps = Fused(Steps);
         out.Constants = Constants;
+        out.ArgumentTokens = ArgumentTokens;
         out.HasCalls = HasCalls;
         out.IntegerForm = IsIntegerForm(out);
         out.Shape = out.IntegerForm ? ShapeOf(out.Steps) : TVlQuickExpression::qsSteps;
@@ -84,9 +85,11 @@ private:
         int32_t name = Pos;
         Pos += 2;
         int count = 0;
+        int32_t arguments = static_cast<int32_t>(ArgumentTokens.size());
         InArguments = true;
         if (Kind(Pos) != tkRParen) {
             for (;;) {
+                ArgumentTokens.push_back(Pos);
                 // An element argument may be written back into its element: the token reader's.
                 bool element = Kind(Pos) == tkIdentifier && Kind(Pos + 1) == tkLBracket;
                 if (count >= 8 || element || !Expression(0)) {
@@ -112,6 +115,7 @@ private:
             return false;
         Emit(TVlQuickStep::skCall, Source.Tokens[static_cast<size_t>(name)].Atom, 1 - count, name);
         Steps.back().Count = static_cast<uint8_t>(count);
+        Steps.back().Arguments = arguments;
         HasCalls = true;
         return true;
     }
@@ -284,6 +288,7 @@ private:
     int32_t StartPos = Pos;  // initialised after Pos
     std::vector<TVlQuickStep> Steps;
     std::vector<TVlValue> Constants;
+    std::vector<int32_t> ArgumentTokens;
     int Height = 0;
     int MaxDepth = 0;
     bool InArguments = false;

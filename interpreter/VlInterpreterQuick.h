@@ -25,12 +25,14 @@ struct TVlQuickStep {
     int32_t Token = -1;
     int32_t After = -1;
     uint8_t Count = 0;     // arguments of skCall
+    int32_t Arguments = 0; // skCall: where its arguments' first tokens start in ArgumentTokens
     bool InArguments = false;  // the step computes an argument of the next skCall
 };
 
 struct TVlQuickExpression {
     std::vector<TVlQuickStep> Steps;
     std::vector<TVlValue> Constants;  // values of the constant tokens, in order of appearance
+    std::vector<int32_t> ArgumentTokens;  // first token of every argument of the calls
     int32_t LastToken = 0;  // index of the expression's last token
     int32_t Depth = 0;      // values held at once while evaluating
     // Integer constants and operators the integer form computes only (+ - * div mod and the

@@ -258,7 +258,7 @@ static void CopyRecordFields(TVlInterpreterRecHolder &destination, const TVlInte
     }
 }
 
-void AssignValue(TVlValue &destination, const TVlValue &source)
+void AssignComposite(TVlValue &destination, const TVlValue &source)
 {
     if (source.IsScriptArray())
         RaiseError(erInternal, -1, "Array to array assignment" "not implemented");
@@ -607,11 +607,3 @@ bool TVlInterpreterVarList::WriteVar(const std::string &name, const TVlValue &va
     return true;
 }
 
-void TVlInterpreterVarList::StoreInto(TVlInterpreterVar &var, const TVlValue &value)
-{
-    uint16_t kind = var.DeclaredKind;
-    if (kind == 0 || kind == varVariant || kind == value.Kind())
-        AssignValue(var.Value, value);
-    else
-        var.Value = ConvertToKind(value, kind);
-}

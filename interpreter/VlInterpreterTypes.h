@@ -83,7 +83,14 @@ TVlValue NewRecordValue(const std::shared_ptr<const TVlInterpreterRecord> &recor
 inline void ShareValue(TVlValue &destination, const TVlValue &source) { destination = source; }
 // AssignValue: arrays cannot be stored whole (code 2); records are copied field by field into
 // the record the destination already holds.
-void AssignValue(TVlValue &destination, const TVlValue &source);
+void AssignComposite(TVlValue &destination, const TVlValue &source);  // the array and record cases
+inline void AssignValue(TVlValue &destination, const TVlValue &source)
+{
+    if (source.IsScriptArray() || source.IsRecord())
+        AssignComposite(destination, source);
+    else
+        destination = source;
+}
 // ConvertToKind with the zero-value rule for Empty and Null; forInit selects the initial-value
 // variant (a Boolean converted to Integer gives the ShortInt 1 or 0).
 TVlValue ConvertToKind(const TVlValue &value, uint16_t kind, bool forInit = false);
@@ -170,7 +177,14 @@ public:
     bool ReadVar(const std::string &name, TVlValue &result, const TVlInterpreterArgs &args);
     bool WriteVar(const std::string &name, const TVlValue &value, const TVlInterpreterArgs &args);
     // Stores into a found variable by the declared-kind rules.
-    static void StoreInto(TVlInterpreterVar &var, const TVlValue &value);
+    static void StoreInto(TVlInterpreterVar &var, const TVlValue &value)
+    {
+        uint16_t kind = var.DeclaredKind;
+        if (kind == 0 || kind == varVariant || kind == value.Kind())
+            AssignValue(var.Value, value);
+        else
+            var.Value = ConvertToKind(value, kind);
+    }
     // Empties the list; the variable records are kept for reuse by later declarations.
     void Clear()
     {

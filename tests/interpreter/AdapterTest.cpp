@@ -9,17 +9,8 @@ const TTestClass Base{"TBase", &TestTObject};
 const TTestClass Derived{"TDerived", &Base};
 
 // A model over TTestObject whose objects have one published property, "Caption".
-class TPublishedModel : public TVlHostObjectModel {
+class TPublishedModel : public TTestClassModel {
 public:
-    TVlHostClass ClassOf(void *object) const override { return static_cast<TTestObject *>(object)->Class; }
-    bool InheritsFrom(TVlHostClass cls, TVlHostClass ancestor) const override
-    {
-        for (auto *c = static_cast<const TTestClass *>(cls); c; c = c->Parent)
-            if (c == ancestor)
-                return true;
-        return false;
-    }
-    std::string ClassName(TVlHostClass cls) const override { return static_cast<const TTestClass *>(cls)->Name; }
     bool ReadProperty(void *object, const std::string &name, TVlValue &value) const override
     {
         if (!VlSameName(name, "Caption"))

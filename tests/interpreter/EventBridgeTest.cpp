@@ -11,17 +11,8 @@ struct TButtonObject : TTestObject {
     TVlMethod OnClick;
 };
 
-class TButtonModel : public TVlHostObjectModel {
+class TButtonModel : public TTestClassModel {
 public:
-    TVlHostClass ClassOf(void *object) const override { return static_cast<TTestObject *>(object)->Class; }
-    bool InheritsFrom(TVlHostClass cls, TVlHostClass ancestor) const override
-    {
-        for (auto *c = static_cast<const TTestClass *>(cls); c; c = c->Parent)
-            if (c == ancestor)
-                return true;
-        return false;
-    }
-    std::string ClassName(TVlHostClass cls) const override { return static_cast<const TTestClass *>(cls)->Name; }
     bool GetMethodProperty(void *object, const std::string &name, std::string &eventType,
                            TVlMethod &handler) const override
     {

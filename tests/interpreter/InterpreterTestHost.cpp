@@ -23,17 +23,8 @@ struct TTestRaise : std::exception {
     TTestObject *Object;
 };
 
-class TTestModel : public TVlHostObjectModel {
+class TTestModel : public TTestClassModel {
 public:
-    TVlHostClass ClassOf(void *object) const override { return static_cast<TTestObject *>(object)->Class; }
-    bool InheritsFrom(TVlHostClass cls, TVlHostClass ancestor) const override
-    {
-        for (auto *c = static_cast<const TTestClass *>(cls); c; c = c->Parent)
-            if (c == ancestor)
-                return true;
-        return false;
-    }
-    std::string ClassName(TVlHostClass cls) const override { return static_cast<const TTestClass *>(cls)->Name; }
     void FreeObject(void *object) const override { delete static_cast<TTestObject *>(object); }
     [[noreturn]] void RaiseObject(void *object) const override { throw TTestRaise(static_cast<TTestObject *>(object)); }
     void *ExceptionObject(const std::exception_ptr &error) const override

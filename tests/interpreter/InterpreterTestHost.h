@@ -20,6 +20,20 @@ struct TTestObject {
     std::vector<int32_t> Items;
 };
 
+// An object model over TTestObject and its TTestClass tree; test models add what they need.
+class TTestClassModel : public TVlHostObjectModel {
+public:
+    TVlHostClass ClassOf(void *object) const override { return static_cast<TTestObject *>(object)->Class; }
+    bool InheritsFrom(TVlHostClass cls, TVlHostClass ancestor) const override
+    {
+        for (auto *c = static_cast<const TTestClass *>(cls); c; c = c->Parent)
+            if (c == ancestor)
+                return true;
+        return false;
+    }
+    std::string ClassName(TVlHostClass cls) const override { return static_cast<const TTestClass *>(cls)->Name; }
+};
+
 // Classes: TObject > Exception > EDivByZero, EConvertError, ERangeError; TObject > TList.
 extern const TTestClass TestTObject, TestException, TestEDivByZero, TestEConvertError, TestERangeError, TestTList;
 
