@@ -200,11 +200,11 @@ protected:
         if (!Dir.empty())
             std::filesystem::remove_all(Dir);
     }
-    // Runs the script with the environment changes given; stdout and stderr.
-    std::pair<std::string, std::string> Run(const std::string &environment)
+    // Runs a script with the environment changes given; stdout and stderr.
+    std::pair<std::string, std::string> Run(const std::string &environment, const std::string &script = "t.pas")
     {
         std::string cmd = "cd '" + Dir.string() + "' && env -u DISPLAY -u WAYLAND_DISPLAY " + environment + " '" +
-                          VlProgramDir() + "/veltrano-run' t.pas > out.txt 2> err.txt";
+                          VlProgramDir() + "/veltrano-run' '" + script + "' > out.txt 2> err.txt";
         int status = std::system(cmd.c_str());
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << ReadAll(Dir / "err.txt");
         return {ReadAll(Dir / "out.txt"), ReadAll(Dir / "err.txt")};
@@ -219,6 +219,13 @@ TEST_F(HeadlessRunner, WithoutADisplayTheWindowsUnitsMessageBoxAnswersItsDefault
         EXPECT_EQ(out, "7\n") << environment;
         EXPECT_NE(err.find("Сообщение «Окно»: Привет — ответ «Нет»"), std::string::npos) << environment << ": " << err;
     }
+}
+
+TEST_F(HeadlessRunner, TheShippedSampleOfExternalCallsRuns)
+{
+    auto [out, err] = Run("-u QT_QPA_PLATFORM", VlProgramDir() + "/samples/sample - Внешние функции.pas");
+    EXPECT_EQ(out, "Длина строки \"Привет\": 6\nМодуль числа -42: 42\nЗаглавная буква для q: Q\n");
+    EXPECT_NE(err.find("ответ «ОК»"), std::string::npos) << err;
 }
 
 } // namespace
