@@ -25,8 +25,6 @@ public:
     // Frees the plug-ins while the window and the host's entry points still stand.
     ~TPlug() override;
 
-    TVlPluginManager &PluginManager1() { return *FManager; }
-
     QMenuBar *MainMenu1 = nullptr;
     QMenu *CommandsMenu = nullptr; // the second top-level menu: one item per plug-in command
     QWidget *Panel1 = nullptr;     // the command bar: one button per plug-in command

@@ -16,8 +16,6 @@ public:
     // Destroys the object through its own Destroy.
     ~TVlLibraryPlugIn() override;
 
-    VlPlugin *Object() const { return FObject; }
-
     void DeliverMessage(int32_t message, const QString &text) override;
     void RunInitializeEvent(bool &allow) override;
     void RunConfigureEvent() override;

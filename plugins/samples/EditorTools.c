@@ -124,10 +124,20 @@ static void Destroy(VlPlugin *plugin)
     free(plugin); /* the whole EditorTools block */
 }
 
+static void Describe(VlPluginCommand *command, const char *name, const char *caption, const char *hint,
+                     uint16_t shortCut, VlPluginBitmap bitmap, void (*execute)(VlPlugin *, const VlPluginCommand *))
+{
+    command->Name = name;
+    command->Caption = caption;
+    command->Hint = hint;
+    command->ShortCut = shortCut;
+    command->Bitmap = bitmap;
+    command->OnExecute = execute;
+}
+
 VL_PLUGIN_EXPORT VlPlugin *RegisterPlugin(void)
 {
     EditorTools *tools = (EditorTools *)calloc(1, sizeof *tools);
-    VlPluginCommand *date, *lines;
     if (!tools)
         return NULL;
     VlPluginInit(&tools->Plugin);
@@ -139,23 +149,10 @@ VL_PLUGIN_EXPORT VlPlugin *RegisterPlugin(void)
     tools->Plugin.PluginVersion = "1.0";
     tools->Plugin.OnConfigure = Configure;
     tools->Plugin.Destroy = Destroy;
-
-    date = &tools->Commands[0];
-    date->Name = "InsertDate";
-    date->Caption = "Вставить дату";
-    date->Hint = "Вставить сегодняшнюю дату в позицию курсора (Ctrl+Shift+D)";
-    date->ShortCut = VL_SC_CTRL | VL_SC_SHIFT | 'D';
-    date->Bitmap = Paint(tools->Pixels[0], kCalendarArt);
-    date->OnExecute = InsertDate;
-
-    lines = &tools->Commands[1];
-    lines->Name = "CountLines";
-    lines->Caption = "Посчитать строки";
-    lines->Hint = "Сколько строк в тексте редактора (Ctrl+Shift+L)";
-    lines->ShortCut = VL_SC_CTRL | VL_SC_SHIFT | 'L';
-    lines->Bitmap = Paint(tools->Pixels[1], kLinesArt);
-    lines->OnExecute = CountLines;
-
+    Describe(&tools->Commands[0], "InsertDate", "Вставить дату", "Вставить сегодняшнюю дату в позицию курсора (Ctrl+Shift+D)",
+             VL_SC_CTRL | VL_SC_SHIFT | 'D', Paint(tools->Pixels[0], kCalendarArt), InsertDate);
+    Describe(&tools->Commands[1], "CountLines", "Посчитать строки", "Сколько строк в тексте редактора (Ctrl+Shift+L)",
+             VL_SC_CTRL | VL_SC_SHIFT | 'L', Paint(tools->Pixels[1], kLinesArt), CountLines);
     tools->Plugin.CommandCount = 2;
     tools->Plugin.Commands = tools->Commands;
     return &tools->Plugin;
