@@ -215,8 +215,12 @@ TVlLibraryHandle TVlPluginManager::OpenLibrary(TVlPluginKind kind, const QString
     const QByteArray path = QFile::encodeName(QFileInfo(fileName).absoluteFilePath());
     TVlLibraryHandle handle = dlopen(path.constData(), RTLD_NOW | RTLD_LOCAL);
     if (!handle) {
-        const char *reason = dlerror();
-        throw EVlLoadPluginError(VlPluginMessages::PackageNotFound(fileName), QString::fromLocal8Bit(reason));
+        // The loader's reason, without the path it starts with (the message names the file).
+        QString reason = QString::fromLocal8Bit(dlerror());
+        const QString prefix = QString::fromLocal8Bit(path) + QStringLiteral(": ");
+        if (reason.startsWith(prefix))
+            reason.remove(0, prefix.size());
+        throw EVlLoadPluginError(VlPluginMessages::PackageNotFound(fileName), reason);
     }
     return handle;
 }
