@@ -35,7 +35,8 @@
  *  - Text is UTF-8, NUL-terminated. Strings the plug-in hands over (in the object, its commands,
  *    the arguments of host calls) are only read; those in the object must stay valid and unchanged
  *    until Destroy, or until OnInitialize changes them.
- *  - The object and the Commands array must stay at the same address until Destroy.
+ *  - The object stays at the same address until Destroy, and so does the Commands array as it
+ *    stands once the plug-in has started.
  *  - Never let a C++ exception leave a function the host calls.
  *  - LoadedFrom, OwnerApplication and OwningManager belong to the host: read them, never write.
  */
@@ -121,6 +122,8 @@ struct VlPluginCommand {
 /* The host's entry points: the table a plug-in receives in OwnerApplication. Pass the table itself
  * as the first argument of every call. All of them may be called from OnInitialize, OnExecute,
  * OnConfigure, OnPluginMessage and Destroy; while the program shuts down they quietly do nothing.
+ * OwnerApplication is NULL until the start: a plug-in dropped before it (one instance too many,
+ * a description that does not fit) is destroyed without a host to call.
  *
  * Text comes back in a buffer the plug-in supplies: at most size - 1 bytes are written, always
  * followed by a NUL and never cutting a character in two; the result is the length of the whole
@@ -160,7 +163,7 @@ struct VlPlugin {
     const char *LoadedFrom;  /* set by the host: the library's file name */
     int32_t CommandCount;    /* number of entries in Commands, 0 .. 1000 */
     const VlPluginCommand *Commands;
-    const VlHost *OwnerApplication; /* set by the host: its entry points */
+    const VlHost *OwnerApplication; /* set by the host before the start: its entry points */
     void *OwningManager;            /* set by the host: the manager that loaded the plug-in */
     /* The most plug-ins with this PluginID loaded at once; 0 or less means no limit. */
     int32_t InstanceCount;
