@@ -11,6 +11,7 @@
 #include "VeltranoPrint.h"
 #include "VeltranoIcons.h"
 #include "VeltranoPlacement.h"
+#include "VeltranoPlugins.h"
 #include "VeltranoShellCommands.h"
 #include "VeltranoStatusBar.h"
 #include "rtl/VlCp1251.h"
@@ -170,6 +171,7 @@ TForm1::TForm1(const QString &programDir, TVlShellHooks hooks, QWidget *parent)
     Install(InstallCodegenCommands);      // TDelphiF, TConsoleF, TLibraryF, TModuleF, snippets
     Install(InstallOptionsCommands);      // TOptions: applies Config.ini to the window
     Install(InstallNewProcedureCommands); // TProcedureForm: loads its event lists
+    Install(InstallPluginCommands);       // TPlug: loads every plug-in
     Install(InstallPrintCommands);        // printing the text tab, printer setup
     // ---- end of install functions
 }
