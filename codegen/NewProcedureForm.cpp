@@ -2,7 +2,6 @@
 #include "NewProcedureForm.h"
 
 #include <QComboBox>
-#include <QDir>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -101,26 +100,26 @@ void TProcedureForm::OkClicked()
     accept();
 }
 
-QString TProcedureForm::LoadListFiles(const QString &dataDir)
+QString TProcedureForm::LoadListFiles(const TVlEventListFiles &files)
 {
     QString error;
-    const auto formEvents = LoadEventList(QDir(dataDir).filePath("FormProc.vlf"), error);
+    const auto formEvents = LoadEventList(files.FormEvents, error);
     if (!formEvents)
         return error;
     SetItems(FFormEvents, *formEvents);
-    const auto controlEvents = LoadEventList(QDir(dataDir).filePath("ObjectProc.vlf"), error);
+    const auto controlEvents = LoadEventList(files.ControlEvents, error);
     if (!controlEvents)
         return error;
     SetItems(FControlEvents, *controlEvents);
     return {};
 }
 
-QString TProcedureForm::SaveListFiles(const QString &dataDir) const
+QString TProcedureForm::SaveListFiles(const TVlEventListFiles &files) const
 {
     QString error;
-    if (!SaveEventList(QDir(dataDir).filePath("FormProc.vlf"), Items(FFormEvents), error))
+    if (!SaveEventList(files.FormEvents, Items(FFormEvents), error))
         return error;
-    if (!SaveEventList(QDir(dataDir).filePath("ObjectProc.vlf"), Items(FControlEvents), error))
+    if (!SaveEventList(files.ControlEvents, Items(FControlEvents), error))
         return error;
     return {};
 }

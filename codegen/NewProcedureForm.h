@@ -22,11 +22,11 @@ public:
     // Receives what "ОК" generated; the caller appends the lines and writes the log lines.
     std::function<void(const TVlEventProcedures &)> OnGenerate;
 
-    // Fills the lists from the two files in dataDir, the form events first; stops at the first
-    // failure and returns its message ("Cannot open file ..."), or an empty string.
-    QString LoadListFiles(const QString &dataDir);
+    // Fills the lists from the two files, the form events first; stops at the first failure and
+    // returns its message ("Cannot open file ..."), or an empty string.
+    QString LoadListFiles(const TVlEventListFiles &files);
     // Writes both lists back, the form events first; returns the first failure's message or "".
-    QString SaveListFiles(const QString &dataDir) const;
+    QString SaveListFiles(const TVlEventListFiles &files) const;
 
     [[nodiscard]] QComboBox *ControlEvents() const { return FControlEvents; }
     [[nodiscard]] QComboBox *FormEvents() const { return FFormEvents; }

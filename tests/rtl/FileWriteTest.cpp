@@ -1,16 +1,15 @@
 // Replacing files: links, permissions, full disks, refused folders, and the folder sync.
+#include "common/VlFullDisk.h"
+#include "common/VlRunAsUser.h"
 #include "rtl/VlFileIO.h"
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <cstring>
 #include <dlfcn.h>
 #include <filesystem>
 #include <fstream>
-#include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -134,21 +133,10 @@ TEST_F(FileWriteTest, AFullDiskKeepsThePreviousFile)
 {
     const fs::path file = Dir / "ObjectProc.vlf";
     Write(file, "OnChange\r\nOnClick\r\n");
-    // No byte may be added to any file: what a full disk does to a write.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved{};
-    ::getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit none = saved;
-    none.rlim_cur = 0;
-    ::setrlimit(RLIMIT_FSIZE, &none);
-    bool thrown = false;
-    try {
-        WriteFileBytesAtomically(file.string(), "OnEnter\r\n");
-    } catch (const EVlFileError &) {
-        thrown = true;
+    {
+        TVlFullDisk full;
+        EXPECT_THROW(WriteFileBytesAtomically(file.string(), "OnEnter\r\n"), EVlFileError);
     }
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    EXPECT_TRUE(thrown);
     EXPECT_EQ(Content(file), "OnChange\r\nOnClick\r\n");
     EXPECT_EQ(EntryCount(Dir), 1u);
 }
@@ -162,22 +150,15 @@ TEST_F(FileWriteTest, AFolderWithoutWritePermissionKeepsThePreviousFile)
     Write(folder / "Config.ini", "[General]\r\n");
     fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
                                 fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
-            ::_exit(2);
+    const int result = VlRunAsOrdinaryUser([&] {
         try {
             WriteFileBytesAtomically((folder / "Config.ini").string(), "[Other]\r\n");
         } catch (const EVlFileError &e) {
-            ::_exit(e.Reason() == std::strerror(EACCES) ? 0 : 3);
+            return e.Reason() == std::strerror(EACCES) ? 0 : 2;
         }
-        ::_exit(1);
-    }
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0) << "1: reported as written, 2: no ordinary user, 3: another reason";
+        return 1;
+    });
+    EXPECT_EQ(result, 0) << "1: reported as written, 2: another reason";
     EXPECT_EQ(Content(folder / "Config.ini"), "[General]\r\n");
     EXPECT_EQ(EntryCount(folder), 1u);
 }
