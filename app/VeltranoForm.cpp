@@ -34,6 +34,7 @@
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTextEdit>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
@@ -498,6 +499,16 @@ void TForm1::WriteBackup()
             text += LOG1->item(i)->text() + QStringLiteral("\r\n");
         WriteTextFile(FLogFile, text.toStdString());
     }, report);
+}
+
+void TForm1::CloseWithoutAsking()
+{
+    FQuitConfirmed = true;
+    // Modal dialogs and message boxes end first, so that their loops give way to the main one.
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (window != this && window->isVisible())
+            window->close();
+    QTimer::singleShot(0, this, [this] { close(); });
 }
 
 void TForm1::closeEvent(QCloseEvent *event)

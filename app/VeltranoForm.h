@@ -97,6 +97,9 @@ public:
     TVlShellHooks &Hooks() { return FHooks; }
     void ShowErrorMessage(const QString &message);
 
+    // Closes the window without the quit question, ending open dialogs first (the session ends).
+    void CloseWithoutAsking();
+
     // Writes BackUp/Project.dpr and Data/Last.log; failures are shown and the other file is still
     // written. Called when the window is destroyed.
     void WriteBackup();
