@@ -396,6 +396,9 @@ void TForm1::SetCommandHandler(const QString &id, std::function<void(const QStri
 
 void TForm1::RunCommand(const QString &id, const QString &sender)
 {
+    // A command of the window ends what the keyboard had started in the editor: a waiting two-key
+    // command and the completion list (which would otherwise float over whatever comes next).
+    Memo1->CancelPendingInput();
     FCommands.Run(id, sender);
 }
 
@@ -570,6 +573,12 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
     if (!widget || widget->window() != this || QApplication::activePopupWidget())
         return QMainWindow::eventFilter(watched, event);
     auto *key = static_cast<QKeyEvent *>(event);
+    // Esc after the first key of a two-key command cancels that command, not the program.
+    if (widget == Memo1 && key->key() == Qt::Key_Escape && Memo1->KeySequencePending()) {
+        if (type == QEvent::ShortcutOverride)
+            event->accept();
+        return false;
+    }
     if (type == QEvent::ShortcutOverride) {
         // Claim the key so that no Qt shortcut takes it; the key press that follows runs the item.
         if (TryShortcut(widget, key, false)) {

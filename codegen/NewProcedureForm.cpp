@@ -53,6 +53,28 @@ TProcedureForm::TProcedureForm(QWidget *parent)
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
+void TProcedureForm::showEvent(QShowEvent *event)
+{
+    // Room for the longest description at the width the layout gives the label, so that no choice
+    // cuts its text off (the dialog grows with it).
+    QStringList texts{FDescription->text(), ChooseProcedureText};
+    for (const QString &item : BuiltInControlEvents())
+        texts << ControlEventDescription(item).value_or(QString());
+    for (const QString &item : BuiltInFormEvents())
+        texts << FormEventDescription(item).value_or(QString());
+    QLabel probe;
+    probe.setFont(FDescription->font());
+    probe.setWordWrap(true);
+    int height = 0;
+    for (const QString &text : texts) {
+        probe.setText(text);
+        height = std::max(height, probe.heightForWidth(FDescription->width()));
+    }
+    FDescription->setMinimumHeight(height);
+    layout()->activate();
+    QDialog::showEvent(event);
+}
+
 void TProcedureForm::SetItems(QComboBox *list, const QStringList &items)
 {
     const QSignalBlocker blocker(list);

@@ -34,6 +34,9 @@ public:
     [[nodiscard]] QLabel *Description() const { return FDescription; }
     [[nodiscard]] QPushButton *OkButton() const { return FOk; }
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void ListChanged(QComboBox *list, bool controlList);
     void OkClicked();
