@@ -97,6 +97,7 @@ void TVlDocuments::Open()
         return;
     const QByteArray bytes = ReadBytes(choice->Path);
     FForm.Memo1->SetText(QString::fromStdString(DecodeFileText(std::string_view(bytes.constData(), bytes.size()))));
+    FForm.Memo1->SetModified(false); // the text is what the file holds
     FForm.CurrentFileName = choice->Path;
     FForm.SetDocumentTitle(choice->Path);
 }

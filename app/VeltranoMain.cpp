@@ -2,8 +2,10 @@
 #include "SplashForm.h"
 #include "VeltranoApplication.h"
 #include "VeltranoForm.h"
+#include "VlTerminationWatcher.h"
 
 #include <QLibraryInfo>
+#include <QTimer>
 #include <QTranslator>
 
 #include <memory>
@@ -11,6 +13,7 @@
 int main(int argc, char **argv)
 {
     TVlApplication app(argc, argv);
+    TVlTerminationWatcher termination;
 
     // 1-2. The splash window runs modally until its counter completes.
     {
@@ -20,9 +23,9 @@ int main(int argc, char **argv)
             splash.hide();
     }
 
-    // 3. Application title, Russian standard dialogs, hint colours.
+    // 3. Application title, Russian standard dialogs, hint colours. (No display name: the desktop
+    //    would add it to every window title.)
     QApplication::setApplicationName(QStringLiteral("Veltrano"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Veltrano"));
     auto *translator = new QTranslator(&app);
     if (translator->load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
@@ -33,6 +36,11 @@ int main(int argc, char **argv)
     auto form = std::make_unique<TForm1>(QApplication::applicationDirPath());
     app.SetErrorReporter([&form](const QString &message) { form->ShowErrorMessage(message); });
     form->show();
+    // The end of the session closes the window as "Выход" with OK does.
+    const auto closeForm = [&form] { form->CloseWithoutAsking(); };
+    QObject::connect(&termination, &TVlTerminationWatcher::TerminationRequested, form.get(), closeForm);
+    if (termination.Requested())
+        QTimer::singleShot(0, form.get(), closeForm);
 
     // 5. Until the main window closes.
     const int result = app.exec();

@@ -5,6 +5,7 @@
 #include "app/VeltranoMenus.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
@@ -174,8 +175,26 @@ TEST_F(MenuTest, SharedCommandsKnowTheirSender)
 
 TEST_F(MenuTest, CommandsWithoutHandlersDoNothing)
 {
+    // The command loses its handler here, so the test holds whatever the program's parts bind.
+    Form->SetCommandHandler("FindClick", std::function<void()>());
+    ASSERT_FALSE(Form->HasCommandHandler("FindClick"));
+    const auto visibleWindows = [] {
+        int count = 0;
+        for (const QWidget *window : QApplication::topLevelWidgets())
+            count += window->isVisible() ? 1 : 0;
+        return count;
+    };
+    const int windowsBefore = visibleWindows();
+    const QString textBefore = Form->Memo1->Text();
     Item("Find1")->trigger();
     EXPECT_TRUE(Fixture.Log.Errors.isEmpty());
+    EXPECT_EQ(visibleWindows(), windowsBefore);
+    EXPECT_EQ(Form->Memo1->Text(), textBefore);
+    // With the handler back, the same item does run it.
+    int runs = 0;
+    Form->SetCommandHandler("FindClick", [&runs] { ++runs; });
+    Item("Find1")->trigger();
+    EXPECT_EQ(runs, 1);
 }
 
 TEST_F(MenuTest, AnExceptionInAHandlerIsShownAndTheProgramGoesOn)

@@ -2,8 +2,10 @@
 #include "ShellTestSupport.h"
 
 #include "app/VeltranoDocuments.h"
+#include "app/VeltranoStatusBar.h"
 #include "editor/VlRichView.h"
 
+#include <QAction>
 #include <QFile>
 #include <QTextCursor>
 #include <gtest/gtest.h>
@@ -115,6 +117,31 @@ TEST_F(DocumentsTest, OpenReadsCodePage1251AndSetsNameAndTitle)
     EXPECT_EQ(Lines(), QStringList({"unit А;", "begin", "end."}));
     EXPECT_EQ(Form->CurrentFileName, Fixture.PathOf("unit.pas"));
     EXPECT_EQ(Form->windowTitle(), "Veltrano - " + Fixture.PathOf("unit.pas"));
+}
+
+TEST_F(DocumentsTest, AnOpenedFileIsNotMarkedModified)
+{
+    WriteFile(Fixture.PathOf("unit.pas"), "unit u;\r\n");
+    Form->Memo1->SetText("changed before");
+    Choose("unit.pas");
+    Form->RunCommand("OpenClick");
+    EXPECT_FALSE(Form->Memo1->Modified());
+    EXPECT_EQ(Form->StatusBar1->PanelText(1), "");
+    EXPECT_FALSE(Form->MenuItem("Save1")->isEnabled());
+    Form->Memo1->ExecuteCommand(ecChar, "x");
+    EXPECT_EQ(Form->StatusBar1->PanelText(1), "Изменен");
+}
+
+TEST_F(DocumentsTest, ACp1251FileBeginningWithTheBomBytesOpensAsItStands)
+{
+    // "п»їДом" in CP1251: the first three bytes are those of a UTF-8 byte order mark.
+    WriteFile(Fixture.PathOf("bom.pas"), "\xEF\xBB\xBF\xC4\xEE\xEC\r\n");
+    Choose("bom.pas");
+    Form->RunCommand("OpenClick");
+    EXPECT_EQ(Lines(), QStringList({"п»їДом"}));
+    Choose("again.pas");
+    Form->RunCommand("SaveClick");
+    EXPECT_EQ(FileBytes(Fixture.PathOf("again.pas")), QByteArray("\xEF\xBB\xBF\xC4\xEE\xEC\r\n"));
 }
 
 TEST_F(DocumentsTest, SaveWritesTheChosenFileWithCrLfAndKeepsTheTitle)

@@ -44,6 +44,9 @@ public:
             Log.Started << p;
             return true;
         };
+        // The user's folders of a test stay in its own temporary folder.
+        hooks.UserFolders = {PathOf("user-config").toStdString(), PathOf("user-data").toStdString()};
+        hooks.IsWritable = IsWritable;
         return std::make_unique<TForm1>(Dir.path(), hooks);
     }
 
@@ -51,6 +54,8 @@ public:
 
     QTemporaryDir Dir;
     TShellRecorder Log;
+    // Empty: the operating system decides; tests make the program folder read-only with it.
+    TVlWritableLocations::TWritableCheck IsWritable;
 };
 
 // The raw bytes of a file, empty when missing.
