@@ -11,6 +11,7 @@
 #include "VeltranoPrint.h"
 #include "VeltranoIcons.h"
 #include "VeltranoPlacement.h"
+#include "VeltranoRunCommands.h"
 #include "VeltranoShellCommands.h"
 #include "VeltranoStatusBar.h"
 #include "rtl/VlCp1251.h"
@@ -171,6 +172,7 @@ TForm1::TForm1(const QString &programDir, TVlShellHooks hooks, QWidget *parent)
     Install(InstallOptionsCommands);      // TOptions: applies Config.ini to the window
     Install(InstallNewProcedureCommands); // TProcedureForm: loads its event lists
     Install(InstallPrintCommands);        // printing the text tab, printer setup
+    Install(InstallRunCommands);          // run, compile, stop, the samples tab, the output pane
     // ---- end of install functions
 }
 

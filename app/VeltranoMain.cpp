@@ -2,6 +2,7 @@
 #include "SplashForm.h"
 #include "VeltranoApplication.h"
 #include "VeltranoForm.h"
+#include "runner/VlHostBindings.h"
 
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -10,6 +11,8 @@
 
 int main(int argc, char **argv)
 {
+    // The host bindings come before any window.
+    VlRegisterHostBindings();
     TVlApplication app(argc, argv);
 
     // 1-2. The splash window runs modally until its counter completes.
