@@ -26,6 +26,11 @@ QString FromScript(const std::string &text)
     return QString::fromStdU16String(Cp1251ToUtf16(text));
 }
 
+bool IsBlank(const std::string &source)
+{
+    return source.find_first_not_of(" \t\r\n") == std::string::npos;
+}
+
 // "code: message" on one line.
 QString FailureText(int code, const std::string &message)
 {
@@ -177,7 +182,9 @@ void TVlRunHarness::RunLoaded(TAction action, const TTexts &texts)
         Log(QStringLiteral("Запуск..."));
     TRunScope running(*this);
     try {
-        if (action == TAction::Prepare)
+        if (IsBlank(FProgram->SourceText()))
+            FProgram->ResultValue.Clear();  // nothing to run: an empty editor has an empty result
+        else if (action == TAction::Prepare)
             FProgram->PrepareUnit();
         else
             FProgram->Execute();

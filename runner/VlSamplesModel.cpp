@@ -92,6 +92,8 @@ int TVlSamplesModel::AddCustomEntry(const QString &entry)
 {
     if (FEntries.size() == FDemoCount)
         FEntries << Separator;
-    auto at = std::upper_bound(FEntries.begin() + FDemoCount + 1, FEntries.end(), entry, CustomBefore);
-    return int(FEntries.insert(at, entry) - FEntries.begin());
+    const int index = int(std::upper_bound(FEntries.cbegin() + FDemoCount + 1, FEntries.cend(), entry, CustomBefore) -
+                          FEntries.cbegin());
+    FEntries.insert(index, entry);
+    return index;
 }

@@ -17,6 +17,6 @@ void StageProgramFiles(const QString &dir)
     QString error;
     (void)SaveEventList(QDir(dir).filePath("Data/ObjectProc.vlf"), BuiltInControlEvents(), error);
     (void)SaveEventList(QDir(dir).filePath("Data/FormProc.vlf"), BuiltInFormEvents(), error);
-    const QString library = QString::fromStdString(VlProgramDir()) + "/libquillon.so";
-    QFile::copy(library, QDir(dir).filePath("libquillon.so"));
+    for (const char *library : {"libquillon.so", "libfornax.so"})
+        QFile::copy(QString::fromStdString(VlProgramDir()) + "/" + library, QDir(dir).filePath(library));
 }

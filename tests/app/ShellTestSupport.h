@@ -10,7 +10,7 @@
 #include <memory>
 
 // Puts what the build stages in a program folder into `dir`: the event lists in Data/ and the
-// word-list library, so that the window starts without reporting missing files.
+// word-list and expression libraries, so that the window starts without reporting missing files.
 void StageProgramFiles(const QString &dir);
 
 struct TShellRecorder {
