@@ -86,11 +86,9 @@ TVlRunHarness::TVlRunHarness(TVlRunWindow window, const std::string &programDir,
     , FStreams([this] { return ReadConsoleLine(); })
     , FConsole{&FStreams.In, &FStreams.Out}
     , FDemoNames(std::make_unique<TVlDemoNames>(FWindow.Form, [this](const QString &text) { FWindow.ShowMessage(text); }))
-    , FWindowNames(VlCreateWindowAdapter(FConsole))
-    , FProgram(VlCreateWindowProgram())
+    , FProgram(VlCreateWindowProgram([this](TVlInterpreterAdapter &adapter) { VlRegisterWindowNames(adapter, FConsole); }))
 {
     setObjectName("VlRunHarness");
-    FProgram->AddHostAdapter(FWindowNames);
     FProgram->OnGetValue = [this](void *, const std::string &name, TVlValue &value, TVlInterpreterArgs &args,
                                   bool &done) { FDemoNames->GetValue(name, value, args, done); };
     FProgram->OnGetUnitSource = [this](TVlInterpreterUnit &, const std::string &unitName, std::string &source,

@@ -25,7 +25,6 @@ class QLabel;
 class QWidget;
 class TVlDemoNames;
 class TVlHLEditor;
-class TVlInterpreterAdapter;
 class TVlInterpreterProgram;
 class TVlOutputPane;
 
@@ -104,7 +103,6 @@ private:
     TVlConsoleStreams FStreams;
     TVlConsole FConsole;
     std::unique_ptr<TVlDemoNames> FDemoNames;
-    std::shared_ptr<TVlInterpreterAdapter> FWindowNames;
     std::unique_ptr<TVlInterpreterProgram> FProgram;
     std::function<void(TVlInterpreterProgram &program)> FObserver;
     bool FRunning = false;

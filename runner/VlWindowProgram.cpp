@@ -8,6 +8,26 @@
 
 namespace {
 
+// A program class whose own adapter gets the window's names back after every reset.
+template <class TProgram>
+class TVlWindowProgram : public TProgram {
+public:
+    explicit TVlWindowProgram(TVlRegisterNames registerNames) : FRegisterNames(std::move(registerNames))
+    {
+        FRegisterNames(this->OwnAdapter());
+    }
+
+protected:
+    void ResetState() override
+    {
+        TProgram::ResetState();
+        FRegisterNames(this->OwnAdapter());
+    }
+
+private:
+    TVlRegisterNames FRegisterNames;
+};
+
 // EZeroDivide.Create(text): an EZeroDivide exception object whose message is the argument as text.
 void ZeroDivideCreate(TVlValue &value, TVlInterpreterArgs &args)
 {
@@ -18,15 +38,13 @@ const TVlMemberBinding ZeroDivideMembers[] = {VlGet("Create", ZeroDivideCreate, 
 
 } // namespace
 
-std::unique_ptr<TVlInterpreterProgram> VlCreateWindowProgram()
+std::unique_ptr<TVlInterpreterProgram> VlCreateWindowProgram(TVlRegisterNames registerNames)
 {
-    return std::make_unique<TVlInterpreterProgram>();
+    return std::make_unique<TVlWindowProgram<TVlInterpreterProgram>>(std::move(registerNames));
 }
 
-std::shared_ptr<TVlInterpreterAdapter> VlCreateWindowAdapter(TVlConsole &console)
+void VlRegisterWindowNames(TVlInterpreterAdapter &adapter, TVlConsole &console)
 {
-    auto adapter = std::make_shared<TVlInterpreterAdapter>();
-    VlRegisterConsole(*adapter, console);
-    VlRegisterMembers(*adapter, *VlExceptionClass("EZeroDivide"), ZeroDivideMembers);
-    return adapter;
+    VlRegisterConsole(adapter, console);
+    VlRegisterMembers(adapter, *VlExceptionClass("EZeroDivide"), ZeroDivideMembers);
 }
