@@ -9,6 +9,7 @@
 #include "editor/VlHLEditor.h"
 #include "interpreter/VlInterpreter.h"
 #include "interpreter/VlInterpreterConst.h"
+#include "interpreter/bindings/VlInterpreterResultText.h"
 #include "rtl/VlCp1251.h"
 
 #include <QApplication>
@@ -90,10 +91,26 @@ TVlRunHarness::TVlRunHarness(TVlRunWindow window, const std::string &programDir,
 {
     setObjectName("VlRunHarness");
     FProgram->OnGetValue = [this](void *, const std::string &name, TVlValue &value, TVlInterpreterArgs &args,
-                                  bool &done) { FDemoNames->GetValue(name, value, args, done); };
+                                  bool &done) { VlInterpreterProgram1GetValue(name, value, args, done); };
     FProgram->OnGetUnitSource = [this](TVlInterpreterUnit &, const std::string &unitName, std::string &source,
-                                       bool &done) { FFolders.GetUnitSource(unitName, source, done); };
-    FProgram->OnInterrupt = [this](TVlInterpreterProgram &) { KeepAlive(); };
+                                       bool &done) { VlInterpreterProgram1GetUnitSource(unitName, source, done); };
+    FProgram->OnInterrupt = [this](TVlInterpreterProgram &) { VlInterpreterProgram1Statement(); };
+}
+
+void TVlRunHarness::VlInterpreterProgram1GetValue(const std::string &name, TVlValue &value, TVlInterpreterArgs &args,
+                                                  bool &done)
+{
+    FDemoNames->GetValue(name, value, args, done);
+}
+
+void TVlRunHarness::VlInterpreterProgram1GetUnitSource(const std::string &unitName, std::string &source, bool &done)
+{
+    FFolders.GetUnitSource(unitName, source, done);
+}
+
+void TVlRunHarness::VlInterpreterProgram1GetDfmFileName(const std::string &unitName, std::string &fileName, bool &done)
+{
+    FFolders.GetDfmFileName(unitName, fileName, done);
 }
 
 TVlRunHarness::~TVlRunHarness() = default;
@@ -255,7 +272,7 @@ void TVlRunHarness::Log(const QString &line)
 
 // ---- while a script runs ----------------------------------------------------------------------
 
-void TVlRunHarness::KeepAlive()
+void TVlRunHarness::VlInterpreterProgram1Statement()
 {
     FlushConsole();
     QCoreApplication::processEvents();

@@ -2,15 +2,15 @@
 // runs or compiles it, and shows the result, the time or the error with the caret on it. While a
 // script runs the window stays live, a "Стоп" ends the run, and a second run is refused.
 //
-// Everything a running script does to the window passes through two places here: KeepAlive
-// (the periodic interrupt: serve the event queue, honour a stop) and, while a statement
-// observer is installed, the statement hook before every statement (a stepping engine's place).
+// Everything a running script does to the window passes through two places here:
+// VlInterpreterProgram1Statement (the periodic interrupt: serve the event queue, honour a stop)
+// and, while a statement observer is installed, the hook before every statement (a stepping
+// engine's place).
 #pragma once
 
 #include "VlConsoleStreams.h"
 #include "VlRunFolders.h"
 
-#include "interpreter/bindings/VlInterpreterResultText.h"
 #include "interpreter/bindings/VlInterpreter_Console.h"
 
 #include <QObject>
@@ -27,6 +27,8 @@ class TVlDemoNames;
 class TVlHLEditor;
 class TVlInterpreterProgram;
 class TVlOutputPane;
+class TVlValue;
+struct TVlInterpreterArgs;
 
 // The parts of the window the harness works with.
 struct TVlRunWindow {
@@ -65,7 +67,14 @@ public:
     TVlRunWindow &Window() { return FWindow; }
     TVlInterpreterProgram &Program() { return *FProgram; }
     TVlRunFolders &Folders() { return FFolders; }
-    TVlDemoNames &DemoNames() { return *FDemoNames; }
+
+    // The host callbacks of the program. The form-file lookup waits for script forms to ask.
+    void VlInterpreterProgram1GetValue(const std::string &name, TVlValue &value, TVlInterpreterArgs &args, bool &done);
+    void VlInterpreterProgram1GetUnitSource(const std::string &unitName, std::string &source, bool &done);
+    void VlInterpreterProgram1GetDfmFileName(const std::string &unitName, std::string &fileName, bool &done);
+    // Every PumpPeriodMs while a script runs: shows new console output, serves the event queue
+    // and raises the stop (code 3, "User break") when the user has asked for one.
+    void VlInterpreterProgram1Statement();
 
     // Called before every statement while set (runs then report every statement, at some cost
     // in speed): the place for a stepping engine, which may wait there with WaitUntil.
@@ -74,7 +83,7 @@ public:
     // when the user stops the run meanwhile. Only while a script runs.
     void WaitUntil(const std::function<bool()> &ready);
 
-    // The period of KeepAlive while a script runs.
+    // How often VlInterpreterProgram1Statement runs while a script runs.
     static constexpr int PumpPeriodMs = 15;
 
 signals:
@@ -92,7 +101,6 @@ private:
     void ShowStopped();
     void SetResult(const QString &text);
     void SetResultColour(bool running);
-    void KeepAlive();
     void RaiseIfStopped() const;
     void FlushConsole();
     std::string ReadConsoleLine();

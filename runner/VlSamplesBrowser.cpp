@@ -109,11 +109,20 @@ TVlSamplesBrowser::TVlSamplesBrowser(TVlHLEditor *editor, const QString &iniFile
     note->setWordWrap(true);
     layout->addWidget(note);
 
-    connect(cmbExamples, &QComboBox::activated, this,
-            [this](int index) { Guarded([this, index] { LoadEntry(cmbExamples->itemText(index)); }); });
-    connect(cmbExamples, &TVlSamplesCombo::AboutToOpen, this, [this] { Guarded([this] { SaveSelectedCustomSample(); }); });
+    connect(cmbExamples, &QComboBox::activated, this, &TVlSamplesBrowser::cmbExamplesChange);
+    connect(cmbExamples, &TVlSamplesCombo::AboutToOpen, this, &TVlSamplesBrowser::cmbExamplesDropDown);
     connect(SaveOwnButton, &QPushButton::clicked, this, [this] { Guarded([this] { SaveAsOwnSample(); }); });
     UpdateSaveOwnButton();
+}
+
+void TVlSamplesBrowser::cmbExamplesChange(int index)
+{
+    Guarded([this, index] { LoadEntry(cmbExamples->itemText(index)); });
+}
+
+void TVlSamplesBrowser::cmbExamplesDropDown()
+{
+    Guarded([this] { SaveSelectedCustomSample(); });
 }
 
 QPushButton *TVlSamplesBrowser::Button(const QString &name) const

@@ -60,6 +60,9 @@ public:
     QString SaveAsOwnSample();
 
 private:
+    // The list's handlers: an entry was chosen; the list is about to open.
+    void cmbExamplesChange(int index);
+    void cmbExamplesDropDown();
     void ShowPage(const QString &caption);
     void FillEditor(const QStringList &lines);
     void UpdateSaveOwnButton();
