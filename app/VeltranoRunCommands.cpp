@@ -95,6 +95,10 @@ void InstallRunCommands(TForm1 &form)
     window.AddLog = [&form](const QString &line) { form.AddLog(line); };
     window.CurrentFileName = [&form] { return form.CurrentFileName; };
     window.AskUnitFile = [&form] { return AskUnitFile(form); };
+    window.FileLoaded = [&form](const QString &file) {
+        form.CurrentFileName = file;
+        form.SetDocumentTitle(file);
+    };
     window.SaveCustomSample = [browser] { browser->SaveSelectedCustomSample(); };
     window.FocusEditor = [&form, editorPage] {
         form.PageControl1->setCurrentWidget(editorPage);

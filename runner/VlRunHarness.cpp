@@ -152,6 +152,8 @@ void TVlRunHarness::RunProjectClick(const QString &sender)
         const QString text = QString::fromStdString(ReadTextFile(file->toStdString()));
         FFolders.RunFileName = file->toStdString();
         FWindow.Editor->SetText(text);
+        // As when a file is opened, so that the next run finds the units beside it again.
+        FWindow.FileLoaded(*file);
     } else {
         FFolders.RunFileName = FWindow.CurrentFileName().toStdString();
     }

@@ -40,6 +40,7 @@ struct TVlRunWindow {
     std::function<void(const QString &line)> AddLog;
     std::function<QString()> CurrentFileName;
     std::function<std::optional<QString>()> AskUnitFile;  // the open dialog; nullopt when cancelled
+    std::function<void(const QString &file)> FileLoaded;  // a unit file is the editor's document now
     std::function<void()> SaveCustomSample;               // the samples browser's save-before-run
     std::function<void()> FocusEditor;                    // shows Memo1 and gives it the focus
     std::function<void(const QString &text)> ShowMessage; // Test.ShowMessage

@@ -248,6 +248,11 @@ TEST_F(RunCommandsTest, RunUnitLoadsTheChosenFileAndFindsItsNeighbours)
     EXPECT_EQ(Result(), QString("42"));
     EXPECT_TRUE(Form->Memo1->Text().startsWith("unit Main;\r\nuses Helper;"));
     EXPECT_EQ(Harness->Folders().RunFileName, chosen.toStdString());
+    // The file is the editor's document now: the next run finds its neighbours again.
+    EXPECT_EQ(Form->CurrentFileName, chosen);
+    EXPECT_EQ(Form->DocumentTitle(), chosen);
+    Form->ToolButton("RunProject")->click();
+    EXPECT_EQ(Result(), QString("42"));
 
     // Cancelled: the log line and nothing else.
     chosen.clear();
@@ -257,6 +262,7 @@ TEST_F(RunCommandsTest, RunUnitLoadsTheChosenFileAndFindsItsNeighbours)
     EXPECT_EQ(LogLines().mid(lines), QStringList{"Компилирую..."});
     EXPECT_EQ(Form->Memo1->Text(), QString("kept\r\n"));
     EXPECT_EQ(Result(), QString("42"));
+    EXPECT_EQ(Form->CurrentFileName, Fixture.RootPath("units/Main.pas"));
 
     // A file that cannot be read fails before anything runs.
     chosen = Fixture.RootPath("units/Missing.pas");
