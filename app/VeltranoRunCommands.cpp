@@ -107,6 +107,9 @@ void InstallRunCommands(TForm1 &form)
     window.ShowMessage = [&form](const QString &text) {
         QMessageBox::information(&form, QApplication::applicationName(), text);
     };
+    // Output and input of a run are seen wherever it was started.
+    QObject::connect(pane, &TVlOutputPane::Wanted, &form,
+                     [&form, editorPage] { form.PageControl1->setCurrentWidget(editorPage); });
     auto *harness = new TVlRunHarness(std::move(window), programDir, kSamplesDir.toStdString(), &form);
     new TVlRunCloseGuard(&form, *harness);
 

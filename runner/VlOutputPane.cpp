@@ -64,6 +64,7 @@ TVlOutputPane::TVlOutputPane(QWidget *parent) : QWidget(parent)
 
 void TVlOutputPane::Clear()
 {
+    FHasOutput = false;
     FOutput->clear();
     FLines.clear();
     FDecoder.resetState();
@@ -79,6 +80,10 @@ void TVlOutputPane::AppendOutput(const std::string &utf8)
 void TVlOutputPane::AppendText(const QString &text)
 {
     show();
+    if (!FHasOutput) {
+        FHasOutput = true;
+        emit Wanted();
+    }
     QTextCursor end(FOutput->document());
     end.movePosition(QTextCursor::End);
     end.insertText(text);
@@ -100,6 +105,7 @@ void TVlOutputPane::SetWaiting(bool waiting)
     FPrompt->setStyleSheet(waiting ? QStringLiteral("color: #c00000; font-weight: bold;") : QString());
     if (waiting) {
         show();
+        emit Wanted();
         FInput->setFocus();
     }
 }

@@ -31,6 +31,8 @@ public:
 
 signals:
     void LineEntered();
+    // The pane wants to be seen: the first output after Clear, or ReadLn waiting.
+    void Wanted();
 
 private:
     void SendLine();
@@ -42,4 +44,5 @@ private:
     QStringList FLines;
     QStringDecoder FDecoder{QStringDecoder::Utf8};
     bool FWaiting = false;
+    bool FHasOutput = false;  // since the last Clear
 };

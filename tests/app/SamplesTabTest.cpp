@@ -5,6 +5,7 @@
 #include "editor/VlHLEditor.h"
 #include "rtl/VlCp1251.h"
 
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -110,6 +111,21 @@ TEST_F(SamplesTabTest, AnUnwritableCustomSampleStopsTheRun)
     Form->ToolButton("RunProject")->click();
     EXPECT_EQ(Fixture.Log.Errors.size(), 1);
     EXPECT_FALSE(LogLines().contains("Компилирую..."));
+}
+
+TEST_F(SamplesTabTest, AConsoleSampleStartedHereShowsItsOutputAndInput)
+{
+    const QString name = "Консоль: ввод через ReadLn";
+    Browser->cmbExamples->activated(int(Browser->Model().Entries().indexOf(name)));
+    Form->PageControl1->setCurrentWidget(Form->SamplesPage);
+    bool inputSeen = false;
+    During(30, [&] {
+        inputSeen = Pane->isVisible() && Pane->Input()->hasFocus();
+        Harness->Stop();
+    });
+    Browser->Button("Button1")->click();
+    EXPECT_TRUE(inputSeen);
+    EXPECT_EQ(Output(), QString("Как вас зовут? "));
 }
 
 // Every fixed sample runs without an error from its own page's buttons.
