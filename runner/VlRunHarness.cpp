@@ -57,12 +57,12 @@ class TVlRunHarness::TRunScope {
 public:
     explicit TRunScope(TVlRunHarness &harness) : FHarness(harness)
     {
+        FTicker.emplace(*FHarness.FProgram, std::chrono::milliseconds(PumpPeriodMs));
         FHarness.FRunning = true;
         FHarness.FStopRequested = false;
         FHarness.FStreams.Reset();
         FHarness.FWindow.Console->Clear();
         emit FHarness.RunningChanged(true);
-        FTicker.emplace(*FHarness.FProgram, std::chrono::milliseconds(PumpPeriodMs));
     }
     ~TRunScope()
     {

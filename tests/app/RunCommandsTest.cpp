@@ -4,6 +4,7 @@
 
 #include "app/VeltranoDocuments.h"
 #include "editor/VlHLEditor.h"
+#include "interpreter/VlInterpreter.h"
 #include "runner/VlExpressionPanel.h"
 
 #include <QAction>
@@ -169,6 +170,39 @@ TEST_F(RunCommandsTest, StopReachesLoopsThatCatchEverything)
     During(30, [&] { Form->ToolButton("StopButton")->click(); });
     Run("var i: integer; begin i := 0; while true do try i := i + 1; except end; end;");
     EXPECT_EQ(Result(), QString("Выполнение остановлено"));
+}
+
+// The place a stepping engine plugs in: it sees every statement and may wait there.
+TEST_F(RunCommandsTest, AStatementObserverSeesEveryStatementAndMayWait)
+{
+    int statements = 0;
+    bool released = false;
+    Harness->SetStatementObserver([&](TVlInterpreterProgram &) {
+        if (++statements == 2) {
+            During(10, [&] { released = true; });
+            Harness->WaitUntil([&] { return released; });
+        }
+    });
+    Run("var a, b: integer; begin a := 1; b := a + 1; Result := a + b; end;");
+    EXPECT_EQ(Result(), QString("3"));
+    EXPECT_TRUE(released);
+    EXPECT_GE(statements, 3);
+
+    // Stopping while the observer waits ends the run.
+    statements = 0;
+    Harness->SetStatementObserver([&](TVlInterpreterProgram &) {
+        if (++statements == 5) {
+            During(10, [&] { Harness->Stop(); });
+            Harness->WaitUntil([] { return false; });
+        }
+    });
+    Run(kRunaway);
+    EXPECT_EQ(Result(), QString("Выполнение остановлено"));
+    EXPECT_EQ(statements, 5);
+
+    Harness->SetStatementObserver(nullptr);
+    Run(kUnit42);
+    EXPECT_EQ(Result(), QString("42"));
 }
 
 TEST_F(RunCommandsTest, ASecondRunIsRefusedWhileOneRuns)

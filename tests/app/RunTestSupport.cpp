@@ -49,18 +49,7 @@ void TRunFixture::WriteFile(const QString &relative, const std::string &utf8) co
 
 std::unique_ptr<TForm1> TRunFixture::MakeForm()
 {
-    TVlShellHooks hooks;
-    hooks.Confirm = [this](const QString &q) {
-        Log.Questions << q;
-        return Log.ConfirmAnswer;
-    };
-    hooks.ShowError = [this](const QString &m) { Log.Errors << m; };
-    hooks.OpenUrl = [this](const QString &u) { Log.Urls << u; };
-    hooks.StartInstance = [this](const QString &p) {
-        Log.Started << p;
-        return true;
-    };
-    auto form = std::make_unique<TForm1>(ProgramDir(), hooks);
+    auto form = std::make_unique<TForm1>(ProgramDir(), RecordingHooks(Log));
     form->findChild<TVlRunHarness *>("VlRunHarness")->Window().ShowMessage = [this](const QString &text) {
         Messages << text;
     };

@@ -20,3 +20,19 @@ void StageProgramFiles(const QString &dir)
     for (const char *library : {"libquillon.so", "libfornax.so"})
         QFile::copy(QString::fromStdString(VlProgramDir()) + "/" + library, QDir(dir).filePath(library));
 }
+
+TVlShellHooks RecordingHooks(TShellRecorder &log)
+{
+    TVlShellHooks hooks;
+    hooks.Confirm = [&log](const QString &q) {
+        log.Questions << q;
+        return log.ConfirmAnswer;
+    };
+    hooks.ShowError = [&log](const QString &m) { log.Errors << m; };
+    hooks.OpenUrl = [&log](const QString &u) { log.Urls << u; };
+    hooks.StartInstance = [&log](const QString &p) {
+        log.Started << p;
+        return true;
+    };
+    return hooks;
+}

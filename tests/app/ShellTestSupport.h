@@ -21,6 +21,9 @@ struct TShellRecorder {
     bool ConfirmAnswer = true;
 };
 
+// Hooks that record into `log` instead of asking or showing anything.
+TVlShellHooks RecordingHooks(TShellRecorder &log);
+
 class TShellFixture {
 public:
     explicit TShellFixture(bool withDataFolder = true)
@@ -31,21 +34,7 @@ public:
         }
     }
 
-    std::unique_ptr<TForm1> MakeForm()
-    {
-        TVlShellHooks hooks;
-        hooks.Confirm = [this](const QString &q) {
-            Log.Questions << q;
-            return Log.ConfirmAnswer;
-        };
-        hooks.ShowError = [this](const QString &m) { Log.Errors << m; };
-        hooks.OpenUrl = [this](const QString &u) { Log.Urls << u; };
-        hooks.StartInstance = [this](const QString &p) {
-            Log.Started << p;
-            return true;
-        };
-        return std::make_unique<TForm1>(Dir.path(), hooks);
-    }
+    std::unique_ptr<TForm1> MakeForm() { return std::make_unique<TForm1>(Dir.path(), RecordingHooks(Log)); }
 
     QString PathOf(const QString &relative) const { return QDir(Dir.path()).filePath(relative); }
 
