@@ -23,7 +23,7 @@ private:
 };
 
 // Reads whole lines from ReadLine, which waits for one (UTF-8, without the line end) and may
-// raise to end the wait; the exception leaves the reading stream unchanged.
+// raise to end the wait.
 class TVlLineSource : public std::streambuf {
 public:
     explicit TVlLineSource(std::function<std::string()> readLine) : FReadLine(std::move(readLine)) {}
@@ -39,7 +39,7 @@ private:
 };
 
 // The pair the console unit gets: streams over the two buffers. A failure inside ReadLine
-// passes through the input stream (it raises on badbit).
+// passes through the input stream (it raises on badbit); Reset makes the stream usable again.
 class TVlConsoleStreams {
 public:
     explicit TVlConsoleStreams(std::function<std::string()> readLine);
