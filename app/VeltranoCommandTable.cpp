@@ -79,6 +79,7 @@ constexpr TVlMenuItemDesc kMainMenu[] = {
     {1, "CompileProject1", "Компилировать", "", "Button5Click"},
     {1, "RunUnit", "Запустить юнит...", "", "RunProjectClick"},
     {1, "Run2Proj", "Запуск формы", "", "RunProjectClick"},
+    {1, "StopRun1", "Стоп", "Ctrl+F2", "StopRunClick"},
     {1, "N13", "-"},
     {1, "ProjectProperties1", "Свойства", "", "EditorPropertiesClick"},
 
@@ -205,6 +206,7 @@ constexpr TVlToolButtonDesc kToolButtons[] = {
     {"ToolSep4", "", Separator, "", TVlIconKind::None},
     {"RunProject", "Запустить", Button, "RunProjectClick", TVlIconKind::Run},
     {"CompileProject", "Компилировать", Button, "RunProjectClick", TVlIconKind::Compile},
+    {"StopButton", "Стоп", Button, "StopRunClick", TVlIconKind::Stop},
     {"ToolSep5", "", Separator, "", TVlIconKind::None},
     {"ZoomInButton", "Увеличить", Button, "ZoomInClick", TVlIconKind::ZoomIn},
     {"ZoomOutButton", "Уменьшить", Button, "ZoomOutClick", TVlIconKind::ZoomOut},

@@ -12,6 +12,7 @@
 #include "VeltranoIcons.h"
 #include "VeltranoPlacement.h"
 #include "VeltranoPlugins.h"
+#include "VeltranoRunCommands.h"
 #include "VeltranoShellCommands.h"
 #include "VeltranoStatusBar.h"
 #include "rtl/VlCp1251.h"
@@ -185,6 +186,7 @@ TForm1::TForm1(const QString &programDir, TVlShellHooks hooks, QWidget *parent)
     Install(InstallNewProcedureCommands); // TProcedureForm: loads its event lists
     Install(InstallPluginCommands);       // TPlug: loads every plug-in
     Install(InstallPrintCommands);        // printing the text tab, printer setup
+    Install(InstallRunCommands);          // run, compile, stop, the samples tab, the output pane
     // ---- end of install functions
 
     if (FLocations->UsesUserFolders())

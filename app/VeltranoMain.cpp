@@ -3,6 +3,7 @@
 #include "VeltranoApplication.h"
 #include "VeltranoForm.h"
 #include "VlTerminationWatcher.h"
+#include "runner/VlHostBindings.h"
 
 #include <QLibraryInfo>
 #include <QTimer>
@@ -12,6 +13,8 @@
 
 int main(int argc, char **argv)
 {
+    // The host bindings come before any window.
+    VlRegisterHostBindings();
     TVlApplication app(argc, argv);
     TVlTerminationWatcher termination;
 

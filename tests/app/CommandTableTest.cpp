@@ -83,6 +83,7 @@ TEST(CommandTable, ShortcutsOfTheMainMenu)
         {"Run1", "Запустить", "", "Button5Click"},
         {"RunUnit", "Запустить юнит...", "", "RunProjectClick"},
         {"Run2Proj", "Запуск формы", "", "RunProjectClick"},
+        {"StopRun1", "Стоп", "Ctrl+F2", "StopRunClick"},
     };
     for (const TRow &row : rows) {
         const auto items = MainMenuItems();
@@ -102,7 +103,7 @@ TEST(CommandTable, ToolbarHintsLeftToRight)
         hints << (b.Style == TVlToolButtonStyle::Separator ? QString("|") : QString::fromUtf8(b.Hint));
     EXPECT_EQ(hints, (QStringList{"Создать", "Открыть", "Сохранить", "|", "Вырезать", "Копировать", "Вставить", "|",
                                   "Отменить", "Вернуть", "|", "Добавить процедуру (Alt+Insert)", "|", "Запустить",
-                                  "Компилировать", "|", "Увеличить", "Уменьшить", "|", "Настройки", "|", "Об авторах"}));
+                                  "Компилировать", "Стоп", "|", "Увеличить", "Уменьшить", "|", "Настройки", "|", "Об авторах"}));
 }
 
 class MenuTest : public testing::Test {
