@@ -6,6 +6,7 @@
 #include "VeltranoEditCommands.h"
 #include "OptionsForm.h"
 #include "VeltranoCodegen.h"
+#include "VeltranoDesigner.h"
 #include "VeltranoDocuments.h"
 #include "VeltranoDocumentsTextView.h"
 #include "VeltranoPrint.h"
@@ -166,6 +167,7 @@ TForm1::TForm1(const QString &programDir, TVlShellHooks hooks, QWidget *parent)
     Install(InstallEditCommands);  // the edit operations of Memo1 and Memo2
     Install(InstallAppearanceCommands);   // TGoLine, TAlBl, zoom, font, search, editor properties, status
     Install(InstallDocumentCommands);     // open, save, the text tab's files
+    Install(InstallDesigner);             // VlDesignPanel, the palette, VlInspector1, the "Форма" commands
     Install(InstallTextView);             // Memo2 as the rich-text view, indent, TRectF
     Install(InstallCodegenCommands);      // TDelphiF, TConsoleF, TLibraryF, TModuleF, snippets
     Install(InstallOptionsCommands);      // TOptions: applies Config.ini to the window

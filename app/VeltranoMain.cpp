@@ -2,6 +2,7 @@
 #include "SplashForm.h"
 #include "VeltranoApplication.h"
 #include "VeltranoForm.h"
+#include "components/VlRegisterComponents.h"
 
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -28,6 +29,9 @@ int main(int argc, char **argv)
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(translator);
     app.UseInactiveCaptionHints();
+
+    // The classes the designer places and form files name, before the main window exists.
+    RegisterVlComponents();
 
     // 4. The main window first; it creates the dialogs in their order (see its install block).
     auto form = std::make_unique<TForm1>(QApplication::applicationDirPath());
