@@ -29,6 +29,9 @@ void InstallDesigner(TForm1 &form)
     auto *designer = new TVlDesignIntegration(std::move(host), form.DesignSplitter);
     form.VlDesignPanel = form.ReplaceComponent(form.VlDesignPanel, designer->PanelWidget());
     form.VlInspector1 = form.ReplaceComponent(form.VlInspector1, designer->InspectorWidget());
+    // The page was never laid out: the grid's panel gets its 185 pixels, the panel the rest.
+    form.DesignSplitter->setStretchFactor(1, 1);
+    form.DesignSplitter->setSizes({185, 600});
 
     form.SetCommandHandler("DesignerViewClick", [designer](const QString &sender) { designer->ViewClick(sender); });
     form.SetCommandHandler("DesignerMessageModeClick", [designer] { designer->MessageModeClick(); });

@@ -408,6 +408,7 @@ void TForm1::AttachContextMenu(QWidget *widget, QMenu *menu)
 QWidget *TForm1::ReplaceComponent(QWidget *old, QWidget *replacement)
 {
     QWidget *parent = old->parentWidget();
+    const bool wasHidden = old->isHidden(); // a splitter hides the widget it gives up
     replacement->setObjectName(old->objectName());
     if (auto *splitter = qobject_cast<QSplitter *>(parent)) {
         const int index = splitter->indexOf(old);
@@ -427,7 +428,7 @@ QWidget *TForm1::ReplaceComponent(QWidget *old, QWidget *replacement)
         FShortcuts.SetContextMenu(old, nullptr);
         AttachContextMenu(replacement, menu);
     }
-    replacement->setVisible(!old->isHidden());
+    replacement->setVisible(!wasHidden);
     old->hide();
     old->deleteLater();
     return replacement;

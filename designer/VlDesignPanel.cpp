@@ -7,7 +7,10 @@
 
 #include <QPainter>
 
+// The panel's place belongs to the window it is laid out in: a form file keeps only its size.
 VL_IMPLEMENT_CLASS_PROPS(TVlDesignPanel, TWinControl, "VlDesignSurface",
+    {VlIntProp<&TControl::Left, &TControl::SetLeft>("Left").NotStored(),
+     VlIntProp<&TControl::Top, &TControl::SetTop>("Top").NotStored()},
     VlProps::Color(clBtnFace), VlProps::Font(), VlProps::ParentFont())
 
 TVlDesignPanel::TVlDesignPanel(TComponent *owner) : TWinControl(owner)

@@ -381,13 +381,13 @@ void TVlDesignSurface::PlaceControl()
             throw;
         }
         if (auto *control = dynamic_cast<TControl *>(component)) {
-            SetDefaultCaption(control);
             control->SetParent(addParent);
             const TRect drag = Controller()->DragRect();
             const QPoint topLeft = ContainerToClient(FContainer, addParent, QPoint(drag.Left, drag.Top));
             const int width = drag.Width() == 0 ? control->DefaultWidth() : drag.Width();
             const int height = drag.Height() == 0 ? control->DefaultHeight() : drag.Height();
             control->SetBounds(topLeft.x(), topLeft.y(), width, height);
+            SetDefaultCaption(control); // after the bounds, so that a label sizes itself to it
             SelectOnly(control);
         }
         DesignComponent(component);

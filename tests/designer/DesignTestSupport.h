@@ -31,6 +31,7 @@ public:
     explicit TDesignFixture(TComponent *owner = nullptr) : Panel(std::make_unique<TVlDesignPanel>(owner))
     {
         RegisterVlComponents();
+        Panel->SetName("VlDesignPanel");
         Panel->SetColor(clWhite);
         QWidget *widget = Panel->Widget();
         widget->resize(640, 480);
