@@ -398,8 +398,10 @@ void AddPropertyItems(TVlInspectorModel &model, TVlInspectorItem *parent, TPersi
                       const TVlInspectorMethodNames &names, bool events, int depth)
 {
     for (const TPropInfo *prop : instance->ClassInfo()->Properties()) {
-        if ((prop->Kind == TTypeKind::Method) != events || prop->Name == "Name")
+        if ((prop->Kind == TTypeKind::Method) != events)
             continue;
+        if (prop->Name == "Name" && dynamic_cast<TComponent *>(instance))
+            continue; // the name item comes first, checked as component names are
         if (prop->Kind == TTypeKind::Interface || prop->Kind == TTypeKind::Unknown)
             continue;
         auto data = std::make_unique<TVlInspectorPropData>(instance, *prop, owner, names);
