@@ -10,14 +10,27 @@
 #include <QBuffer>
 #include <QPixmap>
 
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
+
+namespace {
+
+// The platform's notes about offscreen windows are no news to the user of a converter.
+void QuietMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "formconv: %s\n", qPrintable(message));
+}
+
+} // namespace
 
 void RenderFormFile(const std::string &formBytes, const std::string &pngPath)
 {
     // No display is needed: the widgets are drawn offscreen.
     if (!std::getenv("QT_QPA_PLATFORM"))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    qInstallMessageHandler(QuietMessages);
     static int argc = 1;
     static char name[] = "formconv";
     static char *argv[] = {name, nullptr};
