@@ -13,6 +13,11 @@ bool IsArrow(int key)
     return key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
 }
 
+bool IsModifierKey(int key)
+{
+    return key == Qt::Key_Control || key == Qt::Key_Shift || key == Qt::Key_Alt || key == Qt::Key_Meta;
+}
+
 QPoint ArrowStep(int key)
 {
     switch (key) {
@@ -52,6 +57,9 @@ bool TVlDesignController::KeyDown(int key, Qt::KeyboardModifiers modifiers)
 
 bool TVlDesignController::KeyUp(int key, Qt::KeyboardModifiers modifiers)
 {
+    // Letting go of Ctrl before C still copies: a modifier's release does nothing.
+    if (IsModifierKey(key))
+        return false;
     modifiers |= FKeyModifiers;
     FKeyModifiers = {};
     bool consumed = true;

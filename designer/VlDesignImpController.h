@@ -23,6 +23,8 @@ public:
     // the union of the modifiers held at the press and at the release.
     virtual bool KeyDown(int key, Qt::KeyboardModifiers modifiers);
     virtual bool KeyUp(int key, Qt::KeyboardModifiers modifiers);
+    // A key press meant for the designer, whoever handles it (the main menu takes Ctrl+C).
+    void NoteKeyPress(Qt::KeyboardModifiers modifiers) { FKeyModifiers = modifiers; }
     // Left button only; points in container coordinates.
     virtual bool MouseDown(Qt::KeyboardModifiers modifiers, const QPoint &point);
     virtual bool MouseMove(Qt::KeyboardModifiers modifiers, const QPoint &point);

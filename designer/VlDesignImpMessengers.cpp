@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace {
@@ -203,6 +204,16 @@ void TVlDesignCustomMessenger::UnhookAll()
 
 // ---------------------------------------------------------------------------------------------
 // TVlDesignMessageHook and its list
+
+bool TVlDesignKeyWatcher::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress && OnKeyPress && FContainer) {
+        auto *widget = qobject_cast<QWidget *>(watched);
+        if (widget && (widget == FContainer || FContainer->isAncestorOf(widget)))
+            OnKeyPress(static_cast<QKeyEvent *>(event));
+    }
+    return false;
+}
 
 bool TVlDesignMessageHook::eventFilter(QObject *watched, QEvent *event)
 {

@@ -13,6 +13,7 @@
 #include <vector>
 
 class QEvent;
+class QKeyEvent;
 class TComponent;
 class TControl;
 class TWinControl;
@@ -90,6 +91,20 @@ protected:
 private:
     TVlDesignCustomMessenger &FMessenger;
     bool FDesigned;
+};
+
+// Sees every key press meant for the container before anything else does, also those the main
+// menu takes as shortcuts, so the modifiers held at a press are known at its release.
+class TVlDesignKeyWatcher : public QObject {
+public:
+    explicit TVlDesignKeyWatcher(QWidget *container) : FContainer(container) {}
+    std::function<void(QKeyEvent *event)> OnKeyPress;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QPointer<QWidget> FContainer;
 };
 
 // The hooks of the window-procedure messenger, one per hooked windowed control; a hook goes

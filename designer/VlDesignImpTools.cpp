@@ -12,21 +12,20 @@
 namespace {
 
 // The pixels a rectangle's outline covers.
-QRegion Outline(const QRect &rect)
+QRegion Outline(const QRect &r)
 {
-    const QRect r = rect.normalized();
     QRegion region;
-    region += QRect(r.left(), r.top(), r.width() + 1, 1);
-    region += QRect(r.left(), r.bottom(), r.width() + 1, 1);
-    region += QRect(r.left(), r.top(), 1, r.height() + 1);
-    region += QRect(r.right(), r.top(), 1, r.height() + 1);
+    region += QRect(r.left(), r.top(), r.width(), 1);
+    region += QRect(r.left(), r.bottom(), r.width(), 1);
+    region += QRect(r.left(), r.top(), 1, r.height());
+    region += QRect(r.right(), r.top(), 1, r.height());
     return region;
 }
 
+// The pixels a feedback rectangle covers (an empty one still shows as a line or a dot).
 QRect ToDrawn(const TRect &rect)
 {
-    // The outline lies on the rectangle's pixels: right and bottom edges are inside.
-    return QRect(rect.Left, rect.Top, std::max(1, rect.Width()), std::max(1, rect.Height())).adjusted(0, 0, -1, -1);
+    return QRect(rect.Left, rect.Top, std::max(1, rect.Width()), std::max(1, rect.Height()));
 }
 
 } // namespace
@@ -68,7 +67,7 @@ void TVlDesignOverlay::paintEvent(QPaintEvent *)
     painter.setPen(QPen(Qt::white, 1, Qt::DotLine));
     painter.setBrush(Qt::NoBrush);
     for (const QRect &r : FRects)
-        painter.drawRect(r.normalized());
+        painter.drawRect(r.adjusted(0, 0, -1, -1)); // a stroke covers the rectangle and one more pixel
 }
 
 // ---------------------------------------------------------------------------------------------

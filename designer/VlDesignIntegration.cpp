@@ -249,6 +249,8 @@ void TVlDesignIntegration::ApplyView()
         };
     }
     FPanel->Repaint();
+    if (TVlInspector *inspector = Inspector())
+        inspector->viewport()->update(); // the panel's Color
 }
 
 void TVlDesignIntegration::ViewClick(const QString &sender)

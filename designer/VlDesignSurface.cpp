@@ -9,6 +9,7 @@
 #include "rtl/VlExceptions.h"
 #include "rtl/VlNameCompare.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -145,8 +146,15 @@ void TVlDesignSurface::Activate()
         throw;
     }
     FContainerHook = std::make_unique<TVlDesignMessageHook>(*FMessenger, false);
-    if (QWidget *widget = ClientWidgetOf(FContainer))
+    if (QWidget *widget = ClientWidgetOf(FContainer)) {
         widget->installEventFilter(FContainerHook.get());
+        FKeyWatcher = std::make_unique<TVlDesignKeyWatcher>(widget);
+        FKeyWatcher->OnKeyPress = [this](QKeyEvent *key) {
+            if (!key->isAutoRepeat() && Controller())
+                Controller()->NoteKeyPress(key->modifiers());
+        };
+        qApp->installEventFilter(FKeyWatcher.get());
+    }
     FActive = true;
     RevealHiddenControls(true);
     SelectionChanged();
@@ -167,6 +175,7 @@ void TVlDesignSurface::Deactivate(bool raiseEvents)
     if (FController)
         FController->CancelDrag();
     FContainerHook.reset();
+    FKeyWatcher.reset();
     if (FSelector)
         FSelector->ClearSelection();
     if (FActive && !HasState(csDestroying))

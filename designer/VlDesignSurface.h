@@ -14,6 +14,7 @@ class QEvent;
 class QWidget;
 class TVlDesignController;
 class TVlDesignCustomMessenger;
+class TVlDesignKeyWatcher;
 class TVlDesignMessageHook;
 class TVlDesignSelector;
 
@@ -141,6 +142,7 @@ private:
     std::unique_ptr<TVlDesignController> FController;
     std::unique_ptr<TVlDesignSelector> FSelector;
     std::unique_ptr<TVlDesignMessageHook> FContainerHook;
+    std::unique_ptr<TVlDesignKeyWatcher> FKeyWatcher;
     std::string FPendingClassName;
     TVlDesignHistory FHistory;
 };

@@ -183,9 +183,21 @@ TEST(DesignSurface, DuringADragOnlyTheOverlayChanges)
     const auto *overlay = f.Controller().MouseTool()->Overlay();
     ASSERT_NE(overlay, nullptr);
     ASSERT_EQ(overlay->Rects().size(), 1u);
-    EXPECT_EQ(overlay->Rects()[0].topLeft(), QPoint(80, 60));
-    f.Release({85, 65});
-    EXPECT_EQ(button->Left(), 80);
+    EXPECT_EQ(overlay->Rects()[0], QRect(80, 60, 75, 25));
+    // Dots inverting the white below, on every edge; gone from where the rectangle was.
+    auto blackIn = [&f](int x, int top, int bottom) {
+        const QImage image = f.Container()->grab().toImage();
+        int black = 0;
+        for (int y = top; y <= bottom; ++y)
+            black += image.pixelColor(x, y) == Qt::black;
+        return black;
+    };
+    EXPECT_GT(blackIn(154, 61, 83), 5) << "the right edge";
+    EXPECT_GT(blackIn(80, 61, 83), 5) << "the left edge";
+    f.MoveTo({125, 105});
+    EXPECT_EQ(blackIn(154, 61, 83), 0);
+    f.Release({125, 105});
+    EXPECT_EQ(button->Left(), 120);
     EXPECT_EQ(f.Controller().MouseTool(), nullptr);
 }
 
