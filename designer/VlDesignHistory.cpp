@@ -30,9 +30,3 @@ const TVlDesignHistory::TStep &TVlDesignHistory::Redo()
     --FUndone;
     return step;
 }
-
-void TVlDesignHistory::Clear()
-{
-    FSteps.clear();
-    FUndone = 0;
-}

@@ -28,7 +28,6 @@ public:
     const TStep &Undo();
     const TStep &Redo();
     size_t Count() const { return FSteps.size(); }
-    void Clear();
 
 private:
     std::deque<TStep> FSteps;

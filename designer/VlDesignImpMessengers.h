@@ -83,8 +83,6 @@ public:
         : QObject(parent), FMessenger(messenger), FDesigned(designed)
     {
     }
-    std::function<void(QWidget *parent, QWidget *child)> OnInnerWidget;
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -135,8 +133,8 @@ public:
     ~TVlDesignDesignerMessenger() override;
     static std::unique_ptr<TVlDesignCustomMessenger> Create();
     void DesignComponent(TComponent *component, bool designing) override;
+    // The top-level window the designer hook belongs to.
     QWidget *Window() const { return FWindow; }
-    TVlDesignDesigner *Designer() const { return FDesigner.get(); }
 
 protected:
     void Attach() override;

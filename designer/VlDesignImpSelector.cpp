@@ -203,12 +203,6 @@ std::unique_ptr<TVlDesignSelector> TVlDesignSelector::Create(TVlDesignSurface &s
     return std::make_unique<TVlDesignSelector>(surface);
 }
 
-void TVlDesignSelector::SetHandleWidth(int value)
-{
-    FHandleWidth = std::max(1, value);
-    RefreshFrames();
-}
-
 TControl *TVlDesignSelector::Selection(int index) const
 {
     if (index < 0 || index >= Count())

@@ -68,7 +68,6 @@ public:
     static std::unique_ptr<TVlDesignSelector> Create(TVlDesignSurface &surface);
 
     int HandleWidth() const { return FHandleWidth; }
-    void SetHandleWidth(int value);
 
     int Count() const { return static_cast<int>(FEntries.size()); }
     // Raises EListError "List index out of bounds (%d)".
@@ -88,6 +87,6 @@ public:
 
 private:
     TVlDesignSurface &FSurface;
-    int FHandleWidth = 8;
+    const int FHandleWidth = 8;
     std::vector<std::unique_ptr<TVlDesignHandles>> FEntries;
 };

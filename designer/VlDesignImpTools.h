@@ -86,7 +86,6 @@ private:
 class TVlDesignSizer : public TVlDesignMouseTool {
 public:
     TVlDesignSizer(TVlDesignSurface &surface, const QPoint &start, int grabPoint);
-    int GrabPoint() const { return FGrabPoint; }
     // The new bounds in the control's parent coordinates.
     TRect DragRect() const override;
 

@@ -23,14 +23,6 @@ bool TVlInspectorItem::IsBoolean() const
     return FData && FData->EditKind() == TVlInspectorEditKind::Boolean;
 }
 
-int TVlInspectorItem::IndexOf(const TVlInspectorItem *child) const
-{
-    for (size_t i = 0; i < FChildren.size(); ++i)
-        if (FChildren[i].get() == child)
-            return static_cast<int>(i);
-    return -1;
-}
-
 TVlInspectorItem *TVlInspectorItem::Add(std::unique_ptr<TVlInspectorItem> child)
 {
     child->FParent = this;

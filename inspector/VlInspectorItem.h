@@ -65,7 +65,6 @@ public:
 
     int Count() const { return static_cast<int>(FChildren.size()); }
     TVlInspectorItem *Child(int index) const { return FChildren.at(size_t(index)).get(); }
-    int IndexOf(const TVlInspectorItem *child) const;
     // Appends, or inserts by display name (letter case ignored) when the children are sorted.
     TVlInspectorItem *Add(std::unique_ptr<TVlInspectorItem> child);
     void Clear() { FChildren.clear(); }

@@ -100,6 +100,19 @@ TEST_P(DesignInert, TheContextMenuIsTheDesigners)
     EXPECT_EQ(requested.at(0).at(0).toPoint(), QPoint(24, 24));
 }
 
+TEST_P(DesignInert, OnlyWindowedControlsGetHooksOfTheirOwn)
+{
+    F.Place("TLabel", QRect(20, 300, 0, 0));
+    auto *messenger = dynamic_cast<TVlDesignWinControlHookMessenger *>(F.Surface().Messenger());
+    if (messenger) {
+        EXPECT_EQ(messenger->Hooks().Count(), 4 + 4) << "four controls and the label's frame; not the label";
+        F.Surface().SelectOnly(nullptr);
+        EXPECT_EQ(messenger->Hooks().Count(), 4) << "the bars' hooks go with them";
+    }
+    for (TControl *control : F.Surface().DesignedControls())
+        EXPECT_TRUE(control->HasState(csDesigning)) << control->Name();
+}
+
 TEST_P(DesignInert, GivenBackTheControlsWorkAgain)
 {
     auto *line = static_cast<QLineEdit *>(Edit->Widget());

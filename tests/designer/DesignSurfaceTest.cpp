@@ -58,6 +58,21 @@ TEST(DesignSurface, ActivationNeedsEveryPart)
     EXPECT_FALSE(f.Surface().Active());
     f.Surface().SetMessengerClass(&TVlDesignDesignerMessenger::Create);
     EXPECT_TRUE(f.Surface().Active());
+    auto *messenger = dynamic_cast<TVlDesignDesignerMessenger *>(f.Surface().Messenger());
+    ASSERT_NE(messenger, nullptr);
+    EXPECT_EQ(messenger->Window(), f.Container()->window());
+    f.Panel->SetActive(false);
+    f.Surface().SetSelectorClass(nullptr);
+    f.Surface().SetControllerClass(nullptr);
+    EXPECT_NO_THROW(f.Surface().SetActive(true)) << "the parts made before stay";
+    TVlDesignPanel fresh;
+    fresh.Surface()->SetSelectorClass(nullptr);
+    try {
+        fresh.SetActive(true);
+        FAIL() << "activated without a selector";
+    } catch (const EInvalidOperation &e) {
+        EXPECT_STREQ(e.what(), "TVlDesignSurface: Selector is nil");
+    }
 }
 
 TEST(DesignSurface, ActivatingAndDeactivatingRaiseSelectionChangeOnce)
@@ -229,7 +244,11 @@ TEST(DesignSurface, DraggingAGrabPointResizesByTheSnappedDelta)
 {
     TDesignFixture f;
     TControl *memo = f.Place("TMemo", QRect(100, 100, 200, 120));
-    f.Drag({303, 223}, {314, 217});
+    f.Press({303, 223});
+    EXPECT_EQ(f.Controller().GrabPoint(), gpRightBottom);
+    EXPECT_EQ(f.Controller().PressedControl(), memo);
+    f.MoveTo({314, 217});
+    f.Release({314, 217});
     EXPECT_EQ(memo->BoundsRect(), Rect(100, 100, 308, 216));
     f.Drag({97, 97}, {310, 97});
     EXPECT_EQ(memo->BoundsRect(), Rect(308, 100, 312, 216)) << "edges that cross are swapped";

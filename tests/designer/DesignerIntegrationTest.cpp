@@ -84,7 +84,7 @@ TEST_F(DesignerIntegration, ThePaletteButtonPlacesOneButtonThenSelectIsPressedAg
     auto *button = dynamic_cast<TButton *>(Panel().FindComponent("Button1"));
     ASSERT_NE(button, nullptr);
     EXPECT_EQ(button->BoundsRect(), Bounds(50, 40, 75, 25));
-    EXPECT_TRUE(PaletteButton(0)->isChecked());
+    EXPECT_EQ(App.Designer().Palette()->PressedTag(), 0);
     EXPECT_TRUE(App.PendingAddClass().isEmpty());
     ClickPanel({300, 300});
     EXPECT_EQ(Surface().DesignedControls().size(), 1u) << "the next press selects";
@@ -240,6 +240,7 @@ TEST_F(DesignerIntegration, TheWindowHandlerModeDesignsToo)
     ShowDesigner();
     App.Item("FormWindowHandler1")->trigger();
     EXPECT_NE(dynamic_cast<TVlDesignWinControlHookMessenger *>(Surface().Messenger()), nullptr);
+    EXPECT_EQ(Surface().MessengerClass(), &TVlDesignWinControlHookMessenger::Create);
     TControl *edit = Placed(6, {40, 40});
     ASSERT_NE(edit, nullptr);
     EXPECT_EQ(edit->ClassName(), "TEdit");
