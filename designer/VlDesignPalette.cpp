@@ -39,36 +39,40 @@ const QColor Shadow(128, 128, 128);
 const QColor Navy(0, 0, 128);
 const QColor Field(255, 255, 255);
 
-void Raised(QPainter &p, const QRect &r, const QColor &fill = Face)
+// A filled rectangle lit from the top left (raised) or from the bottom right (sunken).
+void Bevel(QPainter &p, const QRect &r, const QColor &fill, const QColor &topLeft, const QColor &bottomRight)
 {
     p.fillRect(r, fill);
-    p.setPen(Qt::white);
+    p.setPen(topLeft);
     p.drawLine(r.topLeft(), r.topRight());
     p.drawLine(r.topLeft(), r.bottomLeft());
-    p.setPen(Shadow);
+    p.setPen(bottomRight);
     p.drawLine(r.bottomLeft(), r.bottomRight());
     p.drawLine(r.topRight(), r.bottomRight());
+}
+
+void Raised(QPainter &p, const QRect &r, const QColor &fill = Face)
+{
+    Bevel(p, r, fill, Qt::white, Shadow);
 }
 
 void Sunken(QPainter &p, const QRect &r, const QColor &fill = Field)
 {
-    p.fillRect(r, fill);
-    p.setPen(Shadow);
-    p.drawLine(r.topLeft(), r.topRight());
-    p.drawLine(r.topLeft(), r.bottomLeft());
-    p.setPen(Qt::white);
-    p.drawLine(r.bottomLeft(), r.bottomRight());
-    p.drawLine(r.topRight(), r.bottomRight());
+    Bevel(p, r, fill, Shadow, Qt::white);
+}
+
+// A closed outline through the points.
+QPainterPath Outline(std::initializer_list<QPointF> points)
+{
+    QPainterPath path;
+    path.addPolygon(QPolygonF(QList<QPointF>(points)));
+    path.closeSubpath();
+    return path;
 }
 
 void Triangle(QPainter &p, QPointF a, QPointF b, QPointF c, const QColor &color)
 {
-    QPainterPath path;
-    path.moveTo(a);
-    path.lineTo(b);
-    path.lineTo(c);
-    path.closeSubpath();
-    p.fillPath(path, color);
+    p.fillPath(Outline({a, b, c}), color);
 }
 
 void SmallText(QPainter &p, const QRect &r, const QString &text, int pixelSize, bool bold = false)
@@ -85,15 +89,7 @@ void DrawImage(QPainter &p, int tag)
 {
     switch (tag) {
     case 0: { // the arrow of the "Select" button
-        QPainterPath arrow;
-        arrow.moveTo(8, 3);
-        arrow.lineTo(8, 21);
-        arrow.lineTo(12, 17);
-        arrow.lineTo(15, 23);
-        arrow.lineTo(18, 22);
-        arrow.lineTo(15, 16);
-        arrow.lineTo(20, 16);
-        arrow.closeSubpath();
+        const QPainterPath arrow = Outline({{8, 3}, {8, 21}, {12, 17}, {15, 23}, {18, 22}, {15, 16}, {20, 16}});
         p.fillPath(arrow, Qt::white);
         p.setPen(Qt::black);
         p.drawPath(arrow);
@@ -117,14 +113,7 @@ void DrawImage(QPainter &p, int tag)
         p.setBrush(QColor(250, 210, 40));
         p.setPen(Qt::NoPen);
         p.drawEllipse(QRect(16, 6, 5, 5));
-        QPainterPath hills;
-        hills.moveTo(3, 21);
-        hills.lineTo(9, 12);
-        hills.lineTo(13, 17);
-        hills.lineTo(16, 14);
-        hills.lineTo(23, 21);
-        hills.closeSubpath();
-        p.fillPath(hills, QColor(40, 140, 60));
+        p.fillPath(Outline({{3, 21}, {9, 12}, {13, 17}, {16, 14}, {23, 21}}), QColor(40, 140, 60));
         break;
     }
     case 5: // check box

@@ -440,20 +440,25 @@ void TVlDesignSurface::CutSelection()
     DeleteSelection();
 }
 
-void TVlDesignSurface::MoveSelection(int dx, int dy)
+void TVlDesignSurface::ChangeSelectedBounds(const std::function<TRect(const TControl &control)> &bounds)
 {
-    std::vector<TControl *> moved;
+    std::vector<TControl *> changed;
     for (TControl *control : Selector()->SelectedControls())
         if (control != FContainer)
-            moved.push_back(control);
-    if (moved.empty())
+            changed.push_back(control);
+    if (changed.empty())
         return;
     RecordChange([&] {
-        for (TControl *control : moved)
-            control->SetBounds(control->Left() + dx, control->Top() + dy, control->Width(), control->Height());
+        for (TControl *control : changed)
+            control->SetBoundsRect(bounds(*control));
     });
     Selector()->RefreshFrames();
     Changed();
+}
+
+void TVlDesignSurface::MoveSelection(int dx, int dy)
+{
+    ChangeSelectedBounds([dx, dy](const TControl &c) { return Bounds(c.Left() + dx, c.Top() + dy, c.Width(), c.Height()); });
 }
 
 void TVlDesignSurface::NudgeSelection(int dx, int dy)
@@ -463,19 +468,9 @@ void TVlDesignSurface::NudgeSelection(int dx, int dy)
 
 void TVlDesignSurface::ResizeSelection(int dx, int dy)
 {
-    std::vector<TControl *> resized;
-    for (TControl *control : Selector()->SelectedControls())
-        if (control != FContainer)
-            resized.push_back(control);
-    if (resized.empty())
-        return;
-    RecordChange([&] {
-        for (TControl *control : resized)
-            control->SetBounds(control->Left(), control->Top(), std::max(1, control->Width() + dx),
-                               std::max(1, control->Height() + dy));
+    ChangeSelectedBounds([dx, dy](const TControl &c) {
+        return Bounds(c.Left(), c.Top(), std::max(1, c.Width() + dx), std::max(1, c.Height() + dy));
     });
-    Selector()->RefreshFrames();
-    Changed();
 }
 
 void TVlDesignSurface::SetControlBounds(TControl *control, const TRect &bounds)

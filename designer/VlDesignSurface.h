@@ -127,6 +127,8 @@ private:
     // the surface is taken out of its owner while that happens and is active afterwards.
     void ReadForm(const std::string &binary);
     void RenewWatches();
+    // New bounds for every selected control but the container, as one undoable change.
+    void ChangeSelectedBounds(const std::function<TRect(const TControl &control)> &bounds);
     // Runs work with the surface out of its owner's component list, active again afterwards.
     void WithSurfaceOutOfOwner(const std::function<void()> &work);
     std::vector<std::string> SelectionNames() const;

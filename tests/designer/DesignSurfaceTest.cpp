@@ -7,6 +7,7 @@
 #include "designer/VlDesignUtils.h"
 #include "components/VlExtCtrls.h"
 #include "components/VlStdCtrls.h"
+#include "rtl/VlClassRegistry.h"
 #include "rtl/VlExceptions.h"
 
 #include <gtest/gtest.h>
@@ -36,6 +37,18 @@ TEST(DesignUtils, UniqueNameLooksUpTheOwnerChain)
     TComponent inner(&form);
     EXPECT_EQ(UniqueDesignName(&inner, "TButton"), "Button4");
     EXPECT_EQ(UniqueDesignName(&inner, "TLabel"), "Label1");
+}
+
+TEST(DesignSurface, ThePaletteClassesAreRegisteredFirstInTagOrder)
+{
+    RegisterVlComponents();
+    const std::vector<const TClassInfo *> classes = RegisteredClasses();
+    ASSERT_GE(classes.size(), 17u);
+    for (const TVlPaletteEntry &entry : PaletteEntries()) {
+        if (entry.Tag > 0) {
+            EXPECT_EQ(classes[size_t(entry.Tag - 1)]->ClassName(), entry.ClassName);
+        }
+    }
 }
 
 TEST(DesignSurface, ActivationNeedsEveryPart)

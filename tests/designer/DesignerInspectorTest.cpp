@@ -1,5 +1,6 @@
 // VlInspector1 beside the designer: its categories and items, "Use check marks", and the selected
 // control's properties edited in place, each edit undoable.
+#include "inspector/InspectorTestSupport.h"
 #include "DesignerAppFixture.h"
 
 #include "designer/VlDesignImpSelector.h"
@@ -7,6 +8,7 @@
 #include "designer/VlDesignPanel.h"
 #include "inspector/VlInspector.h"
 #include "inspector/VlInspectorPropData.h"
+#include "components/VlFormText.h"
 #include "components/VlStdCtrls.h"
 #include "rtl/VlCp1251.h"
 
@@ -18,14 +20,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QStringList ChildNames(const TVlInspectorItem *parent)
-{
-    QStringList names;
-    for (int i = 0; i < parent->Count(); ++i)
-        names << parent->Child(i)->DisplayName();
-    return names;
-}
 
 class DesignerInspector : public testing::Test {
 protected:
@@ -138,6 +132,19 @@ TEST_F(DesignerInspector, TheSelectedControlIsEditedInPlaceAndTheEditCanBeUndone
     ASSERT_NE(restored, nullptr);
     EXPECT_EQ(restored->Caption(), "Button1");
     EXPECT_EQ(FormItem("Caption")->Data()->Value(), "Button1") << "the grid shows the form as it is now";
+}
+
+TEST_F(DesignerInspector, TheFormFileStoresExactlyWhatWasChanged)
+{
+    PlaceButton();
+    auto formText = [this] { return ObjectBinaryToText(Surface().FormSnapshot()); };
+    EXPECT_EQ(formText().find("Visible"), std::string::npos);
+    EXPECT_TRUE(Model().SetItemValue(FormItem("Visible"), "False"));
+    EXPECT_TRUE(FormItem("Visible")->Data()->IsModified());
+    EXPECT_NE(formText().find("    Visible = False\r\n"), std::string::npos);
+    EXPECT_TRUE(Model().SetItemValue(FormItem("Visible"), "True"));
+    EXPECT_FALSE(FormItem("Visible")->Data()->IsModified());
+    EXPECT_EQ(formText().find("Visible"), std::string::npos) << "back at its default, it is no longer stored";
 }
 
 TEST_F(DesignerInspector, AnIntegerThatIsNoNumberIsRefused)

@@ -1,32 +1,20 @@
 // formconv render: a text or binary form file drawn to PNG through the designer's reader.
+#include "common/VlRunFormconv.h"
 #include "common/VlTestPaths.h"
 
 #include <QImage>
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
 
-struct TToolResult {
-    int ExitCode;
-    std::string Output;
-};
-
-TToolResult RunFormconv(const std::string &arguments)
+// Rendering needs no display.
+TToolResult Render(const std::string &arguments)
 {
-    const std::string command = "QT_QPA_PLATFORM=offscreen " + VlProgramDir() + "/formconv " + arguments + " 2>&1";
-    FILE *pipe = popen(command.c_str(), "r");
-    std::string output;
-    char buffer[256];
-    while (size_t n = fread(buffer, 1, sizeof buffer, pipe))
-        output.append(buffer, n);
-    const int status = pclose(pipe);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
+    return RunFormconv("render " + arguments, "QT_QPA_PLATFORM=offscreen");
 }
 
 class FormConvRender : public testing::Test {
@@ -53,7 +41,7 @@ TEST_F(FormConvRender, ATextFormOfAnyRootClassIsDrawnWithItsControls)
     Write("panel.vlf", "object VlDesignPanel: TVlDesignPanel\r\n  Width = 320\r\n  Height = 200\r\n"
                        "  object Button1: TButton\r\n    Left = 10\r\n    Top = 10\r\n    Width = 75\r\n"
                        "    Height = 25\r\n    Caption = 'Button1'\r\n  end\r\nend\r\n");
-    const TToolResult result = RunFormconv("render " + Path("panel.vlf") + " " + Path("panel.png"));
+    const TToolResult result = Render(Path("panel.vlf") + " " + Path("panel.png"));
     ASSERT_EQ(result.ExitCode, 0) << result.Output;
     const QImage image(QString::fromStdString(Path("panel.png")));
     ASSERT_FALSE(image.isNull());
@@ -75,7 +63,7 @@ TEST_F(FormConvRender, ABinaryFormFileIsDrawnToo)
     const std::string input = VlTestDataDir() + "/widgets/Typical.dfm";
     Write("typical.bin", "");
     ASSERT_EQ(RunFormconv("text2bin " + input + " " + Path("typical.bin")).ExitCode, 0);
-    const TToolResult result = RunFormconv("render " + Path("typical.bin") + " " + Path("typical.png"));
+    const TToolResult result = Render(Path("typical.bin") + " " + Path("typical.png"));
     ASSERT_EQ(result.ExitCode, 0) << result.Output;
     EXPECT_FALSE(QImage(QString::fromStdString(Path("typical.png"))).isNull());
 }
@@ -83,11 +71,11 @@ TEST_F(FormConvRender, ABinaryFormFileIsDrawnToo)
 TEST_F(FormConvRender, AnUnregisteredClassIsNamedAndNothingIsWritten)
 {
     Write("bad.dfm", "object Form1: TForm1\r\n  object Thing1: TThingamajig\r\n  end\r\nend\r\n");
-    const TToolResult result = RunFormconv("render " + Path("bad.dfm") + " " + Path("bad.png"));
+    const TToolResult result = Render(Path("bad.dfm") + " " + Path("bad.png"));
     EXPECT_EQ(result.ExitCode, 1);
     EXPECT_NE(result.Output.find("Class TThingamajig not found"), std::string::npos) << result.Output;
     EXPECT_FALSE(std::filesystem::exists(Path("bad.png")));
-    EXPECT_EQ(RunFormconv("render " + Path("missing.dfm") + " " + Path("x.png")).ExitCode, 1);
+    EXPECT_EQ(Render(Path("missing.dfm") + " " + Path("x.png")).ExitCode, 1);
 }
 
 } // namespace

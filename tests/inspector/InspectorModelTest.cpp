@@ -1,4 +1,5 @@
 // The property grid's model: categories, sorting, updates, the data of published properties.
+#include "inspector/InspectorTestSupport.h"
 #include "inspector/VlInspectorModel.h"
 #include "inspector/VlInspectorPropData.h"
 #include "inspector/VlInspectorValues.h"
@@ -11,14 +12,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QStringList ChildNames(const TVlInspectorItem *parent)
-{
-    QStringList names;
-    for (int i = 0; i < parent->Count(); ++i)
-        names << parent->Child(i)->DisplayName();
-    return names;
-}
 
 std::unique_ptr<TVlInspectorData> Text(const QString &name)
 {
