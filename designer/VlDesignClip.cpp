@@ -95,6 +95,9 @@ void TVlDesignSurface::PasteFromClipboard()
                 if (control->Top() > addParent->ClientHeight())
                     control->SetTop(addParent->ClientHeight() - control->Height());
                 control->SetParent(addParent);
+                // The next place in the tab order, not the copied control's.
+                if (auto *win = dynamic_cast<TWinControl *>(control))
+                    win->SetTabOrder(-1);
                 Selector()->ExtendSelection(control);
             }
             // Pasted controls are designed like placed ones, so they stay inert in every mode.

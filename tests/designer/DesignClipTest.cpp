@@ -87,6 +87,7 @@ TEST_F(DesignClip, PastingTwoControlsGivesFreshNamesBothSelectedOneEventPair)
     EXPECT_EQ(F.Selector().Selection(0)->Parent(), F.Panel.get());
     EXPECT_TRUE(F.Selector().Selection(1)->HasState(csDesigning)) << "pasted controls are designed too";
     EXPECT_EQ(F.Selector().Selection(0)->Left(), 20);
+    EXPECT_EQ(static_cast<TWinControl *>(F.Selector().Selection(0))->TabOrder(), 2) << "after the two it copies";
 }
 
 TEST_F(DesignClip, APastedControlBeyondTheParentsWidthIsPulledInside)
