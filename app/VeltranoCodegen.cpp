@@ -1,5 +1,6 @@
 // Code generation commands of the main window.
 #include "VeltranoCodegen.h"
+#include "VeltranoDesigner.h"
 #include "VeltranoForm.h"
 #include "VeltranoStatusBar.h"
 
@@ -53,10 +54,10 @@ void AppendLines(TForm1 &form, const QStringList &lines)
         form.Memo1->AppendLine(line);
 }
 
-// The design surface is cleared by the form designer once it exists; until then the page only
-// changes its enabled state.
+// Every skeleton starts with an empty design surface.
 void SetDesignerPageEnabled(TForm1 &form, bool enabled)
 {
+    ResetDesignSurface(form);
     if (QWidget *page = form.PageControl1->widget(DesignerPage))
         page->setEnabled(enabled);
 }

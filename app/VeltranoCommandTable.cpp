@@ -73,6 +73,9 @@ constexpr TVlMenuItemDesc kMainMenu[] = {
     {1, "FormActive1", "Активный", "", "DesignerActiveClick", vifAutoCheck | vifChecked},
     {1, "N12", "-"},
     {1, "FormClear1", "Очистить", "", "DesignerClearClick"},
+    {1, "N26", "-"},
+    {1, "FormUndo1", "Отменить изменение", "", "DesignerUndoClick"},
+    {1, "FormRedo1", "Вернуть изменение", "", "DesignerRedoClick"},
 
     {0, "Project1", "Проект"},
     {1, "Run1", "Запустить", "", "Button5Click", vifDefault},
@@ -187,6 +190,10 @@ constexpr TVlMenuItemDesc kDesignerPopup[] = {
     {0, "DsRefresh1", "Обновить", "", "DesignerRefreshClick"},
     {0, "DsN1", "-"},
     {0, "DsClear1", "Очистить", "", "DesignerClearClick"},
+    {0, "DsN2", "-"},
+    // Keys of their own: the command table's Ctrl+Z and Ctrl+Shift+Z stay the editor's.
+    {0, "DsUndo1", "Отменить изменение", "Alt+Backspace", "DesignerUndoClick"},
+    {0, "DsRedo1", "Вернуть изменение", "Shift+Alt+Backspace", "DesignerRedoClick"},
 };
 
 using enum TVlToolButtonStyle;

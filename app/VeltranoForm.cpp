@@ -6,6 +6,7 @@
 #include "VeltranoEditCommands.h"
 #include "OptionsForm.h"
 #include "VeltranoCodegen.h"
+#include "VeltranoDesigner.h"
 #include "VeltranoDocuments.h"
 #include "VeltranoDocumentsTextView.h"
 #include "VeltranoPrint.h"
@@ -180,6 +181,7 @@ TForm1::TForm1(const QString &programDir, TVlShellHooks hooks, QWidget *parent)
     Install(InstallEditCommands);  // the edit operations of Memo1 and Memo2
     Install(InstallAppearanceCommands);   // TGoLine, TAlBl, zoom, font, search, editor properties, status
     Install(InstallDocumentCommands);     // open, save, the text tab's files
+    Install(InstallDesigner);             // VlDesignPanel, the palette, VlInspector1, the "Форма" commands
     Install(InstallTextView);             // Memo2 as the rich-text view, indent, TRectF
     Install(InstallCodegenCommands);      // TDelphiF, TConsoleF, TLibraryF, TModuleF, snippets
     Install(InstallOptionsCommands);      // TOptions: applies Config.ini to the window
@@ -430,6 +432,7 @@ void TForm1::AttachContextMenu(QWidget *widget, QMenu *menu)
 QWidget *TForm1::ReplaceComponent(QWidget *old, QWidget *replacement)
 {
     QWidget *parent = old->parentWidget();
+    const bool wasHidden = old->isHidden(); // a splitter hides the widget it gives up
     replacement->setObjectName(old->objectName());
     if (auto *splitter = qobject_cast<QSplitter *>(parent)) {
         const int index = splitter->indexOf(old);
@@ -449,7 +452,7 @@ QWidget *TForm1::ReplaceComponent(QWidget *old, QWidget *replacement)
         FShortcuts.SetContextMenu(old, nullptr);
         AttachContextMenu(replacement, menu);
     }
-    replacement->setVisible(!old->isHidden());
+    replacement->setVisible(!wasHidden);
     old->hide();
     old->deleteLater();
     return replacement;

@@ -4,6 +4,7 @@
 #include "VeltranoForm.h"
 #include "VlTerminationWatcher.h"
 #include "runner/VlHostBindings.h"
+#include "components/VlRegisterComponents.h"
 
 #include <QLibraryInfo>
 #include <QTimer>
@@ -34,6 +35,9 @@ int main(int argc, char **argv)
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(translator);
     app.UseInactiveCaptionHints();
+
+    // The classes the designer places and form files name, before the main window exists.
+    RegisterVlComponents();
 
     // 4. The main window first; it creates the dialogs in their order (see its install block).
     auto form = std::make_unique<TForm1>(QApplication::applicationDirPath());

@@ -42,17 +42,6 @@ TVlExceptionHandler SetVlExceptionHandler(TVlExceptionHandler handler)
     return previous;
 }
 
-std::string VlExceptionMessage(const std::exception_ptr &error)
-{
-    try {
-        std::rethrow_exception(error);
-    } catch (const std::exception &e) {
-        return e.what();
-    } catch (...) {
-        return "Unknown exception";
-    }
-}
-
 void VlHandleException(const std::exception_ptr &error)
 {
     if (ExceptionHandler()) {

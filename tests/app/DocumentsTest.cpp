@@ -159,12 +159,21 @@ TEST_F(DocumentsTest, SaveWritesTheChosenFileWithCrLfAndKeepsTheTitle)
     EXPECT_EQ(Form->windowTitle(), "Veltrano - " + Fixture.PathOf("opened.pas"));
 }
 
-TEST_F(DocumentsTest, SaveAsUnderTheFormTypeStillHoldsTheText)
+TEST_F(DocumentsTest, SavingUnderTheFormTypeWritesTheDesignersFormNeverTheText)
 {
     Form->Memo1->SetText("unit U;");
     Choose("form.vlf", 6);
     Form->RunCommand("SaveAsClick");
-    EXPECT_EQ(FileBytes(Fixture.PathOf("form.vlf")), "unit U;\r\n");
+    const QByteArray form = FileBytes(Fixture.PathOf("form.vlf"));
+    EXPECT_TRUE(form.startsWith("object VlDesignPanel: TVlDesignPanel\r\n")) << form.constData();
+    EXPECT_EQ(Form->CurrentFileName, Fixture.PathOf("form.vlf"));
+    // Any filter: a ".vlf" name gets the form too, and the selection is refused.
+    Choose("other.VLF", 0);
+    Form->RunCommand("SaveClick");
+    EXPECT_TRUE(FileBytes(Fixture.PathOf("other.VLF")).startsWith("object VlDesignPanel"));
+    Form->RunCommand("SaveSelectionClick");
+    EXPECT_EQ(Fixture.Log.Errors.size(), StartErrors + 1);
+    EXPECT_TRUE(FileBytes(Fixture.PathOf("other.VLF")).startsWith("object VlDesignPanel"));
 }
 
 TEST_F(DocumentsTest, CancelAndFailuresChangeNothing)
