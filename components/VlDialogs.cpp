@@ -3,6 +3,7 @@
 
 #include "VlControls.h"
 #include "VlCp1251.h"
+#include "VlMessageDialogs.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -77,6 +78,9 @@ void TCommonDialog::Fire(const TMethod &handler, std::string_view name)
 
 bool TCommonDialog::RunModal(QDialog &dialog)
 {
+    // Nobody can answer a dialog in an unattended run: it is cancelled.
+    if (VlUnattendedDialogs())
+        return false;
     Fire(FOnShow, "OnShow");
     const bool accepted = dialog.exec() == QDialog::Accepted;
     Fire(FOnClose, "OnClose");

@@ -42,7 +42,7 @@ TVlExceptionHandler SetVlExceptionHandler(TVlExceptionHandler handler)
     return previous;
 }
 
-std::string VlExceptionMessage(const std::exception_ptr &error)
+std::string VlErrorText(const std::exception_ptr &error)
 {
     try {
         std::rethrow_exception(error);
@@ -63,5 +63,5 @@ void VlHandleException(const std::exception_ptr &error)
             // A failing handler falls back to the plain report below.
         }
     }
-    std::fprintf(stderr, "%s\n", VlExceptionMessage(error).c_str());
+    std::fprintf(stderr, "%s\n", VlErrorText(error).c_str());
 }

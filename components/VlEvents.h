@@ -85,7 +85,7 @@ using TVlExceptionHandler = std::function<void(const std::exception_ptr &error)>
 TVlExceptionHandler SetVlExceptionHandler(TVlExceptionHandler handler);
 void VlHandleException(const std::exception_ptr &error);
 // The text of an exception for messages.
-std::string VlExceptionMessage(const std::exception_ptr &error);
+std::string VlErrorText(const std::exception_ptr &error);
 
 template <class F>
 void VlGuard(F &&action)

@@ -39,6 +39,12 @@ const TButtonSpec Buttons[] = {
 
 const char *const TypeCaptions[] = {"Предупреждение", "Ошибка", "Информация", "Подтверждение"};
 
+std::function<void(const std::string &)> &Unattended()
+{
+    static std::function<void(const std::string &)> print;
+    return print;
+}
+
 QWidget *DialogParent()
 {
     return QApplication::activeWindow();
@@ -54,6 +60,14 @@ void Place(QWidget &dialog, int x, int y)
 int RunBox(QMessageBox::Icon icon, const QString &caption, const std::string &message, TMsgDlgButtons buttons,
            int defaultIndex, int x, int y)
 {
+    if (VlUnattendedDialogs()) {
+        VlPrintUnattended(VlFromQString(caption), message);
+        int index = 0;
+        for (int b = mbYes; b < mbHelp; ++b)
+            if (buttons & (1u << b) && index++ == defaultIndex)
+                return Buttons[b].Result;
+        return buttons ? mrCancel : mrOk;
+    }
     QMessageBox box(icon, caption, VlToQString(message), QMessageBox::NoButton, DialogParent());
     if (buttons == 0)
         buttons = 1u << mbOK;
@@ -83,6 +97,25 @@ int RunBox(QMessageBox::Icon icon, const QString &caption, const std::string &me
 }
 
 } // namespace
+
+void VlSetUnattendedDialogs(std::function<void(const std::string &text)> print)
+{
+    Unattended() = std::move(print);
+}
+
+bool VlUnattendedDialogs()
+{
+    return static_cast<bool>(Unattended());
+}
+
+void VlPrintUnattended(const std::string &caption, const std::string &text)
+{
+    if (!Unattended())
+        return;
+    if (!caption.empty())
+        Unattended()("[" + caption + "]");
+    Unattended()(text);
+}
 
 std::string VlDialogCaption()
 {
@@ -119,6 +152,10 @@ int MessageDlg(const std::string &message, TMsgDlgType type, TMsgDlgButtons butt
 
 bool InputQuery(const std::string &caption, const std::string &prompt, std::string &value)
 {
+    if (VlUnattendedDialogs()) {
+        VlPrintUnattended(caption, prompt);
+        return false;
+    }
     QInputDialog dialog(DialogParent());
     dialog.setWindowTitle(VlToQString(caption));
     dialog.setLabelText(VlToQString(prompt));

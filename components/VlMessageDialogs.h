@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <initializer_list>
 #include <string>
 
@@ -33,6 +34,13 @@ bool InputQuery(const std::string &caption, const std::string &prompt, std::stri
 std::string InputBox(const std::string &caption, const std::string &prompt, const std::string &defaultValue);
 // MB_OK ... MB_RETRYCANCEL buttons, MB_ICON* and MB_DEFBUTTONn flags; the IDOK ... IDNO result.
 int VlMessageBox(const std::string &text, const std::string &caption, int flags);
+// For runs without a user (headless): message boxes write their text through print and are answered
+// with their default button, input boxes and the common dialogs are cancelled. Empty: real dialogs.
+void VlSetUnattendedDialogs(std::function<void(const std::string &text)> print);
+bool VlUnattendedDialogs();
+// What a message box writes in an unattended run: the caption line (when there is one), then the text.
+void VlPrintUnattended(const std::string &caption, const std::string &text);
+
 // The caption of the dialogs: the application's Title, else the program's name.
 std::string VlDialogCaption();
 // A form like MessageDlg's, not yet shown: the message, then a button per TMsgDlgBtn (named
