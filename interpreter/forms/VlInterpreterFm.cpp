@@ -125,30 +125,25 @@ void TVlInterpreterFm::ObtainUnitSource(const std::string &fileName, const std::
 TVlInterpreterForm *TVlInterpreterFm::MakeForm(const std::string &fileName)
 {
     TRunScope run(*this);
+    // 1-3. The unit, read as a unit.
+    FileName = fileName;
+    const std::string unitName = UnitNameOf(fileName);
+    std::string source;
+    ObtainUnitSource(fileName, unitName, source);
+    SetSourceText(source);
+    PrepareUnit();
+    // 4. A new, empty form of the application, loaded from its form file.
+    VlEnsureGuiApplication();
+    auto *form = new TVlInterpreterForm(&Application());
+    form->UnitName = unitName;
     try {
-        // 1-3. The unit, read as a unit.
-        FileName = fileName;
-        const std::string unitName = UnitNameOf(fileName);
-        std::string source;
-        ObtainUnitSource(fileName, unitName, source);
-        SetSourceText(source);
-        PrepareUnit();
-        // 4. A new, empty form of the application, loaded from its form file.
-        VlEnsureGuiApplication();
-        auto *form = new TVlInterpreterForm(&Application());
-        form->UnitName = unitName;
-        try {
-            LoadForm(form);
-        } catch (...) {
-            // LoadForm fails only before OnCreate, so the form is still there.
-            delete form;
-            throw;
-        }
-        return FCurrentForm;
+        LoadForm(form);
     } catch (...) {
-        RecordFailure(std::current_exception(), std::string());
+        // LoadForm fails only before OnCreate, so the form is still there.
+        delete form;
         throw;
     }
+    return FCurrentForm;
 }
 
 TVlInterpreterForm *TVlInterpreterFm::RunForm(const std::string &fileName)
@@ -189,12 +184,7 @@ void TVlInterpreterFm::RunUnitFile(const std::string &fileName)
         ObtainUnitSource(fileName, UnitNameOf(fileName), source);
     } catch (...) {
         // Whatever went wrong, the unit could not be had.
-        try {
-            RaiseError(erUnitNotFound, -1, fileName);
-        } catch (...) {
-            RecordFailure(std::current_exception(), std::string());
-            throw;
-        }
+        RaiseError(erUnitNotFound, -1, fileName);
     }
     SetSourceText(source);
     Execute();

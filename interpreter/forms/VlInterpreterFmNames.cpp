@@ -126,6 +126,12 @@ bool TVlInterpreterFm::ReadFormMember(TVlInterpreterForm &form, const std::strin
 bool TVlInterpreterFm::CallFormMethod(TVlInterpreterForm &form, const std::string &name, TVlValue &result,
                                       TVlInterpreterArgs &args)
 {
+    // A form made by another program (a form function's) has its methods there.
+    if (form.OwnerProgram && form.OwnerProgram != this) {
+        TVlInterpreterFm &owner = *form.OwnerProgram;
+        TRunScope run(owner);
+        return owner.CallFormMethod(form, name, result, args);
+    }
     const TVlInterpreterFunctionDesc *desc = OwnAdapter().FindSourceFunction(form.UnitName, name, form.ClassIdentifier);
     if (!desc || desc->ClassIdentifier.empty())
         return false;

@@ -11,6 +11,7 @@ type
     Button1: TButton;
     procedure FormCreate(Sender: TObject);
     procedure Button1Click(Sender: TObject);
+    function Describe: string;
   private
     { Private declarations }
   public
@@ -35,6 +36,11 @@ begin
   Clicks := Clicks + 1;
   Label1.Caption := 'Нажата ' + IntToStr(Clicks);
   Caption := 'Форма ' + IntToStr(Clicks);
+end;
+
+function TForm2.Describe: string;
+begin
+  Result := Button1.Caption + '/' + Self.Caption + '/' + Caption;
 end;
 
 end.
