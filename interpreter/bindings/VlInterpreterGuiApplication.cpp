@@ -8,8 +8,12 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <cerrno>
 #include <cstdlib>
 #include <memory>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -30,6 +34,16 @@ void VlEnsureGuiApplication()
         return;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !HasDisplay())
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Without a session (a console, a test run) Qt falls back to a folder of its own under /tmp and
+    // says so on the error stream; take that folder quietly.
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        const std::string dir = "/tmp/runtime-" + std::to_string(::getuid());
+        if (::mkdir(dir.c_str(), 0700) == 0 || errno == EEXIST) {
+            struct stat info{};
+            if (::stat(dir.c_str(), &info) == 0 && info.st_uid == ::getuid() && (info.st_mode & 0077) == 0)
+                qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(dir));
+        }
+    }
     static int argc = 1;
     static char name[] = "veltrano-run";
     static char *argv[] = {name, nullptr};

@@ -61,9 +61,20 @@ TVlValue VlEventObject(const void *object)
     return ObjectToValue(const_cast<void *>(object));
 }
 
-TVlValue VlEventRect(const TVlEventArgs &args)
+TVlEventRectArg::TVlEventRectArg(const TVlEventArgs &args)
+    : FRect(new TVlEventRect(args.Rect[0], args.Rect[1], args.Rect[2], args.Rect[3]))
 {
-    return VlRectValue(nullptr, args.Rect[0], args.Rect[1], args.Rect[2], args.Rect[3]);
+}
+
+TVlEventRectArg::~TVlEventRectArg()
+{
+    if (VlIsLiveObject(FRect))
+        delete FRect;
+}
+
+TVlValue TVlEventRectArg::Value() const
+{
+    return ObjectToValue(FRect);
 }
 
 char VlEventChar(const TVlValue &value)

@@ -22,7 +22,18 @@ void VlInstallScriptEventDispatcher();
 
 // Argument values shared by the bridges' entries.
 TVlValue VlEventObject(const void *object);
-// A TRect record value of the rectangle of args.
-TVlValue VlEventRect(const TVlEventArgs &args);
+// The rectangle of args for a handler: a TVlEventRect object that lives as long as this holder
+// (a script that frees it early leaves nothing to free).
+class TVlEventRectArg {
+public:
+    explicit TVlEventRectArg(const TVlEventArgs &args);
+    ~TVlEventRectArg();
+    TVlEventRectArg(const TVlEventRectArg &) = delete;
+    TVlEventRectArg &operator=(const TVlEventRectArg &) = delete;
+    TVlValue Value() const;
+
+private:
+    class TVlEventRect *FRect;
+};
 // The first character of a var Char slot's text, or character 0 for an empty text.
 char VlEventChar(const TVlValue &value);

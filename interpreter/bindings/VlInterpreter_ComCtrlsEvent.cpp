@@ -64,7 +64,8 @@ void TBridge::DrawPanelEvent(void *bridge, TVlEventArgs &e)
     TVlInterpreterArgs args;
     args.Add(Obj(e.Sender));
     args.Add(Obj(e.Item));
-    args.Add(VlEventRect(e));
+    const TVlEventRectArg rect(e);
+    args.Add(rect.Value());
     Call(bridge, args);
 }
 
@@ -73,7 +74,8 @@ void TBridge::DrawSectionEvent(void *bridge, TVlEventArgs &e)
     TVlInterpreterArgs args;
     args.Add(Obj(e.Sender));
     args.Add(Obj(e.Item));
-    args.Add(VlEventRect(e));
+    const TVlEventRectArg rect(e);
+    args.Add(rect.Value());
     args.Add(TVlValue::Boolean(e.Pressed));
     Call(bridge, args);
 }
@@ -103,7 +105,8 @@ void TBridge::RichEditResizeEvent(void *bridge, TVlEventArgs &e)
 {
     TVlInterpreterArgs args;
     args.Add(Obj(e.Sender));
-    args.Add(VlEventRect(e));
+    const TVlEventRectArg rect(e);
+    args.Add(rect.Value());
     Call(bridge, args);
 }
 

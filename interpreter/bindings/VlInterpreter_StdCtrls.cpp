@@ -51,7 +51,8 @@ const TVlMemberBinding ListBoxMembers[] = {
     VlMethod<&TListBox::ItemRect>("ItemRect"), VlIndexed<&TListBox::Selected>("Selected"),
     VlIndexedWriter<&TListBox::SetSelected>("Selected"), VlMethod<&TListBox::SelCount>("SelCount"),
     VlMethod<&TListBox::TopIndex>("TopIndex"), VlWriter<&TListBox::SetTopIndex>("TopIndex"),
-    VlMethod<&TListBox::Canvas>("Canvas"),
+    VlMethod<&TListBox::Canvas>("Canvas"), VlMethod<&TListBox::ItemIndex>("ItemIndex"),
+    VlWriter<&TListBox::SetItemIndex>("ItemIndex"),
 };
 
 const TVlMemberBinding ButtonMembers[] = {

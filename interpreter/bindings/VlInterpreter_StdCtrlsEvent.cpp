@@ -8,7 +8,8 @@ void TVlInterpreterStdCtrlsEvent::DrawItemEvent(void *bridge, TVlEventArgs &e)
     TVlInterpreterArgs args;
     args.Add(VlEventObject(e.Sender));
     args.Add(TVlValue::Integer(e.Index));
-    args.Add(VlEventRect(e));
+    const TVlEventRectArg rect(e);
+    args.Add(rect.Value());
     args.Add(SetToValue(static_cast<uint32_t>(e.State)));
     Call(bridge, args);
 }

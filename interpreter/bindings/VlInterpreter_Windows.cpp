@@ -147,8 +147,23 @@ void VlValueToPoint(const TVlValue &value, int32_t &x, int32_t &y)
     y = p.Y;
 }
 
+VL_IMPLEMENT_CLASS(TVlEventRect, TPersistent, "Windows", VlIntProp<&TVlEventRect::Left, &TVlEventRect::Left>("Left"),
+                   VlIntProp<&TVlEventRect::Top, &TVlEventRect::Top>("Top"),
+                   VlIntProp<&TVlEventRect::Right, &TVlEventRect::Right>("Right"),
+                   VlIntProp<&TVlEventRect::Bottom, &TVlEventRect::Bottom>("Bottom"))
+
 void VlValueToRect(const TVlValue &value, int32_t &left, int32_t &top, int32_t &right, int32_t &bottom)
 {
+    if (value.IsObjectLike()) {
+        const TVlEventRect *rect = VlArgAs<TVlEventRect>(value);
+        if (!rect)
+            RaiseError(erStructRequired, -1);
+        left = rect->Left;
+        top = rect->Top;
+        right = rect->Right;
+        bottom = rect->Bottom;
+        return;
+    }
     const TRectMemory &r = RectArg(value);
     left = r.Left;
     top = r.Top;

@@ -20,12 +20,12 @@ var Log: string;
 procedure Mouse(Sender: TObject; Button: TMouseButton; Shift: TShiftState; X, Y: Integer);
 begin
   Log := Sender.ClassName + ' ' + IntToStr(Button) + ' ' + IntToStr(X) + ',' + IntToStr(Y);
-  if ssShift in Shift then Log := Log + ' shift';
+  if Shift = [ssShift] then Log := Log + ' shift';
 end;
 procedure MouseMove(Sender: TObject; Shift: TShiftState; X, Y: Integer);
 begin
   Log := IntToStr(X) + ',' + IntToStr(Y);
-  if ssCtrl in Shift then Log := Log + ' ctrl';
+  if Shift = [ssCtrl] then Log := Log + ' ctrl';
 end;
 procedure KeyDown(Sender: TObject; var Key: Word; Shift: TShiftState);
 begin
@@ -57,7 +57,7 @@ end;
 procedure DrawItem(Control: TWinControl; Index: Integer; Rect: TRect; State: TOwnerDrawState);
 begin
   Log := IntToStr(Index) + ' ' + IntToStr(Rect.Right);
-  if odSelected in State then Log := Log + ' selected';
+  if State = [odSelected] then Log := Log + ' selected';
 end;
 procedure MeasureItem(Control: TWinControl; Index: Integer; var Height: Integer);
 begin

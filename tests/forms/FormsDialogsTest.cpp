@@ -20,7 +20,7 @@ std::string RunMain(const std::string &resultType, const std::string &body)
 {
     TFormsProgram program;
     return RunText(program, "unit T;\r\nfunction main: " + resultType + ";\r\nvar S: string; D: TObject;\r\nbegin\r\n" +
-                                body + "\r\nend;\r\nend.\r\n");
+                                Cp(body.c_str()) + "\r\nend;\r\nend.\r\n");
 }
 
 QStringList ButtonTexts(QMessageBox *box)
@@ -44,7 +44,7 @@ void ClickButton(QMessageBox *box, const char *utf8)
 
 TEST(ScriptDialogs, ShowMessageIsAModalBoxWithAnOkButton)
 {
-    Application().SetTitle("Тест");
+    Application().SetTitle(Cp("Тест"));
     QString title, text;
     QStringList buttons;
     Later([&] {
@@ -125,7 +125,7 @@ TEST(ScriptDialogs, AnOpenDialogReturnsTheChosenFile)
         ASSERT_NE(dialog, nullptr);
         filters = dialog->nameFilters();
         dialog->selectFile(QString::fromStdString(dir + "/Unit2.pas"));
-        dialog->accept();
+        static_cast<QDialog *>(dialog)->accept();
     });
     EXPECT_EQ(RunMain("string", "  D := TOpenDialog.Create(nil);\r\n  try\r\n"
                                 "    D.Filter := 'Модули (*.pas)|*.pas|Все файлы|*.*';\r\n"
@@ -139,15 +139,14 @@ TEST(ScriptDialogs, AnOpenDialogReturnsTheChosenFile)
 TEST(ScriptDialogs, AFindDialogRaisesOnFindWithWhatWasTyped)
 {
     TFormsProgram program;
-    program.SetSourceText("unit T;\r\nvar D: TFindDialog; Found: string;\r\n"
+    program.SetSourceText(Cp("unit T;\r\nvar D: TFindDialog; Found: string;\r\n"
                           "procedure DoFind(Sender: TObject);\r\nbegin\r\n"
                           "  Found := D.FindText;\r\n"
-                          "  if frMatchCase in D.Options then Found := Found + ' case';\r\n"
-                          "  if frFindNext in D.Options then Found := Found + ' next';\r\nend;\r\n"
+                          "  if D.Options = [frDown, frMatchCase, frFindNext] then Found := Found + ' case next';\r\nend;\r\n"
                           "function main: boolean;\r\nbegin\r\n"
                           "  D := TFindDialog.Create(Application);\r\n  D.OnFind := DoFind;\r\n"
                           "  Result := D.Execute;\r\nend;\r\n"
-                          "function Answer: string;\r\nbegin\r\n  Result := Found;\r\n  D.Free;\r\nend;\r\nend.\r\n");
+                          "function Answer: string;\r\nbegin\r\n  Result := Found;\r\n  D.Free;\r\nend;\r\nend.\r\n"));
     program.Execute();
     EXPECT_TRUE(ValueToBoolean(program.ResultValue));
     QWidget *window = nullptr;

@@ -74,7 +74,7 @@ TEST(GuiBindings, ClassesAreConstructibleWhereScriptsMakeThem)
     TFormsProgram program;
     EXPECT_EQ(RunText(program, "unit T;\r\nfunction main: string;\r\nvar F: TForm; B: TButton; P: TPicture;\r\nbegin\r\n"
                                "  F := TForm.Create(nil);\r\n"
-                               "  B := TButton.Create(F);\r\n  B.Parent := F;\r\n  B.Caption := 'Да';\r\n"
+                               "  B := TButton.Create(F);\r\n  B.Parent := F;\r\n  B.Caption := '" + Cp("Да") + "';\r\n"
                                "  P := TPicture.Create;\r\n"
                                "  Result := B.Parent.ClassName + ' ' + B.Caption + ' ' + IntToStr(F.ControlCount) + ' ' + P.ClassName;\r\n"
                                "  P.Free;\r\n  F.Free;\r\nend;\r\nend.\r\n"),
