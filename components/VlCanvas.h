@@ -49,6 +49,30 @@ class TCanvas : public TPersistent {
     void SetPixels(int x, int y, TColor color);
     void Draw(int x, int y, TGraphic *graphic);
     void StretchDraw(const TRect &rect, TGraphic *graphic);
+    // Elliptic arcs from the ellipse in (x1, y1)-(x2, y2), counter-clockwise from the ray to
+    // (x3, y3) to the ray to (x4, y4); Chord closes with a line, Pie with two radii (both filled).
+    void Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
+    void Chord(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
+    void Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
+    // Copies source's rectangle onto dest, scaled, by CopyMode.
+    void CopyRect(const TRect &dest, TCanvas *canvas, const TRect &source);
+    // A dotted rectangle inverted onto the image (drawing it twice removes it).
+    void DrawFocusRect(const TRect &rect);
+    // fsSurface fills the area of colour `color` around (x, y); fsBorder fills up to a border of it.
+    void FloodFill(int x, int y, TColor color, int fillStyle);
+    // cmSrcCopy and the other raster operations of CopyRect (their Windows codes).
+    int CopyMode() const { return FCopyMode; }
+    void SetCopyMode(int mode) { FCopyMode = mode; }
+    // The whole drawing area (empty when there is nothing to draw on).
+    TRect ClipRect();
+    // Locking is counted only: drawing happens on the GUI thread.
+    void Lock() { ++FLockCount; }
+    void Unlock() { if (FLockCount > 0) --FLockCount; }
+    bool TryLock() { ++FLockCount; return true; }
+    int LockCount() const { return FLockCount; }
+    void Refresh() {}
+    int TextFlags() const { return FTextFlags; }
+    void SetTextFlags(int flags) { FTextFlags = flags; }
 
     // Keeps one painter open for a series of operations (a paint event); nests.
     void BeginPaint();
@@ -64,6 +88,7 @@ protected:
 private:
     QPainter *BeginOp();
     void EndOp();
+    void ArcShape(int kind, int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
     void ApplyPen(QPainter &painter) const;
     QPainter::CompositionMode CompositionFor(TPenMode mode) const;
 
@@ -71,6 +96,9 @@ private:
     std::unique_ptr<TPen> FPen;
     std::unique_ptr<TBrush> FBrush;
     TPoint FPenPos;
+    int FCopyMode = 0x00CC0020; // cmSrcCopy
+    int FLockCount = 0;
+    int FTextFlags = 0;
     std::unique_ptr<QPainter> FPainter;
     int FPaintDepth = 0;
 };

@@ -204,6 +204,21 @@ std::vector<TIdentMapEntry> ToMap(const TIdentEntry (&table)[N])
 }
 } // namespace
 
+namespace {
+template <size_t N>
+std::vector<std::pair<std::string, int32_t>> ToList(const TIdentEntry (&table)[N])
+{
+    std::vector<std::pair<std::string, int32_t>> list;
+    for (const TIdentEntry &entry : table)
+        list.emplace_back(entry.Name, entry.Value);
+    return list;
+}
+} // namespace
+
+std::vector<std::pair<std::string, int32_t>> ColorIdentList() { return ToList(ColorIdents); }
+std::vector<std::pair<std::string, int32_t>> CursorIdentList() { return ToList(CursorIdents); }
+std::vector<std::pair<std::string, int32_t>> CharsetIdentList() { return ToList(CharsetIdents); }
+
 void RegisterGraphicsIdents()
 {
     RegisterIntegerConsts("TColor", ToMap(ColorIdents));

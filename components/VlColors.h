@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 // $00BBGGRR for plain colours; system colours have the high bit set and the palette index below.
 using TColor = int32_t;
@@ -71,6 +73,11 @@ Qt::CursorShape CursorToQtShape(TCursor cursor);
 
 using TFontCharset = int32_t;
 constexpr TFontCharset ANSI_CHARSET = 0, DEFAULT_CHARSET = 1, RUSSIAN_CHARSET = 204;
+
+// Every colour, cursor and character-set identifier with its value, in table order.
+std::vector<std::pair<std::string, int32_t>> ColorIdentList();
+std::vector<std::pair<std::string, int32_t>> CursorIdentList();
+std::vector<std::pair<std::string, int32_t>> CharsetIdentList();
 
 // Makes "clBtnFace", "crHandPoint" and "RUSSIAN_CHARSET" readable in form files (types TColor,
 // TCursor, TFontCharset).

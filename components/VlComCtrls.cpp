@@ -256,6 +256,8 @@ void TUpDown::Notification(TComponent *component, TOperation operation)
 
 // ---------------------------------------------------------------------------------------------
 
+VL_IMPLEMENT_CLASS(TTreeNode, TObject, "ComCtrls")
+
 TTreeNode::TTreeNode(TTreeView *owner, TTreeNode *parent, void *item) : FOwner(owner), FParent(parent), FItem(item) {}
 
 std::string TTreeNode::Text() const { return VlFromQString(static_cast<QTreeWidgetItem *>(FItem)->text(0)); }
@@ -270,7 +272,6 @@ int TTreeNode::Level() const
 }
 
 bool TTreeNode::Expanded() const { return static_cast<QTreeWidgetItem *>(FItem)->isExpanded(); }
-void TTreeNode::SetExpanded(bool value) { static_cast<QTreeWidgetItem *>(FItem)->setExpanded(value); }
 
 TTreeNode *TTreeNodes::Add(TTreeNode *sibling, const std::string &text)
 {
@@ -279,13 +280,7 @@ TTreeNode *TTreeNodes::Add(TTreeNode *sibling, const std::string &text)
 
 TTreeNode *TTreeNodes::AddChild(TTreeNode *parent, const std::string &text)
 {
-    QTreeWidgetItem *item = parent ? new QTreeWidgetItem(static_cast<QTreeWidgetItem *>(parent->FItem))
-                                   : new QTreeWidgetItem(FOwner->Tree());
-    item->setText(0, VlToQString(text));
-    auto node = std::make_unique<TTreeNode>(FOwner, parent, item);
-    TTreeNode *result = node.get();
-    (parent ? parent->FChildren : FTop).push_back(std::move(node));
-    return result;
+    return InsertAt(parent, -1, text);
 }
 
 int TTreeNodes::Count() const
@@ -416,8 +411,8 @@ void TTreeNodes::Assign(const TPersistent *source)
 
 void TTreeNodes::Clear()
 {
-    FTop.clear();
-    FOwner->Tree()->clear();
+    while (!FTop.empty())
+        Delete(FTop.back().get());
 }
 
 VL_IMPLEMENT_CLASS_PROPS(TTreeView, TWinControl, "ComCtrls",
@@ -430,21 +425,23 @@ VL_IMPLEMENT_CLASS_PROPS(TTreeView, TWinControl, "ComCtrls",
      VlBoolProp<&TTreeView::ShowRoot, &TTreeView::SetShowRoot>("ShowRoot", true),
      VlClassProp<&TTreeView::Items, &TTreeView::SetItems>("Items", "TTreeNodes")},
     VlProps::TabOrder(), VlProps::TabStop(true), VlProps::Visible(),
-    {VlMethodProp<&TTreeView::OnChange, &TTreeView::SetOnChange>("OnChange", "TTVChangedEvent")},
-    VlProps::OnClick(), VlProps::OnDblClick(), VlProps::KeyEvents(), VlProps::MouseEvents())
+    {VlMethodProp<&TTreeView::OnChange, &TTreeView::SetOnChange>("OnChange", "TTVChangedEvent"),
+     VlMethodProp<&TTreeView::OnChanging, &TTreeView::SetOnChanging>("OnChanging", "TTVChangingEvent")},
+    VlProps::OnClick(),
+    {VlMethodProp<&TTreeView::OnCollapsed, &TTreeView::SetOnCollapsed>("OnCollapsed", "TTVExpandedEvent"),
+     VlMethodProp<&TTreeView::OnCollapsing, &TTreeView::SetOnCollapsing>("OnCollapsing", "TTVCollapsingEvent"),
+     VlMethodProp<&TTreeView::OnCompare, &TTreeView::SetOnCompare>("OnCompare", "TTVCompareEvent")},
+    VlProps::OnDblClick(),
+    {VlMethodProp<&TTreeView::OnDeletion, &TTreeView::SetOnDeletion>("OnDeletion", "TTVExpandedEvent"),
+     VlMethodProp<&TTreeView::OnEdited, &TTreeView::SetOnEdited>("OnEdited", "TTVEditedEvent"),
+     VlMethodProp<&TTreeView::OnEditing, &TTreeView::SetOnEditing>("OnEditing", "TTVEditingEvent"),
+     VlMethodProp<&TTreeView::OnExpanded, &TTreeView::SetOnExpanded>("OnExpanded", "TTVExpandedEvent"),
+     VlMethodProp<&TTreeView::OnExpanding, &TTreeView::SetOnExpanding>("OnExpanding", "TTVExpandingEvent")},
+    VlProps::KeyEvents(), VlProps::MouseEvents())
 
 TTreeView::TTreeView(TComponent *owner) : TWinControl(owner), FItems(std::make_unique<TTreeNodes>(this))
 {
-    auto *tree = new QTreeWidget;
-    tree->setHeaderHidden(true);
-    SetWidget(tree);
-    QObject::connect(tree, &QTreeWidget::currentItemChanged, Bridge(), [this](QTreeWidgetItem *item) {
-        VlGuard([&] {
-            TVlEventArgs args;
-            args.Item = NodeOf(item);
-            FireEvent(FOnChange, "OnChange", "TTVChangedEvent", args);
-        });
-    });
+    ConnectTree(nullptr);
     SetTabStop(true);
     SetColor(clWindow);
     SetDefaultSize(121, 97);
@@ -453,6 +450,9 @@ TTreeView::TTreeView(TComponent *owner) : TWinControl(owner), FItems(std::make_u
 TTreeView::~TTreeView()
 {
     DetachWidget();
+    // The nodes go without events.
+    Destroying();
+    FItems->FTop.clear();
     FItems.reset();
 }
 
@@ -537,7 +537,8 @@ VL_IMPLEMENT_CLASS_PROPS(TStatusBar, TWinControl, "ComCtrls",
     {VlBoolProp<&TStatusBar::SimplePanel, &TStatusBar::SetSimplePanel>("SimplePanel", false),
      VlStrProp<&TStatusBar::SimpleText, &TStatusBar::SetSimpleText>("SimpleText"),
      VlBoolProp<&TStatusBar::SizeGrip, &TStatusBar::SetSizeGrip>("SizeGrip", true)},
-    VlProps::Visible(), VlProps::OnClick(), VlProps::OnDblClick(), VlProps::MouseEvents(), VlProps::OnResize())
+    VlProps::Visible(), VlProps::OnClick(), VlProps::OnDblClick(), VlProps::MouseEvents(), VlProps::OnResize(),
+    {VlMethodProp<&TStatusBar::OnDrawPanel, &TStatusBar::SetOnDrawPanel>("OnDrawPanel", "TDrawPanelEvent")})
 
 TStatusBar::TStatusBar(TComponent *owner) : TWinControl(owner), FPanels(std::make_unique<TStatusPanels>(this))
 {
@@ -547,6 +548,40 @@ TStatusBar::TStatusBar(TComponent *owner) : TWinControl(owner), FPanels(std::mak
     SetColor(clBtnFace);
     SetDefaultSize(185, 19);
     SetAlign(alBottom);
+}
+
+bool TStatusBar::DrawPanel(QPainter &painter, TStatusPanel *panel, const QRect &rect)
+{
+    if (!FOnDrawPanel.IsAssigned() || !CanFireEvents())
+        return false;
+    // The handler draws on a canvas as large as the bar; the panel's part is copied.
+    if (!FCanvas)
+        FCanvas = std::make_unique<TStatusCanvas>();
+    QImage &buffer = FCanvas->Buffer();
+    if (buffer.size() != Widget()->size())
+        buffer = QImage(Widget()->size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    buffer.fill(ColorToQColor(Color()));
+    FCanvas->Font()->Assign(Font());
+    FCanvas->Brush()->SetColor(Color());
+    TVlEventArgs args;
+    args.Item = panel;
+    args.Rect[0] = rect.left();
+    args.Rect[1] = rect.top();
+    args.Rect[2] = rect.right() + 1;
+    args.Rect[3] = rect.bottom() + 1;
+    args.Canvas = FCanvas.get();
+    FCanvas->BeginPaint();
+    VlGuard([&] { FireEvent(FOnDrawPanel, "OnDrawPanel", "TDrawPanelEvent", args); });
+    FCanvas->EndPaint();
+    painter.drawImage(rect, buffer, rect);
+    return true;
+}
+
+TCanvas *TStatusBar::Canvas()
+{
+    if (!FCanvas)
+        FCanvas = std::make_unique<TStatusCanvas>();
+    return FCanvas.get();
 }
 
 TStatusBar::~TStatusBar()
@@ -587,10 +622,12 @@ void TStatusBar::PaintPanels(QWidget *widget)
             painter.drawLine(r.topLeft(), r.topRight());
             painter.drawLine(r.topLeft(), r.bottomLeft());
         }
+        x += width;
+        if (panel->Style() == psOwnerDraw && DrawPanel(painter, panel, r))
+            continue;
         painter.setPen(text);
         const Qt::Alignment align = panel->Alignment() == taCenter ? Qt::AlignHCenter : panel->Alignment() == taRightJustify ? Qt::AlignRight : Qt::AlignLeft;
         painter.drawText(r.adjusted(2, 0, -2, 0), int(align | Qt::AlignVCenter), VlToQString(panel->Text()));
-        x += width;
     }
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "VlCollection.h"
+#include "VlCanvas.h"
 #include "VlControls.h"
 
 class TStream;
@@ -12,6 +13,8 @@ class QSlider;
 class QProgressBar;
 class QTreeWidget;
 class QTabWidget;
+class QPainter;
+class QRect;
 
 enum TTrackBarOrientation { trHorizontal, trVertical };
 enum TUDOrientation { udHorizontal, udVertical };
@@ -109,20 +112,53 @@ private:
 
 class TTreeView;
 
-class TTreeNode {
-public:
+class TTreeNodes;
+
+// One node of a tree view; scripts reach it as an object (Items[i], Selected, event arguments).
+class TTreeNode : public TObject {
+    VL_CLASS(TTreeNode)
     TTreeNode(TTreeView *owner, TTreeNode *parent, void *item);
     std::string Text() const;
     void SetText(const std::string &text);
     TTreeNode *Parent() const { return FParent; }
     int Count() const { return int(FChildren.size()); }
-    TTreeNode *Item(int index) const { return FChildren.at(size_t(index)).get(); }
+    // Raises EListError "List index out of bounds (%d)".
+    TTreeNode *Item(int index) const;
     int Level() const;
     bool Expanded() const;
+    // Asks OnExpanding or OnCollapsing first; raises OnExpanded or OnCollapsed after.
     void SetExpanded(bool value);
+    void Expand(bool recurse);
+    void Collapse(bool recurse);
+    bool HasChildren() const { return !FChildren.empty(); }
+    // Position among its siblings, and in the whole tree (depth first).
+    int Index() const;
+    int AbsoluteIndex() const;
+    TTreeNode *GetFirstChild() const { return FChildren.empty() ? nullptr : FChildren.front().get(); }
+    TTreeNode *GetLastChild() const { return FChildren.empty() ? nullptr : FChildren.back().get(); }
+    TTreeNode *GetNextSibling() const;
+    TTreeNode *GetPrevSibling() const;
+    // The next and previous node depth first.
+    TTreeNode *GetNext() const;
+    TTreeNode *GetPrev() const;
+    bool Selected() const;
+    void SetSelected(bool value);
+    bool Focused() const { return Selected(); }
+    bool IsVisible() const;
+    void MakeVisible();
+    // Starts editing the text (OnEditing may refuse).
+    bool EditText();
+    // Frees the node and its children (OnDeletion runs for each).
+    void Delete();
+    void DeleteChildren();
+    TTreeView *TreeView() const { return FOwner; }
+    TTreeNodes *Owner() const;
+    TRect DisplayRect(bool textOnly) const;
     void *Data = nullptr;
     int ImageIndex = -1;
     int SelectedIndex = -1;
+    int StateIndex = -1;
+    int OverlayIndex = -1;
 
 private:
     friend class TTreeNodes;
@@ -142,6 +178,16 @@ class TTreeNodes : public TPersistent {
     // Adds a node at the end of the level of sibling (top level when null).
     TTreeNode *Add(TTreeNode *sibling, const std::string &text);
     TTreeNode *AddChild(TTreeNode *parent, const std::string &text);
+    // Before the other children of the level (of parent).
+    TTreeNode *AddFirst(TTreeNode *sibling, const std::string &text);
+    TTreeNode *AddChildFirst(TTreeNode *parent, const std::string &text);
+    // Before sibling, at its level.
+    TTreeNode *Insert(TTreeNode *sibling, const std::string &text);
+    void Delete(TTreeNode *node);
+    TTreeNode *GetFirstNode() const { return FTop.empty() ? nullptr : FTop.front().get(); }
+    void BeginUpdate();
+    void EndUpdate();
+    TTreeView *Owner() const { return FOwner; }
     // Every node, depth first.
     int Count() const;
     TTreeNode *Item(int index) const;
@@ -149,8 +195,13 @@ class TTreeNodes : public TPersistent {
     int TopCount() const { return int(FTop.size()); }
 
 private:
+    friend class TTreeNode;
+    friend class TTreeView;
     void ReadData(TStream &stream);
     void WriteData(TStream &stream) const;
+    // Makes a node at position index of parent's level (the end for -1).
+    TTreeNode *InsertAt(TTreeNode *parent, int index, const std::string &text);
+    std::vector<std::unique_ptr<TTreeNode>> &LevelOf(TTreeNode *parent);
     TTreeView *FOwner;
     std::vector<std::unique_ptr<TTreeNode>> FTop;
 };
@@ -175,16 +226,60 @@ class TTreeView : public TWinControl {
     void SetHideSelection(bool value) { FHideSelection = value; }
     TMethod OnChange() const { return FOnChange; }
     void SetOnChange(const TMethod &h) { FOnChange = h; }
+    TMethod OnChanging() const { return FOnChanging; }
+    void SetOnChanging(const TMethod &h) { FOnChanging = h; }
+    TMethod OnEditing() const { return FOnEditing; }
+    void SetOnEditing(const TMethod &h) { FOnEditing = h; }
+    TMethod OnEdited() const { return FOnEdited; }
+    void SetOnEdited(const TMethod &h) { FOnEdited = h; }
+    TMethod OnExpanding() const { return FOnExpanding; }
+    void SetOnExpanding(const TMethod &h) { FOnExpanding = h; }
+    TMethod OnExpanded() const { return FOnExpanded; }
+    void SetOnExpanded(const TMethod &h) { FOnExpanded = h; }
+    TMethod OnCollapsing() const { return FOnCollapsing; }
+    void SetOnCollapsing(const TMethod &h) { FOnCollapsing = h; }
+    TMethod OnCollapsed() const { return FOnCollapsed; }
+    void SetOnCollapsed(const TMethod &h) { FOnCollapsed = h; }
+    TMethod OnCompare() const { return FOnCompare; }
+    void SetOnCompare(const TMethod &h) { FOnCompare = h; }
+    TMethod OnDeletion() const { return FOnDeletion; }
+    void SetOnDeletion(const TMethod &h) { FOnDeletion = h; }
     QTreeWidget *Tree() const;
     TTreeNode *NodeOf(const void *item) const;
+    // Sorts every level by OnCompare when assigned, else by text.
+    void AlphaSort();
+    void FullExpand();
+    void FullCollapse();
+    TTreeNode *GetNodeAt(int x, int y) const;
+    TTreeNode *TopItem() const;
+    void SetTopItem(TTreeNode *node);
+    bool IsEditing() const;
+    // Indented text files: one node per line, a tab per level.
+    void SaveToFile(const std::string &fileName) const;
+    void LoadFromFile(const std::string &fileName);
+
+    // The answers of the node events (what OnChanging, OnEditing ... let happen).
+    bool CanChange(TTreeNode *node);
+    bool CanExpand(TTreeNode *node, bool expand);
+    void Expanded(TTreeNode *node, bool expanded);
+    bool CanEdit(TTreeNode *node);
+    void Edited(TTreeNode *node, std::string &text);
+    void Deleting(TTreeNode *node);
 
 protected:
     void ApplyColor() override;
 
 private:
+    class TVlTreeWidget;
+    void ConnectTree(QTreeWidget *tree);
+    bool NodeEvent(const TMethod &handler, std::string_view name, std::string_view typeName, TTreeNode *node,
+                   bool allow = true);
     std::unique_ptr<TTreeNodes> FItems;
     bool FReadOnly = false, FShowLines = true, FShowRoot = true, FShowButtons = true, FHideSelection = true;
-    TMethod FOnChange;
+    bool FReverting = false;
+    int FUpdating = 0;
+    TMethod FOnChange, FOnChanging, FOnEditing, FOnEdited, FOnExpanding, FOnExpanded, FOnCollapsing,
+        FOnCollapsed, FOnCompare, FOnDeletion;
 };
 
 class TStatusPanel : public TCollectionItem {
@@ -238,10 +333,27 @@ class TStatusBar : public TWinControl {
     bool SizeGrip() const { return FSizeGrip; }
     void SetSizeGrip(bool value) { FSizeGrip = value; }
     void Invalidate() override;
+    // Panels of style psOwnerDraw are drawn by OnDrawPanel on this canvas.
+    TCanvas *Canvas();
+    TMethod OnDrawPanel() const { return FOnDrawPanel; }
+    void SetOnDrawPanel(const TMethod &h) { FOnDrawPanel = h; }
 
 private:
+    class TStatusCanvas : public TCanvas {
+    public:
+        QImage &Buffer() { return FBuffer; }
+
+    protected:
+        QImage *RequireTarget() override { return &FBuffer; }
+
+    private:
+        QImage FBuffer;
+    };
     void PaintPanels(QWidget *widget);
+    bool DrawPanel(QPainter &painter, TStatusPanel *panel, const QRect &rect);
     std::unique_ptr<TStatusPanels> FPanels;
+    std::unique_ptr<TStatusCanvas> FCanvas;
+    TMethod FOnDrawPanel;
     bool FSimplePanel = false, FSizeGrip = true;
     std::string FSimpleText;
 };

@@ -109,7 +109,14 @@ std::vector<TPropInfo> MouseEvents()
 {
     return {VlMethodProp<&TControl::OnMouseDown, &TControl::SetOnMouseDown>("OnMouseDown", "TMouseEvent"),
             VlMethodProp<&TControl::OnMouseMove, &TControl::SetOnMouseMove>("OnMouseMove", "TMouseMoveEvent"),
-            VlMethodProp<&TControl::OnMouseUp, &TControl::SetOnMouseUp>("OnMouseUp", "TMouseEvent")};
+            VlMethodProp<&TControl::OnMouseUp, &TControl::SetOnMouseUp>("OnMouseUp", "TMouseEvent"),
+            // Controls the mouse reaches can be dragged and dropped on.
+            VlIntProp<&TControl::DragCursor, &TControl::SetDragCursor>("DragCursor", "TCursor").WithDefault(crDrag),
+            VlEnumProp<&TControl::DragMode, &TControl::SetDragMode>("DragMode", DragModeEnumInfo(), dmManual),
+            VlMethodProp<&TControl::OnDragDrop, &TControl::SetOnDragDrop>("OnDragDrop", "TDragDropEvent"),
+            VlMethodProp<&TControl::OnDragOver, &TControl::SetOnDragOver>("OnDragOver", "TDragOverEvent"),
+            VlMethodProp<&TControl::OnEndDrag, &TControl::SetOnEndDrag>("OnEndDrag", "TEndDragEvent"),
+            VlMethodProp<&TControl::OnStartDrag, &TControl::SetOnStartDrag>("OnStartDrag", "TStartDragEvent")};
 }
 
 std::vector<TPropInfo> KeyEvents()

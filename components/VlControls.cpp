@@ -6,6 +6,7 @@
 #include "VlForms.h"
 #include "VlMenus.h"
 #include "VlWidgetBridge.h"
+#include "VlDragDrop.h"
 
 #include <QApplication>
 #include <algorithm>
@@ -133,6 +134,7 @@ TControl::TControl(TComponent *owner) : TComponent(owner), FFont(std::make_uniqu
 TControl::~TControl()
 {
     Destroying();
+    VlForgetDragControl(this);
     DetachWidget();
     DestroyComponents();
     if (FParent)
@@ -542,6 +544,8 @@ void TControl::DblClick() { FireNotify(FOnDblClick, "OnDblClick"); }
 
 void TControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
 {
+    if (FDragMode == dmAutomatic && button == mbLeft && !Dragging() && CanFireEvents())
+        BeginDrag(false);
     TVlEventArgs args;
     args.Button = button;
     args.Shift = shift;
@@ -552,6 +556,8 @@ void TControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
 
 void TControl::MouseMove(TShiftState shift, int x, int y)
 {
+    if (Dragging())
+        VlTrackDrag(this);
     TVlEventArgs args;
     args.Shift = shift;
     args.X = x;
@@ -561,6 +567,8 @@ void TControl::MouseMove(TShiftState shift, int x, int y)
 
 void TControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
 {
+    if (Dragging() && button == mbLeft)
+        VlFinishDrag(this);
     TVlEventArgs args;
     args.Button = button;
     args.Shift = shift;

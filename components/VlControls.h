@@ -35,6 +35,8 @@ inline TRect Rect(int left, int top, int right, int bottom) { return {left, top,
 inline TRect Bounds(int left, int top, int width, int height) { return {left, top, left + width, top + height}; }
 
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom };
+enum TDragMode { dmManual, dmAutomatic };
+enum TDragState { dsDragEnter, dsDragLeave, dsDragMove };
 enum TAnchorKind { akLeft, akTop, akRight, akBottom };
 using TAnchors = uint32_t; // bit n = TAnchorKind n
 constexpr TAnchors DefaultAnchors = (1u << akLeft) | (1u << akTop);
@@ -48,6 +50,8 @@ const TEnumInfo &AlignmentEnumInfo();
 const TEnumInfo &BorderStyleEnumInfo();
 const TEnumInfo &FormBorderStyleEnumInfo();
 const TEnumInfo &MouseButtonEnumInfo();
+const TEnumInfo &DragModeEnumInfo();
+const TEnumInfo &DragStateEnumInfo();
 const TEnumInfo &ShiftStateEnumInfo();
 
 // A control: bounds in its parent's client coordinates, text, font, colour, visibility, events.
@@ -153,6 +157,30 @@ class TControl : public TComponent {
     TMethod OnResize() const { return FOnResize; }
     void SetOnResize(const TMethod &h) { FOnResize = h; }
 
+    // Drag and drop between controls: the dragged control follows the mouse until it is released
+    // over a control whose OnDragOver accepts it; dmAutomatic starts dragging on a left press.
+    TDragMode DragMode() const { return FDragMode; }
+    void SetDragMode(TDragMode mode) { FDragMode = mode; }
+    TCursor DragCursor() const { return FDragCursor; }
+    void SetDragCursor(TCursor cursor) { FDragCursor = cursor; }
+    // Starts dragging at once, or once the mouse has moved threshold pixels (5 for -1).
+    void BeginDrag(bool immediate, int threshold = -1);
+    // Ends dragging; with drop, on the control under the mouse when it accepts the drop.
+    void EndDrag(bool drop);
+    bool Dragging() const;
+    // Whether source may be dropped at (x, y): OnDragOver decides (Accept starts true) when
+    // assigned, else the drop is refused.
+    virtual bool DragOver(TObject *source, int x, int y, TDragState state);
+    virtual void DragDrop(TObject *source, int x, int y);
+    TMethod OnDragDrop() const { return FOnDragDrop; }
+    void SetOnDragDrop(const TMethod &h) { FOnDragDrop = h; }
+    TMethod OnDragOver() const { return FOnDragOver; }
+    void SetOnDragOver(const TMethod &h) { FOnDragOver = h; }
+    TMethod OnStartDrag() const { return FOnStartDrag; }
+    void SetOnStartDrag(const TMethod &h) { FOnStartDrag = h; }
+    TMethod OnEndDrag() const { return FOnEndDrag; }
+    void SetOnEndDrag(const TMethod &h) { FOnEndDrag = h; }
+
     // What user input does; also callable by scripts and tests ("Button1.Click").
     virtual void Click();
     virtual void DblClick();
@@ -232,7 +260,10 @@ private:
     int FHelpContext = 0;
     TPopupMenu *FPopupMenu = nullptr;
     bool FPressedInside = false;
+    TDragMode FDragMode = dmManual;
+    TCursor FDragCursor = crDrag;
     TMethod FOnClick, FOnDblClick, FOnMouseDown, FOnMouseMove, FOnMouseUp, FOnResize;
+    TMethod FOnDragDrop, FOnDragOver, FOnStartDrag, FOnEndDrag;
 };
 
 // A control that can hold child controls, take the focus and receive keys.

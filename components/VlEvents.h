@@ -45,10 +45,30 @@ struct TVlEventArgs {
     bool CanClose = true;
     TCloseAction Action = caHide;
     bool Allow = true;
-    // Integer payloads of other events (scroll position, tab index, item index, ...).
+    // Integer payloads of other events (scroll position, tab index, item index, ...); var for
+    // ScrollPos, Height, Compare and Width.
     int Value = 0;
     TCanvas *Canvas = nullptr;
     void *Item = nullptr; // a tree node, a status panel, ...
+    // The second item of compare events (Item2), the user value passed to them (Data).
+    void *Item2 = nullptr;
+    int Data = 0;
+    // Drag and drop: the dragged control (Source) and where it was dropped (Target).
+    TObject *Source = nullptr;
+    TObject *Target = nullptr;
+    // TDragState, TOwnerDrawState bits, TItemChange, TSectionTrackState (TScrollEvent keeps its
+    // scroll code in Key, TUDClickEvent its button in Value).
+    int State = 0;
+    // Owner-draw events: the item index and its rectangle (left, top, right, bottom).
+    int Index = 0;
+    int Rect[4] = {};
+    // var text of edited events (TTVEditedEvent, TLVEditedEvent).
+    std::string Text;
+    // Done of TIdleEvent (var), Pressed of TDrawSectionEvent.
+    bool Done = true;
+    bool Pressed = false;
+    // The exception of TExceptionEvent.
+    std::exception_ptr Error;
 };
 
 using TVlEventDispatcher = std::function<void(const TMethod &handler, TVlEventArgs &args)>;

@@ -2,6 +2,7 @@
 #include "VlGrids.h"
 
 #include "VlControlProps.h"
+#include "VlOwnerDraw.h"
 #include "VlExceptions.h"
 #include "VlWidgetBridge.h"
 
@@ -26,6 +27,7 @@ VL_IMPLEMENT_CLASS_PROPS(TStringGrid, TWinControl, "Grids",
     VlProps::Align(), VlProps::Anchors(), VlProps::Color(clWindow),
     {VlIntProp<&TStringGrid::ColCount, &TStringGrid::SetColCount>("ColCount").WithDefault(5),
      VlIntProp<&TStringGrid::DefaultColWidth, &TStringGrid::SetDefaultColWidth>("DefaultColWidth").WithDefault(64),
+     VlBoolProp<&TStringGrid::DefaultDrawing, &TStringGrid::SetDefaultDrawing>("DefaultDrawing", true),
      VlIntProp<&TStringGrid::DefaultRowHeight, &TStringGrid::SetDefaultRowHeight>("DefaultRowHeight").WithDefault(24)},
     VlProps::Enabled(),
     {VlIntProp<&TStringGrid::FixedCols, &TStringGrid::SetFixedCols>("FixedCols").WithDefault(1),
@@ -36,7 +38,8 @@ VL_IMPLEMENT_CLASS_PROPS(TStringGrid, TWinControl, "Grids",
     VlProps::ParentColor(false), VlProps::ParentFont(), VlProps::Hints(), VlProps::PopupMenu(), VlProps::TabOrder(),
     VlProps::TabStop(true), VlProps::Visible(), VlProps::OnClick(), VlProps::OnDblClick(), VlProps::KeyEvents(),
     VlProps::MouseEvents(),
-    {VlMethodProp<&TStringGrid::OnSelectCell, &TStringGrid::SetOnSelectCell>("OnSelectCell", "TSelectCellEvent")})
+    {VlMethodProp<&TStringGrid::OnDrawCell, &TStringGrid::SetOnDrawCell>("OnDrawCell", "TDrawCellEvent"),
+     VlMethodProp<&TStringGrid::OnSelectCell, &TStringGrid::SetOnSelectCell>("OnSelectCell", "TSelectCellEvent")})
 
 TStringGrid::TStringGrid(TComponent *owner) : TWinControl(owner), FOptions(DefaultGridOptions)
 {

@@ -8,6 +8,8 @@
 #include <string>
 
 class TStream;
+class TIcon;
+class TMetafile;
 
 class TGraphic : public TPersistent {
     VL_CLASS(TGraphic)
@@ -81,6 +83,9 @@ class TPicture : public TPersistent {
     // Creates an empty bitmap when the picture holds something else or nothing.
     TBitmap *Bitmap();
     void SetBitmap(TBitmap *bitmap) { SetGraphic(bitmap); }
+    // The same for icons and metafiles (VlGraphicFormats.h).
+    TIcon *Icon();
+    TMetafile *Metafile();
     int Width() const { return FGraphic ? FGraphic->Width() : 0; }
     int Height() const { return FGraphic ? FGraphic->Height() : 0; }
     bool Empty() const { return !FGraphic || FGraphic->Empty(); }

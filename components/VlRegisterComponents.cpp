@@ -4,6 +4,13 @@
 #include "VlButtons.h"
 #include "VlClassRegistry.h"
 #include "VlComCtrls.h"
+#include "VlDialogs.h"
+#include "VlGraphicFormats.h"
+#include "VlHeaderControl.h"
+#include "VlListView.h"
+#include "VlNotebook.h"
+#include "VlRichEdit.h"
+#include "VlScrollBox.h"
 #include "VlExtCtrls.h"
 #include "VlFormReader.h"
 #include "VlFormStream.h"
@@ -34,6 +41,14 @@ void RegisterVlComponents()
                          &TMenuItem::StaticClassInfo(), &TImageList::StaticClassInfo(),
                          &TStatusPanel::StaticClassInfo(), &TFont::StaticClassInfo(), &TPen::StaticClassInfo(),
                          &TBrush::StaticClassInfo(), &TPicture::StaticClassInfo(), &TBitmap::StaticClassInfo()});
+        // What script forms use beyond the palette.
+        RegisterClasses({&TScrollBox::StaticClassInfo(), &TDataModule::StaticClassInfo(), &TNotebook::StaticClassInfo(),
+                         &TPage::StaticClassInfo(), &TDrawGrid::StaticClassInfo(), &TListView::StaticClassInfo(),
+                         &TRichEdit::StaticClassInfo(), &THeaderControl::StaticClassInfo(), &TIcon::StaticClassInfo(),
+                         &TMetafile::StaticClassInfo(), &TOpenDialog::StaticClassInfo(), &TSaveDialog::StaticClassInfo(),
+                         &TFontDialog::StaticClassInfo(), &TColorDialog::StaticClassInfo(),
+                         &TPrintDialog::StaticClassInfo(), &TPrinterSetupDialog::StaticClassInfo(),
+                         &TFindDialog::StaticClassInfo(), &TReplaceDialog::StaticClassInfo()});
         return true;
     }();
     (void)done;

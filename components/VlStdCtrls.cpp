@@ -1,6 +1,8 @@
 // Standard controls: labels, buttons, edits, memos, check and radio buttons, lists, group boxes, scroll bars.
 #include "VlStdCtrls.h"
 
+#include "VlOwnerDraw.h"
+
 #include "VlControlProps.h"
 #include "VlExceptions.h"
 #include "VlForms.h"
@@ -566,7 +568,9 @@ VL_IMPLEMENT_CLASS_PROPS(TComboBox, TWinControl, "StdCtrls",
     VlProps::TabOrder(), VlProps::TabStop(true), VlProps::Text(), VlProps::Visible(),
     {VlMethodProp<&TComboBox::OnChange, &TComboBox::SetOnChange>("OnChange")},
     VlProps::OnClick(), VlProps::OnDblClick(),
-    {VlMethodProp<&TComboBox::OnDropDown, &TComboBox::SetOnDropDown>("OnDropDown")},
+    {VlMethodProp<&TComboBox::OnDrawItem, &TComboBox::SetOnDrawItem>("OnDrawItem", "TDrawItemEvent"),
+     VlMethodProp<&TComboBox::OnDropDown, &TComboBox::SetOnDropDown>("OnDropDown"),
+     VlMethodProp<&TComboBox::OnMeasureItem, &TComboBox::SetOnMeasureItem>("OnMeasureItem", "TMeasureItemEvent")},
     VlProps::KeyEvents(),
     {VlClassProp<&TComboBox::Items, &TComboBox::SetItems>("Items", "TStrings")})
 
@@ -681,6 +685,8 @@ void TComboBox::SetStyle(TComboBoxStyle value)
     if (editable)
         Combo()->setInsertPolicy(QComboBox::NoInsert);
     FSyncing = false;
+    if (value == csOwnerDrawFixed || value == csOwnerDrawVariable)
+        Canvas();
 }
 
 void TComboBox::SetDropDownCount(int value)
@@ -707,8 +713,11 @@ VL_IMPLEMENT_CLASS_PROPS(TListBox, TWinControl, "StdCtrls",
      VlClassProp<&TListBox::Items, &TListBox::SetItems>("Items", "TStrings"),
      VlBoolProp<&TListBox::MultiSelect, &TListBox::SetMultiSelect>("MultiSelect", false)},
     VlProps::ParentColor(false), VlProps::ParentFont(), VlProps::Hints(), VlProps::PopupMenu(),
-    {VlBoolProp<&TListBox::Sorted, &TListBox::SetSorted>("Sorted", false)},
+    {VlBoolProp<&TListBox::Sorted, &TListBox::SetSorted>("Sorted", false),
+     VlEnumProp<&TListBox::Style, &TListBox::SetStyle>("Style", ListBoxStyleEnumInfo(), lbStandard)},
     VlProps::TabOrder(), VlProps::TabStop(true), VlProps::Visible(), VlProps::OnClick(), VlProps::OnDblClick(),
+    {VlMethodProp<&TListBox::OnDrawItem, &TListBox::SetOnDrawItem>("OnDrawItem", "TDrawItemEvent"),
+     VlMethodProp<&TListBox::OnMeasureItem, &TListBox::SetOnMeasureItem>("OnMeasureItem", "TMeasureItemEvent")},
     VlProps::KeyEvents(), VlProps::MouseEvents())
 
 TListBox::TListBox(TComponent *owner) : TWinControl(owner), FItems(std::make_unique<TStringList>())

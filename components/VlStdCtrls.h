@@ -24,6 +24,13 @@ enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
 enum TComboBoxStyle { csDropDown, csSimple, csDropDownList, csOwnerDrawFixed, csOwnerDrawVariable };
 enum TScrollBarKind { sbHorizontal, sbVertical };
 enum TScrollCode { scLineUp, scLineDown, scPageUp, scPageDown, scPosition, scTrack, scTop, scBottom, scEndScroll };
+enum TListBoxStyle { lbStandard, lbOwnerDrawFixed, lbOwnerDrawVariable };
+// Bits of TOwnerDrawState.
+enum TOwnerDrawStateFlag : uint32_t {
+    odSelected = 1u << 0, odGrayed = 1u << 1, odDisabled = 1u << 2, odChecked = 1u << 3, odFocused = 1u << 4,
+    odDefault = 1u << 5
+};
+class TVlOwnerDraw;
 
 class TLabel : public TGraphicControl {
     VL_CLASS(TLabel)
@@ -105,6 +112,15 @@ class TEdit : public TWinControl {
     void SetSelText(const std::string &text);
     void SelectAll();
     void Clear() { SetText(""); }
+    void ClearSelection();
+    void CopyToClipboard();
+    void CutToClipboard();
+    void PasteFromClipboard();
+    void Undo();
+    bool CanUndo() const;
+    void ClearUndo();
+    bool Modified() const;
+    void SetModified(bool value);
     TMethod OnChange() const { return FOnChange; }
     void SetOnChange(const TMethod &h) { FOnChange = h; }
     virtual void Change();
@@ -146,6 +162,26 @@ class TMemo : public TWinControl {
     bool WantTabs() const { return FWantTabs; }
     void SetWantTabs(bool value);
     void Clear() { SetText(""); }
+    // Selection as offsets into Text (lines joined with CR LF).
+    int SelStart() const;
+    void SetSelStart(int value);
+    int SelLength() const;
+    void SetSelLength(int value);
+    std::string SelText() const;
+    void SetSelText(const std::string &text);
+    void SelectAll();
+    void ClearSelection();
+    void CopyToClipboard();
+    void CutToClipboard();
+    void PasteFromClipboard();
+    void Undo();
+    bool CanUndo() const;
+    void ClearUndo();
+    bool Modified() const;
+    void SetModified(bool value);
+    // The caret as (0-based column, 0-based line).
+    TPoint CaretPos() const;
+    void SetCaretPos(const TPoint &pos);
     TMethod OnChange() const { return FOnChange; }
     void SetOnChange(const TMethod &h) { FOnChange = h; }
 
@@ -231,6 +267,22 @@ class TComboBox : public TWinControl {
     void SetOnChange(const TMethod &h) { FOnChange = h; }
     TMethod OnDropDown() const { return FOnDropDown; }
     void SetOnDropDown(const TMethod &h) { FOnDropDown = h; }
+    int SelStart() const;
+    void SetSelStart(int value);
+    int SelLength() const;
+    void SetSelLength(int value);
+    std::string SelText() const;
+    void SetSelText(const std::string &text);
+    void SelectAll();
+    bool DroppedDown() const;
+    void SetDroppedDown(bool value);
+    void Clear();
+    // Owner-drawn items (Style csOwnerDrawFixed or csOwnerDrawVariable): OnDrawItem paints them on Canvas.
+    TCanvas *Canvas() const;
+    TMethod OnDrawItem() const { return FOnDrawItem; }
+    void SetOnDrawItem(const TMethod &h) { FOnDrawItem = h; }
+    TMethod OnMeasureItem() const { return FOnMeasureItem; }
+    void SetOnMeasureItem(const TMethod &h) { FOnMeasureItem = h; }
     void Loaded() override;
 
 protected:
@@ -244,7 +296,8 @@ private:
     TComboBoxStyle FStyle = csDropDown;
     int FDropDownCount = 8, FMaxLength = 0, FItemHeight = 13, FPendingIndex = -1;
     bool FSyncing = false;
-    TMethod FOnChange, FOnDropDown;
+    TMethod FOnChange, FOnDropDown, FOnDrawItem, FOnMeasureItem;
+    std::unique_ptr<TVlOwnerDraw> FOwnerDraw;
 };
 
 class TListBox : public TWinControl {
@@ -269,6 +322,20 @@ class TListBox : public TWinControl {
     void SetSelected(int index, bool value);
     int SelCount() const;
     void Clear() { FItems->Clear(); }
+    int TopIndex() const;
+    void SetTopIndex(int index);
+    // The item at a client point; -1 there is none and existing is set, else the count.
+    int ItemAtPos(const TPoint &pos, bool existing) const;
+    TRect ItemRect(int index) const;
+    // Owner-drawn items (Style other than lbStandard): OnDrawItem paints them on Canvas, and
+    // OnMeasureItem gives the heights of lbOwnerDrawVariable items.
+    TListBoxStyle Style() const { return FStyle; }
+    void SetStyle(TListBoxStyle value);
+    TCanvas *Canvas() const;
+    TMethod OnDrawItem() const { return FOnDrawItem; }
+    void SetOnDrawItem(const TMethod &h) { FOnDrawItem = h; }
+    TMethod OnMeasureItem() const { return FOnMeasureItem; }
+    void SetOnMeasureItem(const TMethod &h) { FOnMeasureItem = h; }
 
 protected:
     void ApplyColor() override;
@@ -279,6 +346,9 @@ private:
     std::unique_ptr<TStringList> FItems;
     bool FMultiSelect = false, FIntegralHeight = false, FSyncing = false;
     int FItemHeight = 13, FColumns = 0;
+    TListBoxStyle FStyle = lbStandard;
+    TMethod FOnDrawItem, FOnMeasureItem;
+    std::unique_ptr<TVlOwnerDraw> FOwnerDraw;
 };
 
 class TGroupBox : public TWinControl {
@@ -332,3 +402,6 @@ const TEnumInfo &ScrollStyleEnumInfo();
 const TEnumInfo &CheckBoxStateEnumInfo();
 const TEnumInfo &ComboBoxStyleEnumInfo();
 const TEnumInfo &ScrollBarKindEnumInfo();
+const TEnumInfo &ScrollCodeEnumInfo();
+const TEnumInfo &ListBoxStyleEnumInfo();
+const TEnumInfo &OwnerDrawStateEnumInfo();

@@ -202,6 +202,9 @@ protected:
     };
     bool UnitExistsAnywhere(const std::string &name);
     bool AcceptsFormattedArgs(int32_t atom);
+    // Cleared while the running routine's instance has names that come before its locals (the
+    // components of a script form): the paths that read locals without a name lookup stand aside.
+    bool LocalsReadFirst = true;
 
     // Makes a source current (the reader position is left to the caller).
     void UseSource(const std::shared_ptr<TVlSource> &source);

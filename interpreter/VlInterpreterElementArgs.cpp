@@ -6,7 +6,7 @@
 
 bool TVlInterpreterExpression::ReadElementArgument(TVlInterpreterArgs &call, int32_t slot, TVlValue &value)
 {
-    if (TokenBacked || TokenKind != tkIdentifier || TokenBase[NextIndex].Kind != tkLBracket)
+    if (TokenBacked || !LocalsReadFirst || TokenKind != tkIdentifier || TokenBase[NextIndex].Kind != tkLBracket)
         return false;
     int32_t close = Source->Match[static_cast<size_t>(NextIndex)];
     if (close < 0 || static_cast<size_t>(close) + 1 >= Source->Tokens.size())

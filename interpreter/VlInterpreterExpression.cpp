@@ -359,6 +359,8 @@ inline bool QuickIntegerBinary(int32_t op, TVlValue &left, int32_t right)
 
 bool TVlInterpreterExpression::EvaluateQuick(TVlValue &result)
 {
+    if (!LocalsReadFirst)
+        return false;
     const TVlQuickExpression *quick = VlQuickExpressionAt(*Source, TokIndex);
     if (!quick || !RunQuick(*quick, TokIndex, result))
         return false;
@@ -664,7 +666,7 @@ TVlValue TVlInterpreterExpression::Operator(int32_t op)
 bool TVlInterpreterExpression::ReadLocalFast(TVlValue &result)
 {
     TRoutineFrame *frame = CurrentFrame();
-    if (!frame || TokenBacked)
+    if (!frame || TokenBacked || !LocalsReadFirst)
         return false;
     int32_t next = TokenBase[NextIndex].Kind;
     if (next == tkLParen || next == tkDot || next == tkColon)

@@ -26,7 +26,7 @@ void TVlInterpreterFunction::ExecuteStatement()
     CheckStack();
     if ((TokenKind == tkIdentifier || TokenKind == tkFor || TokenKind == tkWhile || TokenKind == tkIf ||
          TokenKind == tkBegin) &&
-        DirectStatements && FrameCount > 0 && !TokenBacked && TokenBase == Source->Tokens.data() && TokenBase[TokIndex].Kind == TokenKind) {
+        DirectStatements && LocalsReadFirst && FrameCount > 0 && !TokenBacked && TokenBase == Source->Tokens.data() && TokenBase[TokIndex].Kind == TokenKind) {
         if (const TVlDirectStatement *direct = VlDirectStatementAt(*Source, TokIndex)) {
             RunDirect(*direct);
             return;
@@ -66,7 +66,7 @@ void TVlInterpreterFunction::ExecuteStatementBody()
 bool TVlInterpreterFunction::TryStoreLocalElement()
 {
     TRoutineFrame *frame = CurrentFrame();
-    if (!frame || TokenBacked || TokenBase[NextIndex].Kind != tkLBracket)
+    if (!frame || TokenBacked || !LocalsReadFirst || TokenBase[NextIndex].Kind != tkLBracket)
         return false;
     int32_t close = Source->Match[static_cast<size_t>(NextIndex)];
     if (close < 0 || static_cast<size_t>(close) + 2 >= Source->Tokens.size() || TokenBase[close + 1].Kind != tkColon ||
@@ -236,7 +236,7 @@ bool TVlInterpreterFunction::AppendEligible(int32_t atom)
 
 bool TVlInterpreterFunction::TryAppendAssignment(int32_t atom)
 {
-    if (TokenKind != tkIdentifier || TokenAtom != atom || TokenBacked)
+    if (TokenKind != tkIdentifier || TokenAtom != atom || TokenBacked || !LocalsReadFirst)
         return false;
     TVlInterpreterVar *var = nullptr;
     if (TRoutineFrame *frame = CurrentFrame())
@@ -399,7 +399,7 @@ void TVlInterpreterFunction::StoreAssignment(const std::string &name, int32_t at
 
 void TVlInterpreterFunction::ExecuteBody()
 {
-    if (DirectStatements && TokenKind == tkBegin && FrameCount > 0 && !TokenBacked &&
+    if (DirectStatements && LocalsReadFirst && TokenKind == tkBegin && FrameCount > 0 && !TokenBacked &&
         TokenBase == Source->Tokens.data() && TokenBase[TokIndex].Kind == tkBegin) {
         if (const TVlDirectStatement *direct = VlDirectStatementAt(*Source, TokIndex)) {
             RunDirect(*direct, true);

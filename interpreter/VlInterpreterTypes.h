@@ -193,6 +193,8 @@ public:
         Used = 0;
     }
     size_t Count() const { return Used; }
+    // Declared variables by position, oldest first (index < Count()).
+    const TVlInterpreterVar &Var(size_t index) const { return Vars[index]; }
 
 private:
     TVlInterpreterVar &NewVar();

@@ -46,28 +46,42 @@ void VlRegisterFunctions(TVlInterpreterAdapter &adapter, const char *unitName,
 void VlRegisterMembers(TVlInterpreterAdapter &adapter, const TClassInfo &cls,
                        std::span<const TVlMemberBinding> members)
 {
+    VlRegisterMembers(adapter, cls.UnitName().c_str(), cls, members);
+}
+
+void VlRegisterMembers(TVlInterpreterAdapter &adapter, const char *unitName, const TClassInfo &cls,
+                       std::span<const TVlMemberBinding> members)
+{
     TVlHostClass c = &cls;
+    // The entry just added is the last of its list (lists are sorted only on lookup).
+    auto mark = [unitName](auto &list) { list.back()->UnitName = unitName; };
     for (const TVlMemberBinding &m : members) {
         TParams p = ParseParams(m.Params);
         TVlKinds kinds(p.Kinds, VlMaxArgs);
         switch (m.Kind) {
         case TVlMemberKind::Getter:
             adapter.AddGetter(c, m.Name, m.Get, p.Count, kinds, varEmpty);
+            mark(adapter.Getters);
             break;
         case TVlMemberKind::Setter:
             adapter.AddSetter(c, m.Name, m.Set, p.Count, kinds);
+            mark(adapter.Setters);
             break;
         case TVlMemberKind::IndexedGetter:
             adapter.AddIndexedGetter(c, m.Name, m.Get, p.Count, kinds, varEmpty);
+            mark(adapter.IndexedGetters);
             break;
         case TVlMemberKind::IndexedSetter:
             adapter.AddIndexedSetter(c, m.Name, m.Set, p.Count, kinds);
+            mark(adapter.IndexedSetters);
             break;
         case TVlMemberKind::DefaultGetter:
             adapter.AddDefaultGetter(c, m.Get, p.Count, kinds, varEmpty);
+            mark(adapter.DefaultGetters);
             break;
         case TVlMemberKind::DefaultSetter:
             adapter.AddDefaultSetter(c, m.Set, p.Count, kinds);
+            mark(adapter.DefaultSetters);
             break;
         }
     }

@@ -39,7 +39,10 @@ struct TVlIntConstant {
 
 void VlRegisterFunctions(TVlInterpreterAdapter &adapter, const char *unitName,
                          std::span<const TVlFunctionBinding> functions);
+// Members are listed under the class's own unit, or under unitName when given.
 void VlRegisterMembers(TVlInterpreterAdapter &adapter, const TClassInfo &cls,
+                       std::span<const TVlMemberBinding> members);
+void VlRegisterMembers(TVlInterpreterAdapter &adapter, const char *unitName, const TClassInfo &cls,
                        std::span<const TVlMemberBinding> members);
 void VlRegisterIntConstants(TVlInterpreterAdapter &adapter, const char *unitName,
                             std::span<const TVlIntConstant> constants);

@@ -5,7 +5,7 @@
 //     reinterpret_cast<TVlNotifyEventEntry>(method.Code)(method.Data, sender);
 #pragma once
 
-#include "interpreter/VlInterpreterAdapter.h"
+#include "VlInterpreterHostEvent.h"
 
 #include <cstdint>
 
@@ -14,9 +14,9 @@ class TObject;
 using TVlNotifyEventEntry = void (*)(void *bridge, TObject *sender);
 using TVlHelpEventEntry = bool (*)(void *bridge, uint16_t command, int32_t data, bool &callHelp);
 
-class TVlInterpreterClassesEvent : public TVlInterpreterEvent {
+class TVlInterpreterClassesEvent : public TVlInterpreterHostEvent {
 public:
-    using TVlInterpreterEvent::TVlInterpreterEvent;
+    using TVlInterpreterHostEvent::TVlInterpreterHostEvent;
 
     static void NotifyEvent(void *bridge, TObject *sender);
     static bool HelpEvent(void *bridge, uint16_t command, int32_t data, bool &callHelp);

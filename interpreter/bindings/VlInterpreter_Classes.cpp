@@ -437,29 +437,21 @@ struct TClassTable {
 
 // The event bridge ------------------------------------------------------------------------------------
 
-// The bridge pointer is the TVlInterpreterEvent that NewEvent made.
-TVlInterpreterClassesEvent *BridgeOf(void *bridge)
-{
-    return static_cast<TVlInterpreterClassesEvent *>(static_cast<TVlInterpreterEvent *>(bridge));
-}
-
+// The handlers build their arguments on their own stack: the routine may free the bridge.
 void TVlInterpreterClassesEvent::NotifyEvent(void *bridge, TObject *sender)
 {
-    auto *self = BridgeOf(bridge);
-    self->Args().Clear();
-    self->Args().Add(ObjectToValue(sender));
-    self->CallScript();
+    TVlInterpreterArgs args;
+    args.Add(ObjectToValue(sender));
+    Call(bridge, args);
 }
 
 bool TVlInterpreterClassesEvent::HelpEvent(void *bridge, uint16_t command, int32_t data, bool &callHelp)
 {
-    auto *self = BridgeOf(bridge);
-    TVlInterpreterArgs &args = self->Args();
-    args.Clear();
+    TVlInterpreterArgs args;
     args.Add(TVlValue::Integer(command));
     args.Add(TVlValue::Integer(data));
     args.Add(TVlValue::Boolean(callHelp));
-    TVlValue result = self->CallScript();
+    TVlValue result = Call(bridge, args);
     callHelp = ValueToBoolean(args.Values[2]);
     return !result.IsEmpty() && !result.IsNull() && ValueToBoolean(result);
 }

@@ -3,6 +3,7 @@
 #include "VlInterpreter_SysUtilsFiles.h"
 #include "VlInterpreter_all.h"
 #include "VlInterpreterBindingTable.h"
+#include "VlInterpreterFormatArgs.h"
 #include "VlInterpreterObjectModel.h"
 
 #include "interpreter/VlInterpreterError.h"
@@ -378,6 +379,11 @@ const TVlIntConstant SysUtilsConstants[] = {
 };
 
 } // namespace
+
+std::string VlFormatScriptArgs(TVlInterpreterArgs &args, int formatSlot, int argsSlot)
+{
+    return Format(ValueToString(args.Values[formatSlot]), FormatArgs(args, argsSlot));
+}
 
 void VlRegisterExceptionConstructors(TVlInterpreterAdapter &adapter, const TClassInfo &cls)
 {

@@ -1,6 +1,7 @@
 // The Windows unit for scripts: TPoint and TRect records, Point/Rect/Bounds, message-box and key constants.
 #include "VlInterpreter_all.h"
 #include "VlInterpreterBindingTable.h"
+#include "VlInterpreterWindowsRecords.h"
 
 #include "interpreter/VlInterpreter.h"
 #include "interpreter/VlInterpreterError.h"
@@ -19,10 +20,10 @@ struct TRectMemory {
 
 // The registration of a record type as the calling script sees it (its own adapter first), so
 // that record members registered for that type serve the value.
-std::shared_ptr<const TVlInterpreterRecord> RecordFor(const TVlInterpreterArgs &a, const char *name)
+std::shared_ptr<const TVlInterpreterRecord> RecordFor(const TVlInterpreterArgs *a, const char *name)
 {
-    if (a.Caller)
-        if (auto record = a.Caller->OwnAdapter().FindRecordType(name))
+    if (a && a->Caller)
+        if (auto record = a->Caller->OwnAdapter().FindRecordType(name))
             return record;
     if (auto record = GlobalAdapter().FindRecordType(name))
         return record;
@@ -37,16 +38,12 @@ T &Memory(const TVlValue &v)
 
 TVlValue MakePoint(const TVlInterpreterArgs &a, int32_t x, int32_t y)
 {
-    TVlValue v = NewRecordValue(RecordFor(a, "TPoint"));
-    Memory<TPointMemory>(v) = {x, y};
-    return v;
+    return VlPointValue(&a, x, y);
 }
 
 TVlValue MakeRect(const TVlInterpreterArgs &a, int32_t left, int32_t top, int32_t right, int32_t bottom)
 {
-    TVlValue v = NewRecordValue(RecordFor(a, "TRect"));
-    Memory<TRectMemory>(v) = {left, top, right, bottom};
-    return v;
+    return VlRectValue(&a, left, top, right, bottom);
 }
 
 int32_t Int(const TVlInterpreterArgs &a, int i) { return ValueToInteger(a.Values[i]); }
@@ -71,6 +68,12 @@ const TPointMemory &PointArg(const TVlValue &v)
     if (!v.IsRecord() || !VlSameName(v.RawRecord()->RecordName, "TPoint"))
         RaiseError(erStructRequired, -1);
     return Memory<TPointMemory>(v);
+}
+const TRectMemory &RectArg(const TVlValue &v)
+{
+    if (!v.IsRecord() || !VlSameName(v.RawRecord()->RecordName, "TRect"))
+        RaiseError(erStructRequired, -1);
+    return Memory<TRectMemory>(v);
 }
 void RectGetTopLeft(TVlValue &r, TVlInterpreterArgs &a)
 {
@@ -122,6 +125,51 @@ const TVlIntConstant WindowsConstants[] = {
 };
 
 } // namespace
+
+TVlValue VlPointValue(const TVlInterpreterArgs *args, int32_t x, int32_t y)
+{
+    TVlValue v = NewRecordValue(RecordFor(args, "TPoint"));
+    Memory<TPointMemory>(v) = {x, y};
+    return v;
+}
+
+TVlValue VlRectValue(const TVlInterpreterArgs *args, int32_t left, int32_t top, int32_t right, int32_t bottom)
+{
+    TVlValue v = NewRecordValue(RecordFor(args, "TRect"));
+    Memory<TRectMemory>(v) = {left, top, right, bottom};
+    return v;
+}
+
+void VlValueToPoint(const TVlValue &value, int32_t &x, int32_t &y)
+{
+    const TPointMemory &p = PointArg(value);
+    x = p.X;
+    y = p.Y;
+}
+
+VL_IMPLEMENT_CLASS(TVlEventRect, TPersistent, "Windows", VlIntProp<&TVlEventRect::Left, &TVlEventRect::Left>("Left"),
+                   VlIntProp<&TVlEventRect::Top, &TVlEventRect::Top>("Top"),
+                   VlIntProp<&TVlEventRect::Right, &TVlEventRect::Right>("Right"),
+                   VlIntProp<&TVlEventRect::Bottom, &TVlEventRect::Bottom>("Bottom"))
+
+void VlValueToRect(const TVlValue &value, int32_t &left, int32_t &top, int32_t &right, int32_t &bottom)
+{
+    if (value.IsObjectLike()) {
+        const TVlEventRect *rect = VlArgAs<TVlEventRect>(value);
+        if (!rect)
+            RaiseError(erStructRequired, -1);
+        left = rect->Left;
+        top = rect->Top;
+        right = rect->Right;
+        bottom = rect->Bottom;
+        return;
+    }
+    const TRectMemory &r = RectArg(value);
+    left = r.Left;
+    top = r.Top;
+    right = r.Right;
+    bottom = r.Bottom;
+}
 
 void VlRegisterWindows(TVlInterpreterAdapter &adapter)
 {

@@ -315,3 +315,99 @@ TEST(DirectStatements, DeepNestingIsLeftToTheTokenReader)
     ExpectSame(direct, RunOneWay(source, false, 1000000000), "nested blocks");
     EXPECT_EQ(direct.Message, "Integer: 6");
 }
+
+namespace {
+
+// A program whose current instance answers a name before the locals do, the way a form answers
+// with its components: with LocalsReadFirst cleared, a local named like that member must lose on
+// both ways, in reads, stores, element accesses and appends alike.
+class TShadowingProgram : public TVlInterpreterProgram {
+public:
+    TVlValue Member = TVlValue::Integer(100);
+    std::string Text = "m";
+
+    void PutMembersFirst(bool on) { LocalsReadFirst = !on; }
+
+    bool GetValue(const std::string &name, int32_t atom, TVlValue &result, TVlInterpreterArgs &args) override
+    {
+        if (!args.Obj && !LocalsReadFirst && Is(name, atom, "Member")) {
+            result = Member;
+            return true;
+        }
+        if (!args.Obj && !LocalsReadFirst && Is(name, atom, "Text")) {
+            result = TVlValue::String(Text);
+            return true;
+        }
+        return TVlInterpreterProgram::GetValue(name, atom, result, args);
+    }
+    bool SetValue(const std::string &name, int32_t atom, const TVlValue &value, TVlInterpreterArgs &args) override
+    {
+        if (!args.Obj && !LocalsReadFirst && Is(name, atom, "Member")) {
+            Member = value;
+            return true;
+        }
+        if (!args.Obj && !LocalsReadFirst && Is(name, atom, "Text")) {
+            Text = ValueToString(value);
+            return true;
+        }
+        return TVlInterpreterProgram::SetValue(name, atom, value, args);
+    }
+
+private:
+    static bool Is(const std::string &name, int32_t atom, const char *wanted)
+    {
+        return atom ? atom == VlNames().Intern(wanted) : VlSameName(name, wanted);
+    }
+};
+
+const char *const ShadowSource =
+    "unit U;\n"
+    "function f(n: integer): integer;\n"
+    "var Member, i, t: integer; Text: string; a: array[0..3] of integer;\n"
+    "begin\n"
+    "  Member := 0;\n"
+    "  for i := 1 to n do\n"
+    "  begin\n"
+    "    Member := Member + i;\n"
+    "    Text := Text + 'x';\n"
+    "  end;\n"
+    "  a[1] := 7;\n"
+    "  a[Member mod 4] := Member;\n"
+    "  if Text = 'xxxx' then t := 1 else if Text = 'mxxxx' then t := 2 else t := 3;\n"
+    "  Result := Member * 1000 + t * 10 + a[1];\n"
+    "end;\n"
+    "function main: integer;\n"
+    "begin\n"
+    "  Result := f(4);\n"
+    "end;\n"
+    "end.\n";
+
+TRunResult RunShadowed(bool direct, bool membersFirst, std::string &member)
+{
+    TShadowingProgram program;
+    program.PutMembersFirst(membersFirst);
+    TRunOptions options;
+    options.Direct = direct;
+    TRunResult result = RunWithOptionsOn(program, ShadowSource, options);
+    member = ResultText(program.Member) + " " + program.Text;
+    return result;
+}
+
+} // namespace
+
+TEST(DirectStatements, MembersThatComeBeforeLocalsWinOnBothWays)
+{
+    std::string directMember, tokenMember;
+    TRunResult direct = RunShadowed(true, true, directMember);
+    TRunResult tokens = RunShadowed(false, true, tokenMember);
+    ExpectSame(direct, tokens, "members first");
+    EXPECT_EQ(directMember, tokenMember);
+    // The member took every store: 0 + 1 + 2 + 3 + 4, and a[10 mod 4] kept the local array.
+    EXPECT_EQ(directMember, "Integer: 10 mxxxx");
+    EXPECT_EQ(direct.Message, "Integer: 10027");
+    // With locals first the same source never touches the member.
+    TRunResult plain = RunShadowed(true, false, directMember);
+    ExpectSame(plain, RunShadowed(false, false, tokenMember), "locals first");
+    EXPECT_EQ(directMember, "Integer: 100 m");
+    EXPECT_EQ(plain.Message, "Integer: 10017");
+}

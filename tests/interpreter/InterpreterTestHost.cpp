@@ -187,6 +187,11 @@ static TRunResult RunProgram(TVlInterpreterProgram &program, const std::string &
 TRunResult RunWithOptions(const std::string &source, const TRunOptions &options)
 {
     TVlInterpreterProgram program;
+    return RunWithOptionsOn(program, source, options);
+}
+
+TRunResult RunWithOptionsOn(TVlInterpreterProgram &program, const std::string &source, const TRunOptions &options)
+{
     InstallTestHost(program);
     program.StatementBudget = options.Budget;
     program.DirectStatements = options.Direct;

@@ -58,6 +58,8 @@ struct TRunOptions {
 
 // Runs a source (LF line ends become CR LF) with the test host.
 TRunResult RunWithOptions(const std::string &source, const TRunOptions &options);
+// The same on a program made by the caller (a subclass with its own name lookup).
+TRunResult RunWithOptionsOn(TVlInterpreterProgram &program, const std::string &source, const TRunOptions &options);
 inline TRunResult RunWithHost(const std::string &source, const std::string &unitDir = std::string(),
                               int64_t budget = -1)
 {

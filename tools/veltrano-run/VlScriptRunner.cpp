@@ -2,51 +2,56 @@
 #include "VlScriptRunner.h"
 
 #include "interpreter/VlInterpreter.h"
+#include "interpreter/bindings/VlInterpreterRegistrations.h"
 #include "interpreter/bindings/VlInterpreterResultText.h"
 #include "interpreter/bindings/VlInterpreter_Console.h"
 #include "interpreter/bindings/VlInterpreter_all.h"
 #include "rtl/VlCp1251.h"
 #include "rtl/VlSysUtils.h"
 
+#ifdef VL_WITH_FORMS
+#include "components/VlMessageDialogs.h"
+#include "interpreter/bindings/VlInterpreterGuiApplication.h"
+#include "interpreter/bindings/VlInterpreterGui_all.h"
+#include "interpreter/forms/VlInterpreterFm.h"
+#endif
+
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <istream>
+#include <memory>
 #include <ostream>
 
 namespace fs = std::filesystem;
 
 namespace {
 
-// A program whose own adapter gets the console routines back after every reset.
-class TVlConsoleProgram : public TVlInterpreterProgram {
-public:
-    explicit TVlConsoleProgram(TVlConsole &console) : FConsole(console) {}
+// The program class: one that can make forms when the Qt parts are built. The console routines
+// live in a host adapter, which programs made by the form functions share.
+#ifdef VL_WITH_FORMS
+using TVlRunnerProgram = TVlInterpreterFm;
+#else
+using TVlRunnerProgram = TVlInterpreterProgram;
+#endif
 
-protected:
-    void ResetState() override
-    {
-        TVlInterpreterProgram::ResetState();
-        VlRegisterConsole(OwnAdapter(), FConsole);
-    }
+} // namespace
 
-private:
-    TVlConsole &FConsole;
-};
-
-// unit.pas beside the script; the name's letter case is not required to match the file's.
-std::string FindUnitFile(const fs::path &dir, const std::string &unitName)
+std::string VlFindUnitFile(const fs::path &dir, const std::string &unitName, const char *extension)
 {
-    fs::path exact = dir / (unitName + ".pas");
+    fs::path exact = dir / (unitName + extension);
     if (fs::is_regular_file(exact))
         return exact.string();
     std::error_code ec;
     for (const auto &entry : fs::directory_iterator(dir, ec)) {
         std::string name = entry.path().filename().string();
-        if (entry.is_regular_file(ec) && VlSysUtils::CompareText(name, unitName + ".pas") == 0)
+        if (entry.is_regular_file(ec) && VlSysUtils::CompareText(name, unitName + extension) == 0)
             return entry.path().string();
     }
     return {};
 }
+
+namespace {
 
 std::string OneLine(std::string text)
 {
@@ -60,10 +65,42 @@ void RegisterBindingsOnce()
 {
     static bool registered = false;
     if (!registered) {
+#ifdef VL_WITH_FORMS
+        VlRegisterAllGuiBindings(GlobalAdapter());
+#else
         VlRegisterAllBindings(GlobalAdapter());
+#endif
         registered = true;
     }
 }
+
+#ifdef VL_WITH_FORMS
+bool HasDisplay()
+{
+    const char *x11 = std::getenv("DISPLAY");
+    const char *wayland = std::getenv("WAYLAND_DISPLAY");
+    const char *platform = std::getenv("QT_QPA_PLATFORM");
+    if (platform && (std::string(platform) == "offscreen" || std::string(platform) == "minimal"))
+        return false;
+    return (x11 && *x11) || (wayland && *wayland) || (platform && *platform);
+}
+
+// Ends the forms and the Qt application a run made, whatever way the run ends.
+struct TVlGuiRunScope {
+    explicit TVlGuiRunScope(std::ostream &out)
+    {
+        // Without a display nobody answers message boxes: they write their text instead.
+        if (!HasDisplay())
+            VlSetUnattendedDialogs([&out](const std::string &text) { out << Cp1251ToUtf8(text) << '\n'; });
+    }
+    ~TVlGuiRunScope()
+    {
+        if (VlGuiApplicationCreatedHere())
+            VlShutdownGuiApplication();
+        VlSetUnattendedDialogs(nullptr);
+    }
+};
+#endif
 
 } // namespace
 
@@ -97,16 +134,30 @@ int VlRunScript(const TVlRunOptions &options, std::istream &in, std::ostream &ou
     VlSetParamStrings(params);
 
     TVlConsole console{&in, &out};
-    TVlConsoleProgram program(console);
+    auto consoleUnit = std::make_shared<TVlInterpreterAdapter>();
+    VlRegisterConsole(*consoleUnit, console);
     fs::path dir = fs::path(options.FileName).parent_path();
+#ifdef VL_WITH_FORMS
+    TVlGuiRunScope gui(out);
+#endif
+    TVlRunnerProgram program;
+    program.AddHostAdapter(consoleUnit);
     program.OnGetUnitSource = [&](TVlInterpreterUnit &, const std::string &unitName, std::string &text, bool &done) {
-        std::string file = FindUnitFile(dir.empty() ? fs::path(".") : dir, unitName);
+        std::string file = VlFindUnitFile(dir.empty() ? fs::path(".") : dir, unitName);
         if (file.empty())
             return;
         text = VlReadScriptSource(file);
         done = true;
     };
     program.SetSourceText(source);
+#ifdef VL_WITH_FORMS
+    program.FileName = options.FileName;
+    // Form files come from the script's folder too.
+    program.OnGetDfmFileName = [&](TVlInterpreterFm &, const std::string &unitName, std::string &file, bool &done) {
+        file = VlFindUnitFile(dir.empty() ? fs::path(".") : dir, unitName, ".dfm");
+        done = !file.empty();
+    };
+#endif
 
     auto start = std::chrono::steady_clock::now();
     int status = 0;
@@ -130,4 +181,11 @@ int VlRunScript(const TVlRunOptions &options, std::istream &in, std::ostream &ou
         err << "ms: " << ms.count() << '\n';
     }
     return status;
+}
+
+void VlListBindings(std::ostream &out)
+{
+    RegisterBindingsOnce();
+    for (const TVlRegistration &r : VlListRegistrations(GlobalAdapter()))
+        out << r.Unit << '\t' << r.Kind << '\t' << r.Class << '\t' << r.Name << '\n';
 }

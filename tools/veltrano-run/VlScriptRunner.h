@@ -1,6 +1,7 @@
 // The headless runner: reads a Pascal source, runs it with the bindings and a console, reports.
 #pragma once
 
+#include <filesystem>
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -8,6 +9,7 @@
 struct TVlRunOptions {
     std::string FileName;
     bool Time = false;                // report the run's milliseconds on the error stream
+    bool ListBindings = false;        // print every registration of the global adapter instead
     std::vector<std::string> Params;  // ParamStr(1..)
 };
 
@@ -15,9 +17,16 @@ struct TVlRunOptions {
 // EVlFileError when the file cannot be read.
 std::string VlReadScriptSource(const std::string &fileName);
 
+// unitName.pas (or another extension) in dir; letter case need not match. Empty when absent.
+std::string VlFindUnitFile(const std::filesystem::path &dir, const std::string &unitName, const char *extension = ".pas");
+
 // Whether the interpreter runs the source as a program (it starts with the word "program").
 bool VlIsProgramSource(const std::string &source);
 
 // Runs the script: console output on `out`, the result value (except for programs) on a last
-// line of `out`, failures as "code: message" on `err`. Answers the process exit status.
+// line of `out`, failures as "code: message" on `err`. Answers the process exit status. Without a
+// display, message boxes write their text on `out` and are answered with their default button.
 int VlRunScript(const TVlRunOptions &options, std::istream &in, std::ostream &out, std::ostream &err);
+
+// Every registration of the global adapter, one a line: unit, kind, class and name, tab-separated.
+void VlListBindings(std::ostream &out);

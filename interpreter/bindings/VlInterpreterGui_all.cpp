@@ -1,0 +1,25 @@
+// Registers every binding unit, the window-framework ones after the Qt-free ones, in a fixed order.
+#include "VlInterpreterGui_all.h"
+
+#include "VlInterpreterGuiEvents.h"
+#include "VlInterpreter_all.h"
+
+#include "interpreter/forms/VlInterpreterFmFunctions.h"
+
+void VlRegisterAllGuiBindings(TVlInterpreterAdapter &adapter)
+{
+    VlRegisterAllBindings(adapter);
+    VlRegisterGraphics(adapter);
+    VlRegisterControls(adapter);
+    VlRegisterButtons(adapter);
+    VlRegisterStdCtrls(adapter);
+    VlRegisterComCtrls(adapter);
+    VlRegisterExtCtrls(adapter);
+    VlRegisterForms(adapter);
+    VlRegisterDialogs(adapter);
+    VlRegisterMenus(adapter);
+    VlRegisterGrids(adapter);
+    VlRegisterVlEditor(adapter);
+    VlRegisterFormFunctions(adapter);
+    VlInstallScriptEventDispatcher();
+}

@@ -1,0 +1,1 @@
+Zzz this is no form file

@@ -1,0 +1,5 @@
+unit Garbage;
+interface
+type TGarbageForm = class(TForm) end;
+implementation
+end.
