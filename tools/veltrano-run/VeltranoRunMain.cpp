@@ -1,4 +1,4 @@
-// veltrano-run [--time] FILE.pas [ARGS...]: runs a Pascal program, unit or expression headless.
+// veltrano-run [--time] [--explain] FILE.pas [ARGS...]: runs a Pascal program, unit or expression headless.
 #include "VlScriptRunner.h"
 
 #include <cstring>
@@ -12,6 +12,8 @@ int main(int argc, char **argv)
     for (; i < argc && argv[i][0] == '-' && argv[i][1] == '-'; ++i) {
         if (std::strcmp(argv[i], "--time") == 0) {
             options.Time = true;
+        } else if (std::strcmp(argv[i], "--explain") == 0) {
+            options.Explain = true;
         } else if (std::strcmp(argv[i], "--") == 0) {
             ++i;
             break;
@@ -21,7 +23,7 @@ int main(int argc, char **argv)
         }
     }
     if (i >= argc) {
-        std::cerr << "usage: veltrano-run [--time] FILE.pas [ARGS...]\n";
+        std::cerr << "usage: veltrano-run [--time] [--explain] FILE.pas [ARGS...]\n";
         return 2;
     }
     options.FileName = argv[i++];

@@ -8,6 +8,7 @@
 struct TVlRunOptions {
     std::string FileName;
     bool Time = false;                // report the run's milliseconds on the error stream
+    bool Explain = false;             // a failure is followed by its plain-Russian explanation
     std::vector<std::string> Params;  // ParamStr(1..)
 };
 
