@@ -193,6 +193,7 @@ public:
         Used = 0;
     }
     size_t Count() const { return Used; }
+    const TVlInterpreterVar &Item(size_t index) const { return Vars[index]; }  // oldest first
 
 private:
     TVlInterpreterVar &NewVar();
