@@ -50,12 +50,18 @@ void InstallDebugCommands(TForm1 &form)
         [&form, editorPage] { form.PageControl1->setCurrentWidget(editorPage); }, &form);
     QObject::connect(session, &TVlDebugSession::Wanted, pane, &QWidget::show);
 
-    // F9 and the toolbar's "Запустить" continue a paused run; everything else runs as before.
+    // F9, the toolbar's and the menu's "Запустить" continue a paused run; everything else runs as before.
     form.SetCommandHandler("RunProjectClick", [harness, session](const QString &sender) {
         if (session->Paused() && sender == QLatin1String("RunProject"))
             session->Continue();
         else
             harness->RunProjectClick(sender);
+    });
+    form.SetCommandHandler("Button5Click", [harness, session](const QString &sender) {
+        if (session->Paused() && sender == QLatin1String("Run1"))
+            session->Continue();
+        else
+            harness->Button5Click(sender);
     });
     form.SetCommandHandler("DebugContinueClick", [session] { session->Continue(); });
     form.SetCommandHandler("DebugRunToCursorClick", [session] { session->RunToCursor(); });

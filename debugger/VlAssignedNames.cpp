@@ -1,6 +1,8 @@
 // Assignment targets of one line.
 #include "VlAssignedNames.h"
 
+#include "rtl/VlSysUtils.h"
+
 #include <cctype>
 
 namespace {
@@ -68,4 +70,31 @@ std::vector<std::string> VlAssignedNames(const std::string &line)
         }
     }
     return names;
+}
+
+bool VlLinePassesName(const std::string &line, const std::string &name)
+{
+    int depth = 0;
+    for (size_t i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        if (c == '\'') {
+            for (++i; i < line.size() && line[i] != '\''; ++i) {
+            }
+        } else if (c == '{') {
+            while (i < line.size() && line[i] != '}')
+                ++i;
+        } else if (c == '/' && i + 1 < line.size() && line[i + 1] == '/') {
+            return false;
+        } else if (c == '(' || c == ')') {
+            depth += c == '(' ? 1 : -1;
+        } else if (IsNameChar(c)) {
+            size_t end = i;
+            while (end < line.size() && IsNameChar(line[end]))
+                ++end;
+            if (depth > 0 && VlSysUtils::CompareText(line.substr(i, end - i), name) == 0)
+                return true;
+            i = end - 1;
+        }
+    }
+    return false;
 }

@@ -266,19 +266,22 @@ void TVlStepEngine::NoteLineJustRun()
         return;
     std::vector<TVlLineValue> values;
     std::set<std::string> shown;
-    for (const std::string &name : VlAssignedNames(info->LineText(FLastPauseAt.Line))) {
+    const std::string lineText = info->LineText(FLastPauseAt.Line);
+    for (const std::string &name : VlAssignedNames(lineText)) {
         const std::string utf8 = Cp1251ToUtf8(name);
         if (!shown.insert(VlSysUtils::LowerCase(name)).second)
             continue;
         const TVlWatchResult value = Watch(utf8);
         values.push_back({utf8, value.Ok ? VlValueText(value.Value, FProgram->OwnAdapter()) : value.Error});
     }
-    // Variables changed some other way (Inc, ReadLn, a var parameter) count as assigned too.
+    // Variables the line passes to a call that changed them (ReadLn, a var parameter) count as
+    // assigned too; a loop's control variable, changed by the loop, is not the line's doing.
     const std::map<std::string, std::string> now = VisibleTexts();
     for (const TVlInspectedVar &var : Visible(0)) {
         const std::string key = VlSysUtils::LowerCase(var.Name);
         const auto before = FLastPauseTexts.find(key);
-        if (before != FLastPauseTexts.end() && before->second != now.at(key) && shown.insert(key).second)
+        if (before != FLastPauseTexts.end() && before->second != now.at(key) && VlLinePassesName(lineText, var.Name) &&
+            shown.insert(key).second)
             values.push_back({Cp1251ToUtf8(var.Name), now.at(key)});
     }
     if (values.empty())

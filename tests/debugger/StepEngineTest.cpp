@@ -431,4 +431,23 @@ TEST_F(StepEngineTest, ValuesBesideCodeShowWhatTheLineJustRunAssigned)
     EXPECT_FALSE(values.count(Main(2)));         // stepped over, never paused in
 }
 
+TEST_F(StepEngineTest, ALoopsControlVariableIsNotShownAsTheBodysDoing)
+{
+    const std::string source = Lines({
+        "program P; var i, x: integer;",                           // 1
+        "procedure Bump(var v: integer); begin v := v + 1; end;",  // 2
+        "begin",                                                   // 3
+        "  for i := 1 to 3 do",                                    // 4
+        "    Bump(x);",                                            // 5
+        "end.",                                                    // 6
+    });
+    Then(TVlStepCommand::StepOver, 10);
+    Run(source, TVlStepCommand::StepInto);
+    EXPECT_EQ(FailureCode, 0);
+    ASSERT_TRUE(Engine.LineValues().count(Main(5)));
+    const std::vector<TVlLineValue> &line5 = Engine.LineValues().at(Main(5));
+    ASSERT_EQ(line5.size(), 1u);
+    EXPECT_EQ(line5[0].Name, "x");
+}
+
 } // namespace
