@@ -31,7 +31,7 @@ enum class TVlToolButtonStyle { Button, DropDown, Separator };
 
 enum class TVlIconKind {
     None, New, Open, Save, Cut, Copy, Paste, Undo, Redo, Procedure, Run, Compile, Stop, ZoomIn, ZoomOut,
-    Settings, About
+    Settings, About, StepInto, StepOver, StepOut, Breakpoint
 };
 
 // One toolbar button. `DropDownMenu` names the menu item whose submenu the arrow opens.

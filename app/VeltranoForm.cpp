@@ -13,6 +13,7 @@
 #include "VeltranoIcons.h"
 #include "VeltranoPlacement.h"
 #include "VeltranoPlugins.h"
+#include "VeltranoDebugCommands.h"
 #include "VeltranoRunCommands.h"
 #include "VeltranoShellCommands.h"
 #include "VeltranoStatusBar.h"
@@ -189,6 +190,7 @@ TForm1::TForm1(const QString &programDir, TVlShellHooks hooks, QWidget *parent)
     Install(InstallPluginCommands);       // TPlug: loads every plug-in
     Install(InstallPrintCommands);        // printing the text tab, printer setup
     Install(InstallRunCommands);          // run, compile, stop, the samples tab, the output pane
+    Install(InstallDebugCommands);        // stepping, breakpoints, the "Переменные" pane
     // ---- end of install functions
 
     if (FLocations->UsesUserFolders())

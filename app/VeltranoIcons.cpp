@@ -66,6 +66,35 @@ void DrawArrow(QPainter &p, bool back)
     }
 }
 
+// Lines of code and an arrow that goes into them, over them or out of them.
+void DrawStep(QPainter &p, TVlIconKind kind)
+{
+    p.setPen(QPen(QColor(90, 90, 90), 1.5));
+    for (int y : {5, 10, 15})
+        p.drawLine(QPointF(11, y), QPointF(18, y));
+    p.setPen(QPen(QColor(30, 90, 170), 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    QPainterPath path;
+    if (kind == TVlIconKind::StepInto) {
+        path.moveTo(3, 3);
+        path.lineTo(3, 10);
+        path.lineTo(8, 10);
+        p.drawPath(path);
+        p.drawPolyline(QPolygonF({{6, 7.5}, {8.5, 10}, {6, 12.5}}));
+    } else if (kind == TVlIconKind::StepOver) {
+        path.moveTo(3, 15);
+        path.cubicTo(2, 3, 9, 3, 8, 15);
+        p.drawPath(path);
+        p.drawPolyline(QPolygonF({{5.5, 12.5}, {8, 15.5}, {10, 12.5}}));
+    } else {
+        path.moveTo(8, 10);
+        path.lineTo(3, 10);
+        path.lineTo(3, 3);
+        p.drawPath(path);
+        p.drawPolyline(QPolygonF({{0.5, 5.5}, {3, 3}, {5.5, 5.5}}));
+    }
+}
+
 void DrawMagnifier(QPainter &p, bool plus)
 {
     p.setPen(QPen(QColor(50, 50, 50), 2));
@@ -177,6 +206,16 @@ QIcon MakeToolIcon(TVlIconKind kind)
         });
     case TVlIconKind::About:
         return Standard(QStyle::SP_MessageBoxQuestion);
+    case TVlIconKind::StepInto:
+    case TVlIconKind::StepOver:
+    case TVlIconKind::StepOut:
+        return Drawn([kind](QPainter &p) { DrawStep(p, kind); });
+    case TVlIconKind::Breakpoint:
+        return Drawn([](QPainter &p) {
+            p.setPen(QPen(QColor(140, 0, 0), 1));
+            p.setBrush(QColor(220, 30, 30));
+            p.drawEllipse(QRectF(4.5, 4.5, 11, 11));
+        });
     }
     return {};
 }

@@ -240,6 +240,12 @@ void TVlHLEditor::SetGutterWidth(int width)
     viewport()->update();
 }
 
+void TVlHLEditor::SetDecorator(TVlEditorDecorator *decorator)
+{
+    fDecorator = decorator;
+    viewport()->update();
+}
+
 std::vector<TVlTokenClass> TVlHLEditor::LineClasses(int line)
 {
     const QString text = fModel->Line(line);
@@ -380,8 +386,11 @@ void TVlHLEditor::mousePressEvent(QMouseEvent *e)
     if (e->button() != Qt::LeftButton)
         return QAbstractScrollArea::mousePressEvent(e);
     TVlPos pos = PosAt(e->position().toPoint());
-    if (e->position().x() < fGutterWidth)
+    if (e->position().x() < fGutterWidth) {
         pos.X = 0;
+        if (pos.Y < fModel->LineCount())
+            emit GutterClicked(pos.Y);
+    }
     if (e->modifiers() & Qt::ShiftModifier)
         fModel->MoveCaretKeepingSelection(pos);
     else

@@ -11,6 +11,7 @@
 #include <array>
 
 class TVlCompletion;
+class TVlEditorDecorator;
 class QTimer;
 
 // Resolves a stored colour (RGB or system colour) against a palette.
@@ -127,11 +128,16 @@ public:
 
     TVlCompletion &Completion() { return *fCompletion; }
 
+    // Paints beside the text (none by default); the decorator must outlive the editor or be reset.
+    void SetDecorator(TVlEditorDecorator *decorator);
+
 signals:
     void ChangeStatus();
     void TextChanged();
     // After the gutter is painted, with its painter (line numbers and bookmarks already drawn).
     void PaintGutter(QPainter &painter);
+    // A left click in the gutter beside a line of the text (0-based).
+    void GutterClicked(int line);
 
 protected:
     bool event(QEvent *e) override;
@@ -181,4 +187,5 @@ private:
     QTimer *fCaretTimer;
     std::vector<TVlTokenClass> fCells; // reused for every painted line
     std::array<QFont, 16> fStyledFonts; // by TVlFontStyle bits, made when the font is set
+    TVlEditorDecorator *fDecorator = nullptr;
 };

@@ -1,6 +1,7 @@
 // TVlHLEditor painting: character cells by token class, selection, bracket frames, caret, gutter.
 #include "VlHLEditor.h"
 
+#include "VlEditorDecorator.h"
 #include "VlHLParser.h"
 #include "VlHighlighters.h"
 
@@ -82,8 +83,16 @@ void TVlHLEditor::paintEvent(QPaintEvent *e)
         const int y = row * fRowHeight;
         if (y + fRowHeight < clip.top() || y > clip.bottom())
             continue;
-        if (top + row < fModel->LineCount())
-            PaintLine(painter, top + row, y, clip);
+        if (top + row >= fModel->LineCount())
+            continue;
+        const QRect rowRect(fGutterWidth, y, viewport()->width() - fGutterWidth, fRowHeight);
+        if (fDecorator)
+            fDecorator->PaintLineBack(painter, top + row, rowRect);
+        PaintLine(painter, top + row, y, clip);
+        if (fDecorator) {
+            const int textEnd = fGutterWidth + 2 + (static_cast<int>(fModel->Line(top + row).size()) - LeftColumn()) * fCharWidth;
+            fDecorator->PaintLineEnd(painter, top + row, std::max(textEnd, fGutterWidth + 2), rowRect);
+        }
     }
     if (fRightMarginVisible) {
         const int x = fGutterWidth + 2 + (fRightMargin - LeftColumn()) * fCharWidth;
@@ -198,5 +207,8 @@ void TVlHLEditor::PaintGutterArea(QPainter &painter, const QRect &clip)
         const int rowTop = (mark.Pos.Y - top) * fRowHeight;
         painter.drawPixmap(1, rowTop + (fRowHeight - 15) / 2 + 1, BookmarkImage(i));
     }
+    if (fDecorator)
+        for (int row = 0; row <= fModel->VisibleRows() && top + row < fModel->LineCount(); ++row)
+            fDecorator->PaintGutterLine(painter, top + row, QRect(0, row * fRowHeight, fGutterWidth, fRowHeight));
     emit PaintGutter(painter);
 }

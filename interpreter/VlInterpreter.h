@@ -259,6 +259,7 @@ protected:
     TRoutineFrame *CurrentFrame() { return FrameCount ? Frames[FrameCount - 1].get() : nullptr; }
 
     friend class TVlInterpreterAdapter;
+    friend class TVlInterpreterInspector;  // read-only views for a stepping engine
 };
 
 // TVlInterpreterFunction: statements, routine frames, local variables, skip operations.

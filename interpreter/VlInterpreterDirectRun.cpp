@@ -70,6 +70,9 @@ void TVlInterpreterFunction::DirectHookedStep(int32_t index)
     if (DirectObserved || StopRequested || StatementBudget == 0 || InterruptPending()) {
         PlaceReader(index, -1);
         StatementHook();
+        // A host may start observing in the hook (a stepping engine asked for mid-run): the
+        // rest of this tree then reports every statement too.
+        DirectObserved = ObservesStatements();
         return;
     }
     --StatementBudget;

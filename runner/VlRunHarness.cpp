@@ -9,6 +9,7 @@
 #include "editor/VlHLEditor.h"
 #include "interpreter/VlInterpreter.h"
 #include "interpreter/VlInterpreterConst.h"
+#include "interpreter/VlInterpreterExplain.h"
 #include "interpreter/bindings/VlInterpreterResultText.h"
 #include "rtl/VlCp1251.h"
 
@@ -209,15 +210,14 @@ void TVlRunHarness::RunLoaded(TAction action, const TTexts &texts)
         if (FStopRequested)
             ShowStopped();
         else
-            ShowFailure(error.Code, error.Message, error.Position);
+            ShowFailure(error, texts.LogsRun);
         return;
     } catch (const std::exception &) {
         if (FStopRequested) {
             ShowStopped();
             return;
         }
-        const EVlInterpreterError &failure = FProgram->LastFailure;
-        ShowFailure(failure.Code, failure.Message, failure.Position);
+        ShowFailure(FProgram->LastFailure, texts.LogsRun);
         throw;
     } catch (...) {
         if (FStopRequested) {
@@ -240,11 +240,16 @@ std::string TVlRunHarness::EditorSource() const
     return Utf16ToCp1251(FWindow.Editor->Text().toStdU16String());
 }
 
-void TVlRunHarness::ShowFailure(int code, const std::string &message, int position)
+void TVlRunHarness::ShowFailure(const EVlInterpreterError &error, bool logExplanation)
 {
-    SetResult(FailureText(code, message));
-    if (position >= 0)
-        FWindow.Editor->SetSelStart(position);
+    SetResult(FailureText(error.Code, error.Message));
+    // The English message stays as it is; the plain explanation goes beside it.
+    const QString explanation = QString::fromStdString(VlExplainError(error));
+    FWindow.ResultPanel->setToolTip(explanation);
+    if (logExplanation && !explanation.isEmpty())
+        Log(QStringLiteral("Пояснение: ") + explanation);
+    if (error.Position >= 0)
+        FWindow.Editor->SetSelStart(error.Position);
     FWindow.FocusEditor();
 }
 
@@ -257,6 +262,7 @@ void TVlRunHarness::ShowStopped()
 void TVlRunHarness::SetResult(const QString &text)
 {
     FWindow.ResultPanel->setText(text);
+    FWindow.ResultPanel->setToolTip(QString());
 }
 
 void TVlRunHarness::SetResultColour(bool running)

@@ -27,6 +27,7 @@ class TVlDemoNames;
 class TVlHLEditor;
 class TVlInterpreterProgram;
 class TVlOutputPane;
+class EVlInterpreterError;
 class TVlValue;
 struct TVlInterpreterArgs;
 
@@ -98,7 +99,7 @@ private:
     bool RefuseWhileRunning();
     std::string EditorSource() const;
     void RunLoaded(TAction action, const TTexts &texts);
-    void ShowFailure(int code, const std::string &message, int position);
+    void ShowFailure(const EVlInterpreterError &error, bool logExplanation);
     void ShowStopped();
     void SetResult(const QString &text);
     void SetResultColour(bool running);

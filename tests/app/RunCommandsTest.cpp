@@ -88,8 +88,21 @@ TEST_F(RunCommandsTest, AnErrorOnLineThreePutsTheCaretThereAndKeepsTheTime)
     EXPECT_EQ(Form->Memo1->SelLength(), 0);
     EXPECT_EQ(Form->Memo1->CaretY(), 2);
     EXPECT_TRUE(Form->Memo1->hasFocus());
-    EXPECT_EQ(LogLines().mid(3), (QStringList{"Компилирую...", "Запуск..."}));
+    const QString explanation = "Здесь ожидалось ')', а найдено ';'. Чаще всего в конце предыдущей строки пропущена "
+                                "точка с запятой или слово end.";
+    EXPECT_EQ(LogLines().mid(3), (QStringList{"Компилирую...", "Запуск...", "Пояснение: " + explanation}));
     EXPECT_TRUE(Fixture.Log.Errors.isEmpty());
+    // The plain explanation stands beside the English message, and goes with it.
+    EXPECT_EQ(Form->pnlResult->toolTip(), explanation);
+    Run(kUnit42);
+    EXPECT_EQ(Form->pnlResult->toolTip(), QString());
+}
+
+TEST_F(RunCommandsTest, AFailureOutsideTheInterpreterIsExplainedToo)
+{
+    Run("unit U;\r\nfunction main: integer;\r\nbegin\r\n  Result := StrToInt('12x');\r\nend;\r\nend.");
+    EXPECT_TRUE(Result().startsWith("6: ")) << Result().toStdString();
+    EXPECT_TRUE(Form->pnlResult->toolTip().startsWith("Ошибка возникла не в самой программе"));
 }
 
 TEST_F(RunCommandsTest, AnErrorFromTheSamplesTabBringsTheEditorBack)

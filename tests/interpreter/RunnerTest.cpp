@@ -1,5 +1,6 @@
 // veltrano-run end to end: console output, result lines, unit lookup, error reports and exit status.
 #include "common/VlTestPaths.h"
+#include "interpreter/VlInterpreterExplain.h"
 
 #include <gtest/gtest.h>
 
@@ -127,4 +128,14 @@ TEST_F(Runner, SourcesInEitherEncodingAndAnyLineEnds)
     TRunResult crOnly = RunRunner("cr_only.pas");
     EXPECT_EQ(crOnly.Status, 1);
     EXPECT_EQ(crOnly.Err, "104: Error in unit 'CrOnly' on line 4 : Undeclared Identifier 'Missing'\n");
+}
+
+TEST_F(Runner, ExplainFollowsTheErrorInPlainRussian)
+{
+    TRunResult r = RunRunner("--explain cr_only.pas");
+    EXPECT_EQ(r.Status, 1);
+    EXPECT_EQ(r.Err, "104: Error in unit 'CrOnly' on line 4 : Undeclared Identifier 'Missing'\n"
+                     "Имя «Missing» нигде не объявлено. Проверьте, нет ли опечатки, и объявлено ли оно в разделе var.\n");
+    TRunResult library = RunRunner("--explain raiser.pas");
+    EXPECT_NE(library.Err.find("\n" + std::string(VlFindExplanation(6)->Text)), std::string::npos);
 }

@@ -1,5 +1,5 @@
-// veltrano-run [--time] FILE.pas [ARGS...]: runs a Pascal program, unit or expression headless;
-// veltrano-run --list-bindings: prints the names scripts reach.
+// veltrano-run [--time] [--explain] FILE.pas [ARGS...]: runs a Pascal program, unit or expression
+// headless; veltrano-run --list-bindings: prints the names scripts reach.
 #include "VlScriptRunner.h"
 
 #ifndef VL_WITH_FORMS
@@ -19,6 +19,8 @@ int main(int argc, char **argv)
             options.Time = true;
         } else if (std::strcmp(argv[i], "--list-bindings") == 0) {
             options.ListBindings = true;
+        } else if (std::strcmp(argv[i], "--explain") == 0) {
+            options.Explain = true;
         } else if (std::strcmp(argv[i], "--") == 0) {
             ++i;
             break;
@@ -39,7 +41,7 @@ int main(int argc, char **argv)
         return 0;
     }
     if (i >= argc) {
-        std::cerr << "usage: veltrano-run [--time] FILE.pas [ARGS...]\n       veltrano-run --list-bindings\n";
+        std::cerr << "usage: veltrano-run [--time] [--explain] FILE.pas [ARGS...]\n       veltrano-run --list-bindings\n";
         return 2;
     }
     options.FileName = argv[i++];

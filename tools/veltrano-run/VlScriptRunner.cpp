@@ -2,6 +2,7 @@
 #include "VlScriptRunner.h"
 
 #include "interpreter/VlInterpreter.h"
+#include "interpreter/VlInterpreterExplain.h"
 #include "interpreter/bindings/VlInterpreterRegistrations.h"
 #include "interpreter/bindings/VlInterpreterResultText.h"
 #include "interpreter/bindings/VlInterpreter_Console.h"
@@ -169,10 +170,14 @@ int VlRunScript(const TVlRunOptions &options, std::istream &in, std::ostream &ou
     } catch (const EVlInterpreterError &e) {
         out.flush();
         err << e.Code << ": " << Cp1251ToUtf8(OneLine(e.Message)) << '\n';
+        if (options.Explain)
+            err << VlExplainError(e) << '\n';
         status = 1;
     } catch (...) {
         out.flush();
         err << program.LastFailure.Code << ": " << Cp1251ToUtf8(OneLine(program.LastFailure.Message)) << '\n';
+        if (options.Explain)
+            err << VlExplainError(program.LastFailure) << '\n';
         status = 1;
     }
     out.flush();

@@ -10,6 +10,7 @@ struct TVlRunOptions {
     std::string FileName;
     bool Time = false;                // report the run's milliseconds on the error stream
     bool ListBindings = false;        // print every registration of the global adapter instead
+    bool Explain = false;             // a failure is followed by its plain-Russian explanation
     std::vector<std::string> Params;  // ParamStr(1..)
 };
 
