@@ -1,7 +1,9 @@
 // Loads a script and its units from disk, runs it with a console, and prints result or failure.
 #include "VlScriptRunner.h"
+#include "VlRunLimits.h"
 
 #include "interpreter/VlInterpreter.h"
+#include "interpreter/VlInterpreterConst.h"
 #include "interpreter/bindings/VlInterpreterResultText.h"
 #include "interpreter/bindings/VlInterpreter_Console.h"
 #include "interpreter/bindings/VlInterpreter_all.h"
@@ -86,6 +88,7 @@ int VlRunScript(const TVlRunOptions &options, std::istream &in, std::ostream &ou
 {
     std::string source;
     try {
+        VlCheckScriptFile(options.FileName);
         source = VlReadScriptSource(options.FileName);
     } catch (const std::exception &e) {
         err << "Cannot read " << options.FileName << ": " << e.what() << '\n';
@@ -107,6 +110,8 @@ int VlRunScript(const TVlRunOptions &options, std::istream &in, std::ostream &ou
         done = true;
     };
     program.SetSourceText(source);
+    program.StatementBudget = options.MaxSteps;
+    TVlRunWatchdog watchdog(program, options.MaxSeconds, err);
 
     auto start = std::chrono::steady_clock::now();
     int status = 0;
@@ -117,14 +122,24 @@ int VlRunScript(const TVlRunOptions &options, std::istream &in, std::ostream &ou
             out << Cp1251ToUtf8(VlResultText(program.ResultValue)) << '\n';
     } catch (const EVlInterpreterError &e) {
         out.flush();
-        err << e.Code << ": " << Cp1251ToUtf8(OneLine(e.Message)) << '\n';
+        if (e.Code == erUserBreak && watchdog.Expired())
+            err << watchdog.Message() << '\n';
+        else if (e.Code == erUserBreak && program.StatementBudget == 0)
+            err << VlStepLimitMessage(options.MaxSteps) << '\n';
+        else
+            err << e.Code << ": " << Cp1251ToUtf8(OneLine(e.Message)) << '\n';
         status = 1;
     } catch (...) {
         out.flush();
         err << program.LastFailure.Code << ": " << Cp1251ToUtf8(OneLine(program.LastFailure.Message)) << '\n';
         status = 1;
     }
+    watchdog.Finish();
     out.flush();
+    if (!out) {
+        err << VlOutputFailedMessage() << '\n';
+        status = 1;
+    }
     if (options.Time) {
         auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
         err << "ms: " << ms.count() << '\n';

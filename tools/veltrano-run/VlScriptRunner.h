@@ -1,6 +1,7 @@
 // The headless runner: reads a Pascal source, runs it with the bindings and a console, reports.
 #pragma once
 
+#include <cstdint>
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -8,6 +9,8 @@
 struct TVlRunOptions {
     std::string FileName;
     bool Time = false;                // report the run's milliseconds on the error stream
+    int64_t MaxSteps = -1;            // steps (statements, loop passes, calls) allowed; -1: no limit
+    double MaxSeconds = 0;            // seconds the run may take; 0: no limit
     std::vector<std::string> Params;  // ParamStr(1..)
 };
 
@@ -19,5 +22,6 @@ std::string VlReadScriptSource(const std::string &fileName);
 bool VlIsProgramSource(const std::string &source);
 
 // Runs the script: console output on `out`, the result value (except for programs) on a last
-// line of `out`, failures as "code: message" on `err`. Answers the process exit status.
+// line of `out`, failures as "code: message" on `err`. Answers the process exit status: 0, or 1
+// when the source cannot be read, the run fails or reaches a limit, or `out` could not be written.
 int VlRunScript(const TVlRunOptions &options, std::istream &in, std::ostream &out, std::ostream &err);
