@@ -5,7 +5,7 @@ PREFIX ?= /usr/local
 export CCACHE_BASEDIR := $(CURDIR)
 export CCACHE_NOHASHDIR := 1
 
-.PHONY: all deps configure build run test install bench fuzz clean
+.PHONY: all deps configure build run test install bench fuzz clean test-sanitize test-sanitize-core test-sanitize-components
 
 all: build
 
@@ -34,6 +34,27 @@ bench: build
 
 fuzz: deps
 	@./scripts/fuzz.sh
+
+# AddressSanitizer and UndefinedBehaviorSanitizer, each in a build dir of its own: the suites
+# without Qt (rtl, interpreter, foreign calls) and then the components suite on the offscreen
+# platform. Any report fails the run.
+SANITIZE_DIR ?= build-sanitize
+SANITIZE_GUI_DIR ?= build-sanitize-gui
+SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+  LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp
+
+test-sanitize: test-sanitize-core test-sanitize-components
+
+test-sanitize-core: deps
+	@cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVL_SANITIZE=ON -DVL_BUILD_GUI=OFF >/dev/null
+	@cmake --build $(SANITIZE_DIR) -j $(JOBS)
+	cd $(SANITIZE_DIR) && $(SANITIZER_ENV) ctest --output-on-failure -j $(JOBS)
+
+test-sanitize-components: deps
+	@cmake -S . -B $(SANITIZE_GUI_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVL_SANITIZE=ON >/dev/null
+	@cmake --build $(SANITIZE_GUI_DIR) -j $(JOBS) --target vl_components_tests
+	cd $(SANITIZE_GUI_DIR)/tests && $(SANITIZER_ENV) QT_QPA_PLATFORM=offscreen VL_TEST_DATA_DIR=$(CURDIR)/tests/data \
+	  VL_PROGRAM_DIR=$(CURDIR)/$(SANITIZE_GUI_DIR)/bin ./vl_components_tests --gtest_brief=1
 
 clean:
 	rm -rf $(BUILD_DIR)

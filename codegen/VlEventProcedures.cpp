@@ -4,6 +4,7 @@
 #include "VlCp1251.h"
 
 #include <QDir>
+#include <QStringDecoder>
 
 namespace {
 
@@ -109,7 +110,10 @@ std::optional<QStringList> LoadEventList(const QString &path, QString &error)
         error = QString("Cannot open file \"%1\". %2").arg(path, QString::fromStdString(e.Reason()));
         return std::nullopt;
     }
-    QString text = QString::fromStdString(DecodeFileText(bytes));
+    // Converted keeping a leading U+FEFF: the file's own BOM is gone already, and an item may
+    // begin with that character (a plain conversion would drop it).
+    QStringDecoder fromUtf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    QString text = fromUtf8(QByteArrayView(DecodeFileText(bytes)));
     text.replace("\r\n", "\n").replace('\r', '\n');
     QStringList items = text.split('\n');
     if (!items.isEmpty() && items.last().isEmpty())

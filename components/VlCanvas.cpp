@@ -1,6 +1,7 @@
 // TCanvas: Delphi-style drawing (pen position, pen, brush, font) onto an image through QPainter.
 #include "VlCanvas.h"
 
+#include "VlFormLimits.h"
 #include "VlPicture.h"
 
 #include <QFontMetrics>
@@ -320,7 +321,7 @@ bool TControlCanvas::EnsureBuffer()
     const QSize size(std::max(0, FControl->ClientWidth()), std::max(0, FControl->ClientHeight()));
     if (FBuffer.size() == size && !FBuffer.isNull())
         return true;
-    if (size.isEmpty()) {
+    if (size.isEmpty() || int64_t(size.width()) * size.height() > VlMaxBufferPixels) {
         FBuffer = QImage();
         return false;
     }

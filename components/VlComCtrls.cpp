@@ -3,6 +3,7 @@
 
 #include "VlControlProps.h"
 #include "VlExceptions.h"
+#include "VlFormLimits.h"
 #include "VlFiler.h"
 #include "VlStreams.h"
 #include "VlPaintControls.h"
@@ -345,7 +346,10 @@ void TTreeNodes::ReadData(TStream &stream)
     const int32_t count = ReadInt32(stream);
     if (count < 0)
         throw EReadError("Invalid tree node data");
-    std::function<void(TTreeNode *)> readNode = [&](TTreeNode *parent) {
+    int nodes = 0;
+    std::function<void(TTreeNode *, int)> readNode = [&](TTreeNode *parent, int depth) {
+        VlCheckFormLimit("Tree node depth", depth, VlMaxFormNesting);
+        VlCheckFormLimit("Tree nodes", ++nodes, VlMaxFormListItems);
         const int32_t size = ReadInt32(stream);
         if (size < NodeRecordFixedSize + 1 || size > NodeRecordFixedSize + 256 || size > stream.Remaining())
             throw EReadError("Invalid tree node data");
@@ -362,10 +366,10 @@ void TTreeNodes::ReadData(TStream &stream)
         if (children < 0 || children > stream.Remaining())
             throw EReadError("Invalid tree node data");
         for (int32_t i = 0; i < children; ++i)
-            readNode(node);
+            readNode(node, depth + 1);
     };
     for (int32_t i = 0; i < count; ++i)
-        readNode(nullptr);
+        readNode(nullptr, 1);
 }
 
 void TTreeNodes::WriteData(TStream &stream) const

@@ -3,6 +3,7 @@
 
 #include "VlCp1251.h"
 #include "VlExceptions.h"
+#include "VlFormLimits.h"
 #include "VlForms.h"
 #include "VlMenus.h"
 #include "VlWidgetBridge.h"
@@ -244,6 +245,8 @@ void TControl::SetBounds(int left, int top, int width, int height)
 {
     width = std::max(0, width);
     height = std::max(0, height);
+    VlCheckFormLimit("Width", width, VlMaxControlExtent);
+    VlCheckFormLimit("Height", height, VlMaxControlExtent);
     const bool resized = width != FWidth || height != FHeight;
     if (!resized && left == FLeft && top == FTop)
         return;

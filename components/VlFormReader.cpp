@@ -4,6 +4,7 @@
 #include "VlClassRegistry.h"
 #include "VlCollection.h"
 #include "VlExceptions.h"
+#include "VlFormLimitError.h"
 #include "VlIntegerConsts.h"
 #include "VlNameCompare.h"
 #include "VlStreams.h"
@@ -26,6 +27,27 @@ std::vector<std::string> SplitPath(const std::string &path)
             return parts;
         start = dot + 1;
     }
+}
+
+// Raises EFormLimitError unless the component found for an inherited object lies inside the
+// object being read: taking one from elsewhere would move it there, or make an ancestor of that
+// object its own descendant.
+void CheckAdoption(TComponent *component, TComponent *reading)
+{
+    if (!component->HasParent() || !reading)
+        return;
+    const auto fail = [&] {
+        throw EFormLimitError(VlSprintf("Inherited component %s is not inside %s", component->Name().c_str(),
+                                        reading->Name().c_str()));
+    };
+    for (TComponent *p = reading; p; p = p->GetParentComponent())
+        if (p == component)
+            fail();
+    TComponent *parent = component->GetParentComponent();
+    while (parent && parent != reading)
+        parent = parent->GetParentComponent();
+    if (component->GetParentComponent() && !parent)
+        fail();
 }
 
 } // namespace
@@ -136,6 +158,8 @@ TComponent *TFormReader::ReadComponent(int depth)
     const std::string name = ReadStr();
 
     TComponent *component = (flags & 1) && !name.empty() ? Owner()->FindComponent(name) : nullptr;
+    if (component)
+        CheckAdoption(component, FParent);
     if (!component) {
         TObject *created = GetClass(className).CreateInstance(Owner());
         component = dynamic_cast<TComponent *>(created);
@@ -184,6 +208,8 @@ void TFormReader::ReadGuarded(TPersistent *target, TComponent *instance, const s
     const int64_t valueStart = Stream().Position();
     try {
         ReadPropertyPath(target, path, instance);
+    } catch (const EFormLimitError &) {
+        throw;  // the file asks for too much: reading stops
     } catch (const std::exception &error) {
         // The property is skipped; skipping a damaged stream raises its own error.
         Stream().SetPosition(valueStart);
@@ -312,6 +338,8 @@ void TFormReader::ReadCollection(TPersistent *target, TComponent *instance)
             if (next == TValueType::vaInt8 || next == TValueType::vaInt16 || next == TValueType::vaInt32)
                 ReadInteger(); // the item's order; items are added in stream order
             ReadListBegin();
+            if (collection->Count() >= VlMaxFormListItems)
+                throw EFormLimitError(VlSprintf("A collection holds more than %d items", VlMaxFormListItems));
             TCollectionItem *item = collection->Add();
             while (!EndOfList())
                 ReadGuarded(item, instance, ReadStr());

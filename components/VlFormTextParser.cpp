@@ -36,8 +36,12 @@ private:
     // Form files come as UTF-8 (BOM or not) or CP1251; either way the parser sees code points.
     static std::u32string Decode(std::string_view bytes)
     {
-        if (bytes.substr(0, 3) == "\xEF\xBB\xBF" || IsValidUtf8(bytes))
-            return VlUtf8ToCodePoints(bytes.substr(0, 3) == "\xEF\xBB\xBF" ? bytes.substr(3) : bytes);
+        // A BOM means UTF-8 only when the rest is UTF-8 too; a form file cannot begin with the
+        // letters those bytes are in CP1251, so they are dropped either way.
+        if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
+            bytes.remove_prefix(3);
+        if (IsValidUtf8(bytes))
+            return VlUtf8ToCodePoints(bytes);
         std::u32string text;
         text.reserve(bytes.size());
         for (char c : bytes)

@@ -4,6 +4,7 @@
 #include "VlControlProps.h"
 #include "VlOwnerDraw.h"
 #include "VlExceptions.h"
+#include "VlFormLimits.h"
 #include "VlWidgetBridge.h"
 
 #include <QHeaderView>
@@ -91,8 +92,18 @@ void TStringGrid::ApplyStructure()
         }
 }
 
-void TStringGrid::SetColCount(int value) { FColCount = std::max(1, value); ApplyStructure(); }
-void TStringGrid::SetRowCount(int value) { FRowCount = std::max(1, value); ApplyStructure(); }
+void TStringGrid::SetColCount(int value)
+{
+    VlCheckFormLimit("Grid cells", int64_t(std::max(1, value)) * FRowCount, VlMaxGridCells);
+    FColCount = std::max(1, value);
+    ApplyStructure();
+}
+void TStringGrid::SetRowCount(int value)
+{
+    VlCheckFormLimit("Grid cells", int64_t(std::max(1, value)) * FColCount, VlMaxGridCells);
+    FRowCount = std::max(1, value);
+    ApplyStructure();
+}
 void TStringGrid::SetFixedCols(int value) { FFixedCols = std::clamp(value, 0, FColCount - 1); ApplyStructure(); }
 void TStringGrid::SetFixedRows(int value) { FFixedRows = std::clamp(value, 0, FRowCount - 1); ApplyStructure(); }
 void TStringGrid::SetDefaultColWidth(int value) { FDefaultColWidth = std::max(0, value); ApplyStructure(); }

@@ -2,6 +2,7 @@
 #include "VlImgList.h"
 
 #include "VlExceptions.h"
+#include "VlFormLimits.h"
 
 VL_IMPLEMENT_CLASS(TImageList, TComponent, "Controls",
     VlIntProp<&TImageList::Height, &TImageList::SetHeight>("Height").WithDefault(16),
@@ -11,6 +12,7 @@ TImageList::TImageList(TComponent *owner) : TComponent(owner) {}
 
 void TImageList::SetWidth(int value)
 {
+    VlCheckFormLimit("Image width", value, VlMaxControlExtent);
     if (value != FWidth)
         FImages.clear();
     FWidth = std::max(1, value);
@@ -18,6 +20,7 @@ void TImageList::SetWidth(int value)
 
 void TImageList::SetHeight(int value)
 {
+    VlCheckFormLimit("Image height", value, VlMaxControlExtent);
     if (value != FHeight)
         FImages.clear();
     FHeight = std::max(1, value);

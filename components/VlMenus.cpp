@@ -120,6 +120,9 @@ void TMenuItem::Insert(int index, TMenuItem *item)
         return;
     if (item->FParent)
         throw EInvalidOperation("Menu inserted twice");
+    for (const TMenuItem *p = this; p; p = p->FParent)
+        if (p == item)
+            throw EInvalidOperation("A menu item cannot contain itself");
     index = std::clamp(index, 0, Count());
     FItems.insert(FItems.begin() + index, item);
     item->FParent = this;

@@ -4,6 +4,7 @@
 #include "VlClassRegistry.h"
 #include "VlExceptions.h"
 #include "VlFiler.h"
+#include "VlFormLimits.h"
 #include "VlStreams.h"
 
 #include <QBuffer>
@@ -73,6 +74,7 @@ void TBitmap::SetSize(int width, int height)
 {
     width = std::max(0, width);
     height = std::max(0, height);
+    VlCheckFormLimit("Bitmap pixels", int64_t(width) * height, VlMaxBufferPixels);
     if (width == Width() && height == Height())
         return;
     if (width == 0 || height == 0) {

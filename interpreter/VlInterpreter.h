@@ -321,6 +321,10 @@ protected:
     virtual TVlInterpreterProgram *OwningProgram() { return nullptr; }
 
     std::vector<std::unique_ptr<TVlInterpreterEvent>> EventBridges;
+    // Frees a bridge of EventBridges, or keeps it in RetiredBridges while its handler runs.
+    std::vector<std::unique_ptr<TVlInterpreterEvent>>::iterator
+    ReleaseBridge(std::vector<std::unique_ptr<TVlInterpreterEvent>>::iterator bridge);
+    std::vector<std::unique_ptr<TVlInterpreterEvent>> RetiredBridges;
 
 private:
     // Direct statements (VlInterpreterDirect.h); cur is the index of the current token.

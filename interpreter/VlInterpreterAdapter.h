@@ -223,6 +223,9 @@ public:
     // Expires when the bridge is freed: a host that keeps the bridge's method where the program
     // cannot clear it (a library object's event) checks it before calling.
     std::weak_ptr<const void> Lifetime() const { return Alive; }
+    // A handler may replace its own event while it runs: the bridge then outlives the call.
+    bool IsRunning() const { return Running > 0; }
+    void Retire() { Alive.reset(); }
 
     TVlInterpreterProgram *Owner;
     void *Object;
@@ -233,6 +236,7 @@ public:
 private:
     std::unique_ptr<TVlInterpreterArgs> OwnArgs;
     std::shared_ptr<const void> Alive = std::make_shared<char>(0);
+    int Running = 0;
 };
 
 using TVlEventFactory = TVlInterpreterEvent *(*)(TVlInterpreterProgram *owner, void *object,

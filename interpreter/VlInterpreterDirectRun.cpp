@@ -306,7 +306,7 @@ bool TVlInterpreterFunction::DirectCallValue(const TVlQuickExpression &quick, in
             committed = true;
             top -= step.Count;
             TVlValue value;
-            DirectCall(quick, step, stack + top + 1, value);
+            DirectCall(quick, step, stack + (top + 1), value);
             for (int i = top + 1; i <= top + step.Count; ++i)
                 stack[i].Clear();
             stack[++top] = std::move(value);

@@ -2,6 +2,7 @@
 #include "VlInterpreter.h"
 
 #include "VlInterpreterOperations.h"
+#include "VlInterpreterOverflow.h"
 #include "VlInterpreterQuick.h"
 
 #include <algorithm>
@@ -266,7 +267,7 @@ void TVlInterpreterExpression::RestoreState(TParserState &state)
 void TVlInterpreterExpression::PushState()
 {
     if (StateStack.size() >= 200)
-        RaiseError(erInternal, -1);
+        RaiseStackOverflow();
     StateStack.emplace_back();
     SaveState(StateStack.back());
 }
@@ -295,7 +296,7 @@ void TVlInterpreterExpression::SwitchSource(const std::shared_ptr<TVlSource> &so
 
 void TVlInterpreterExpression::RaiseStackOverflow()
 {
-    RaiseError(erStackOverflow, ReaderPos());
+    VlRaiseStackOverflow(FrameCount ? Frames[static_cast<size_t>(FrameCount - 1)]->Desc : nullptr, ReaderPos());
 }
 
 // ---- evaluator ----------------------------------------------------------------------------

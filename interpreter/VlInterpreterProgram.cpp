@@ -142,6 +142,11 @@ TVlInterpreterArgs &TVlInterpreterEvent::Args()
 TVlValue TVlInterpreterEvent::CallScript()
 {
     TVlValue result = TVlValue::Null();
+    ++Running;
+    struct TLeave {
+        int &Count;
+        ~TLeave() { --Count; }
+    } leave{Running};
     if (Owner)
         Owner->InvokeFunctionIn(Object, UnitName, RoutineName, &Args(), {}, result);
     return result;

@@ -292,7 +292,7 @@ bool TVlInterpreterFunction::TryEventAssignment(const std::string &name, TVlInte
             auto release = [this](void *bridge) {
                 for (auto it = EventBridges.begin(); it != EventBridges.end(); ++it)
                     if (it->get() == bridge) {
-                        EventBridges.erase(it);
+                        ReleaseBridge(it);
                         return;
                     }
             };
@@ -304,7 +304,7 @@ bool TVlInterpreterFunction::TryEventAssignment(const std::string &name, TVlInte
                     TVlInterpreterEvent &bridge = **it;
                     if (bridge.Object == target.Obj && VlSameName(bridge.PropertyName, name) &&
                         VlSameName(bridge.UnitName, CurrentUnitName))
-                        it = EventBridges.erase(it);
+                        it = ReleaseBridge(it);
                     else
                         ++it;
                 }

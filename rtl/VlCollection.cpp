@@ -4,6 +4,7 @@
 #include "VlExceptions.h"
 
 #include <algorithm>
+#include <iterator>
 
 VL_IMPLEMENT_CLASS(TCollectionItem, TPersistent, "Classes")
 VL_IMPLEMENT_CLASS(TCollection, TPersistent, "Classes")
@@ -173,7 +174,10 @@ void TCollection::InsertItem(TCollectionItem *item)
 
 void TCollection::RemoveItem(TCollectionItem *item)
 {
-    FItems.erase(std::remove(FItems.begin(), FItems.end(), item), FItems.end());
+    // Searched from the end: Clear removes the last item each time, which keeps it linear.
+    const auto found = std::find(FItems.rbegin(), FItems.rend(), item);
+    if (found != FItems.rend())
+        FItems.erase(std::next(found).base());
     item->FCollection = nullptr;
     Changed();
 }

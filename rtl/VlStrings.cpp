@@ -4,6 +4,7 @@
 #include "VlCp1251.h"
 #include "VlExceptions.h"
 #include "VlFiler.h"
+#include "VlFormLimitError.h"
 #include "VlStreams.h"
 
 #include <algorithm>
@@ -444,8 +445,11 @@ void TStrings::DefineProperties(TFiler &filer)
             try {
                 Clear();
                 reader.ReadListBegin();
-                while (!reader.EndOfList())
+                while (!reader.EndOfList()) {
+                    if (Count() >= VlMaxFormListItems)
+                        throw EFormLimitError(VlSprintf("A list holds more than %d lines", VlMaxFormListItems));
                     Add(reader.ReadString());
+                }
                 reader.ReadListEnd();
             } catch (...) {
                 EndUpdate();

@@ -3,6 +3,7 @@
 #include "VlInterpreterBindingTable.h"
 #include "VlInterpreterClassesEvent.h"
 #include "VlInterpreterObjectModel.h"
+#include "VlInterpreterScriptMemory.h"
 
 #include "interpreter/VlInterpreterTypes.h"
 #include "rtl/VlCollection.h"
@@ -64,13 +65,18 @@ void ListSetCount(const TVlValue &v, TVlInterpreterArgs &a)
     int count = ValueToInteger(v);
     if (count < 0)
         VlRaiseRuntime("EListError", "List count out of bounds (" + std::to_string(count) + ")");
+    VlCheckScriptRequest(count, sizeof(void *));
     while (list->Count() < count)
         list->Add(nullptr);
     while (list->Count() > count)
         list->Delete(list->Count() - 1);
 }
 void ListGetCapacity(TVlValue &r, TVlInterpreterArgs &a) { r = TVlValue::Integer(List(a)->Capacity()); }
-void ListSetCapacity(const TVlValue &v, TVlInterpreterArgs &a) { List(a)->SetCapacity(ValueToInteger(v)); }
+void ListSetCapacity(const TVlValue &v, TVlInterpreterArgs &a)
+{
+    VlCheckScriptRequest(ValueToInteger(v), sizeof(void *));
+    List(a)->SetCapacity(ValueToInteger(v));
+}
 void ListGetItem(TVlValue &r, TVlInterpreterArgs &a) { r = PointerToValue(List(a)->Items(Int(a, 0))); }
 void ListSetItem(const TVlValue &v, TVlInterpreterArgs &a) { List(a)->SetItems(Int(a, 0), PointerArg(v)); }
 
@@ -212,7 +218,11 @@ void StrsSetNameValueSeparator(const TVlValue &v, TVlInterpreterArgs &a) { Strs(
 void StrsGetStrictDelimiter(TVlValue &r, TVlInterpreterArgs &a) { r = TVlValue::Boolean(Strs(a)->StrictDelimiter()); }
 void StrsSetStrictDelimiter(const TVlValue &v, TVlInterpreterArgs &a) { Strs(a)->SetStrictDelimiter(ValueToBoolean(v)); }
 void StrsGetCapacity(TVlValue &r, TVlInterpreterArgs &a) { r = TVlValue::Integer(Strs(a)->Capacity()); }
-void StrsSetCapacity(const TVlValue &v, TVlInterpreterArgs &a) { Strs(a)->SetCapacity(ValueToInteger(v)); }
+void StrsSetCapacity(const TVlValue &v, TVlInterpreterArgs &a)
+{
+    VlCheckScriptRequest(ValueToInteger(v), sizeof(std::string));
+    Strs(a)->SetCapacity(ValueToInteger(v));
+}
 void StrsSetTextMethod(TVlValue &, TVlInterpreterArgs &a) { Strs(a)->SetText(Str(a, 0)); }
 void StrsGetString(TVlValue &r, TVlInterpreterArgs &a) { r = TVlValue::String(Strs(a)->Strings(Int(a, 0))); }
 void StrsSetString(const TVlValue &v, TVlInterpreterArgs &a) { Strs(a)->Put(Int(a, 0), ValueToString(v)); }
@@ -326,7 +336,11 @@ void StrmCopyFrom(TVlValue &r, TVlInterpreterArgs &a) { r = Int64Value(Strm(a)->
 void StrmGetPosition(TVlValue &r, TVlInterpreterArgs &a) { r = Int64Value(Strm(a)->Position()); }
 void StrmSetPosition(const TVlValue &v, TVlInterpreterArgs &a) { Strm(a)->SetPosition(ValueToInt64(v)); }
 void StrmGetSize(TVlValue &r, TVlInterpreterArgs &a) { r = Int64Value(Strm(a)->Size()); }
-void StrmSetSize(const TVlValue &v, TVlInterpreterArgs &a) { Strm(a)->SetSize(ValueToInt64(v)); }
+void StrmSetSize(const TVlValue &v, TVlInterpreterArgs &a)
+{
+    VlCheckScriptRequest(ValueToInt64(v));
+    Strm(a)->SetSize(ValueToInt64(v));
+}
 
 const TVlMemberBinding StreamMembers[] = {
     VlGet("Read", StrmRead, "v."), VlGet("ReadBuffer", StrmReadBuffer, "v."), VlGet("Write", StrmWrite, ".."),
@@ -349,8 +363,16 @@ void MStrmLoadFromStream(TVlValue &, TVlInterpreterArgs &a) { MStrm(a)->LoadFrom
 void MStrmSaveToStream(TVlValue &, TVlInterpreterArgs &a) { MStrm(a)->SaveToStream(StreamArg(a.Values[0])); }
 void MStrmLoadFromFile(TVlValue &, TVlInterpreterArgs &a) { MStrm(a)->LoadFromFile(Str(a, 0)); }
 void MStrmSaveToFile(TVlValue &, TVlInterpreterArgs &a) { MStrm(a)->SaveToFile(Str(a, 0)); }
-void MStrmSetSize(TVlValue &, TVlInterpreterArgs &a) { MStrm(a)->SetSize(ValueToInt64(a.Values[0])); }
-void MStrmMemory(TVlValue &r, TVlInterpreterArgs &a) { r = PointerToValue(const_cast<uint8_t *>(MStrm(a)->Memory())); }
+void MStrmSetSize(TVlValue &, TVlInterpreterArgs &a)
+{
+    VlCheckScriptRequest(ValueToInt64(a.Values[0]));
+    MStrm(a)->SetSize(ValueToInt64(a.Values[0]));
+}
+void MStrmMemory(TVlValue &r, TVlInterpreterArgs &a)
+{
+    VlExposeStreamMemory(MStrm(a));
+    r = PointerToValue(const_cast<uint8_t *>(MStrm(a)->Memory()));
+}
 const TVlMemberBinding MemoryStreamMembers[] = {
     VlGet("Create", MStrmCreate), VlGet("Clear", MStrmClear), VlGet("LoadFromStream", MStrmLoadFromStream, "."),
     VlGet("SaveToStream", MStrmSaveToStream, "."), VlGet("LoadFromFile", MStrmLoadFromFile, "."),

@@ -5,6 +5,7 @@
 #include "VlInterpreterBindingTable.h"
 #include "VlInterpreterFormatArgs.h"
 #include "VlInterpreterObjectModel.h"
+#include "VlInterpreterScriptMemory.h"
 
 #include "interpreter/VlInterpreterError.h"
 #include "interpreter/VlInterpreterTypes.h"
@@ -96,11 +97,7 @@ void SuAnsiStrLComp(TVlValue &r, TVlInterpreterArgs &a)
 }
 void SuCompareMem(TVlValue &r, TVlInterpreterArgs &a)
 {
-    int n = Int(a, 2);
-    void *p = ValueToPointer(a.Values[0]), *q = ValueToPointer(a.Values[1]);
-    if (n > 0 && (!p || !q))
-        VlRaiseRuntime("EAccessViolation", "Access violation");
-    r = TVlValue::Boolean(n <= 0 || std::memcmp(p, q, size_t(n)) == 0);
+    r = TVlValue::Boolean(VlScriptCompareMem(a.Values[0], a.Values[1], Int(a, 2)));
 }
 void SuLastChar(TVlValue &r, TVlInterpreterArgs &a)
 {

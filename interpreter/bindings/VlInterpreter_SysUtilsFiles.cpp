@@ -2,6 +2,7 @@
 #include "VlInterpreter_SysUtilsFiles.h"
 #include "VlInterpreterBindingTable.h"
 #include "VlInterpreterObjectModel.h"
+#include "VlInterpreterScriptMemory.h"
 
 #include "interpreter/VlInterpreter.h"
 #include "interpreter/VlInterpreterError.h"
@@ -166,13 +167,7 @@ void SuFileSetDate(TVlValue &r, TVlInterpreterArgs &a)
 
 void SuAllocMem(TVlValue &r, TVlInterpreterArgs &a)
 {
-    int size = Int(a, 0);
-    if (size < 0)
-        VlRaiseRuntime("EOutOfMemory", "Out of memory");
-    void *p = std::calloc(size_t(std::max(size, 1)), 1);
-    if (!p)
-        VlRaiseRuntime("EOutOfMemory", "Out of memory");
-    r = PointerToValue(p);
+    r = PointerToValue(VlScriptAllocate(Int(a, 0)));
 }
 void SuSysErrorMessage(TVlValue &r, TVlInterpreterArgs &a) { r = TVlValue::String(std::strerror(Int(a, 0))); }
 // The locale is fixed (Russian texts, "." as decimal separator): the defaults stand.

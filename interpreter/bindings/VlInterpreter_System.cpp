@@ -1,6 +1,7 @@
 // The System unit for scripts: TObject, string and math routines, variants and script arrays.
 #include "VlInterpreter_all.h"
 #include "VlInterpreterBindingTable.h"
+#include "VlInterpreterScriptMemory.h"
 
 #include "interpreter/VlInterpreterError.h"
 #include "interpreter/VlInterpreterTypes.h"
@@ -122,11 +123,8 @@ void SysMove(TVlValue &, TVlInterpreterArgs &a)
     int count = ValueToInteger(a.Values[2]);
     if (count <= 0)
         return;
-    if (a.Values[0].Kind() == varVlPointer && a.Values[1].Kind() == varVlPointer) {
-        void *src = ValueToPointer(a.Values[0]), *dst = ValueToPointer(a.Values[1]);
-        if (!src || !dst)
-            VlRaiseRuntime("EAccessViolation", "Access violation");
-        std::memmove(dst, src, size_t(count));
+    if (a.Values[0].Kind() == varVlPointer || a.Values[1].Kind() == varVlPointer) {
+        VlScriptMove(a.Values[0], a.Values[1], count);
         return;
     }
     // Strings: the first count characters of the source overwrite the start of the destination.
@@ -197,7 +195,7 @@ void SysLength(TVlValue &r, TVlInterpreterArgs &a)
     else if (v.IsEmpty() || v.IsNull())
         r = TVlValue::Integer(0);
     else
-        r = TVlValue::Integer(int32_t(ValueToString(v).size()));
+        r = VlLengthValue(ValueToString(v).size());
 }
 void SysCopy(TVlValue &r, TVlInterpreterArgs &a)
 {
@@ -375,6 +373,7 @@ void SysSetLength(TVlValue &, TVlInterpreterArgs &a)
     int n = ValueToInteger(a.Values[1]);
     if (n < 0)
         n = 0;
+    VlCheckScriptRequest(n, v.IsScriptArray() || v.IsVariantArray() ? sizeof(TVlValue) : 1);
     if (v.IsScriptArray()) {
         TVlInterpreterArrayRec &arr = *v.RawScriptArray();
         if (arr.DimCount != 1)

@@ -102,6 +102,19 @@ TEST(EventProceduresTest, ListFilesRoundTripInCodePage1251)
     EXPECT_EQ(LoadEventList(path, error), BuiltInFormEvents());
 }
 
+// A list whose first item begins with U+FEFF (the character a BOM is made of) keeps it.
+TEST(EventProceduresTest, AnItemBeginningWithTheBomCharacterSurvivesSaveAndLoad)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("FormProc.vlf");
+    const QStringList items = {QString(QChar(0xFEFF)) + QChar(0xFEFF) + "OnCreate", "OnClick"};
+    QString error;
+    ASSERT_TRUE(SaveEventList(path, items, error)) << error.toStdString();
+    EXPECT_EQ(LoadEventList(path, error), items);
+    ASSERT_TRUE(SaveEventList(path, *LoadEventList(path, error), error));
+    EXPECT_EQ(LoadEventList(path, error), items);
+}
+
 TEST(EventProceduresTest, LoadingAcceptsUtf8AndBareLineFeeds)
 {
     QTemporaryDir dir;

@@ -2,6 +2,7 @@
 #include "VlClassRegistry.h"
 #include "VlCollection.h"
 #include "VlExceptions.h"
+#include "VlFormLimitError.h"
 #include "VlFormReader.h"
 #include "VlFormText.h"
 #include "VlFormWriter.h"
@@ -433,4 +434,69 @@ TEST(FormReader, PastingGivesNestedComponentsAnotherOwnerAndFreshNames)
     EXPECT_EQ(pasted->GetParentComponent(), panel.get());
     EXPECT_EQ(panel->ComponentCount(), 0);
     form.InsertComponent(panel.release());
+}
+
+namespace {
+
+// "TPF0", a TRdForm named F and one property whose value the caller appends, then the ends.
+std::string FormWithProperty(const std::string &property, const std::string &value)
+{
+    return std::string("TPF0") + char(7) + "TRdForm" + char(1) + "F" + char(property.size()) + property + value +
+           std::string(2, '\0');
+}
+
+} // namespace
+
+TEST(FormReader, ListsAndCollectionsLongerThanTheLimitStopTheRead)
+{
+    RegisterTestClasses();
+    std::string lines(1, char(TValueType::vaList));
+    for (int i = 0; i <= VlMaxFormListItems; ++i)
+        lines += std::string{char(TValueType::vaString), '\0'};
+    lines += '\0';
+    TRdForm form;
+    EXPECT_THROW(ReadComponentFromBinary(FormWithProperty("Lines.Strings", lines), &form), EFormLimitError);
+    EXPECT_EQ(form.GetLines()->Count(), VlMaxFormListItems) << "what was read stays, the rest is refused";
+
+    std::string panels(1, char(TValueType::vaCollection));
+    for (int i = 0; i <= VlMaxFormListItems; ++i)
+        panels += std::string{char(TValueType::vaList), '\0'};
+    panels += '\0';
+    TRdForm second;
+    EXPECT_THROW(ReadComponentFromBinary(FormWithProperty("Panels", panels), &second), EFormLimitError);
+
+    TRdForm small;
+    ReadComponentFromBinary(FormWithProperty("Lines.Strings", std::string{char(TValueType::vaList), char(TValueType::vaString), 1, 'a', 0}), &small);
+    ASSERT_EQ(small.GetLines()->Count(), 1);
+    EXPECT_EQ(small.GetLines()->Get(0), "a");
+}
+
+TEST(FormReader, InheritedObjectsOnlyTakeComponentsInsideTheirOwnObject)
+{
+    RegisterTestClasses();
+    TRdForm inside;
+    ReadComponentFromBinary(ObjectTextToBinary("object F: TRdForm\n  object P1: TRdControl\n    object E: TRdControl\n"
+                                               "    end\n    inherited E: TRdControl\n      Caption = 'again'\n    end\n"
+                                               "  end\nend"),
+                            &inside);
+    EXPECT_EQ(Control(&inside, "E")->Caption, "again");
+    EXPECT_EQ(Control(&inside, "E")->GetParentComponent(), Control(&inside, "P1"));
+
+    const char *outside[] = {
+        // a component of a sibling panel would move
+        "object F: TRdForm\n  object P1: TRdControl\n    object E: TRdControl\n    end\n  end\n"
+        "  object P2: TRdControl\n    inherited E: TRdControl\n    end\n  end\nend",
+        // an ancestor would become its own descendant
+        "object F: TRdForm\n  object P1: TRdControl\n    object P2: TRdControl\n      inherited P1: TRdControl\n"
+        "      end\n    end\n  end\nend",
+        // an object would become its own parent
+        "object F: TRdForm\n  object P1: TRdControl\n    inherited P1: TRdControl\n    end\n  end\nend",
+    };
+    for (const char *text : outside) {
+        TRdForm form;
+        EXPECT_THROW(ReadComponentFromBinary(ObjectTextToBinary(text), &form), EFormLimitError) << text;
+        if (TRdControl *e = Control(&form, "E")) {
+            EXPECT_EQ(e->GetParentComponent(), Control(&form, "P1")) << text;
+        }
+    }
 }

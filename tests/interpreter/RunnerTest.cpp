@@ -28,14 +28,15 @@ std::string ReadAll(const std::string &path)
     return s.str();
 }
 
-// Runs veltrano-run with the given arguments (file names relative to the runner test data) and input.
-TRunResult RunRunner(const std::string &args, const std::string &input = {})
+// Runs veltrano-run with the given arguments (file names relative to the runner test data) and
+// input; `output` names where its standard output goes instead of the result's Out.
+TRunResult RunRunner(const std::string &args, const std::string &input = {}, const std::string &output = {})
 {
     std::string dir = VlTestDataDir() + "/runner/";
     std::string tmp = std::filesystem::temp_directory_path() / ("vl_runner_" + std::to_string(::getpid()));
     std::ofstream(tmp + ".in") << input;
     std::string cmd = "cd '" + dir + "' && '" + VlProgramDir() + "/veltrano-run' " + args + " < '" + tmp +
-                      ".in' > '" + tmp + ".out' 2> '" + tmp + ".err'";
+                      ".in' > '" + (output.empty() ? tmp + ".out" : output) + "' 2> '" + tmp + ".err'";
     TRunResult r;
     int raw = std::system(cmd.c_str());
     r.Status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
@@ -138,4 +139,37 @@ TEST_F(Runner, ExplainFollowsTheErrorInPlainRussian)
                      "Имя «Missing» нигде не объявлено. Проверьте, нет ли опечатки, и объявлено ли оно в разделе var.\n");
     TRunResult library = RunRunner("--explain raiser.pas");
     EXPECT_NE(library.Err.find("\n" + std::string(VlFindExplanation(6)->Text)), std::string::npos);
+}
+
+TEST_F(Runner, StepAndTimeLimitsEndARunawayProgram)
+{
+    TRunResult steps = RunRunner("--max-steps 1000 forever.pas");
+    EXPECT_EQ(steps.Status, 1);
+    EXPECT_EQ(steps.Err, "veltrano-run: выполнение остановлено, исчерпан предел шагов (1000)\n");
+    TRunResult seconds = RunRunner("--max-seconds 0.2 forever.pas");
+    EXPECT_EQ(seconds.Status, 1);
+    EXPECT_EQ(seconds.Err, "veltrano-run: выполнение остановлено, исчерпан предел времени (0.2 с)\n");
+    TRunResult enough = RunRunner("--max-steps 100000 --max-seconds 30 hello.pas");
+    EXPECT_EQ(enough.Status, 0) << enough.Err;
+    EXPECT_EQ(RunRunner("--max-steps hello.pas").Status, 2);
+    EXPECT_EQ(RunRunner("--max-seconds -1 hello.pas").Status, 2);
+}
+
+TEST_F(Runner, RefusesFoldersAndDevicesAsSources)
+{
+    TRunResult folder = RunRunner("'" + VlTestDataDir() + "/runner'");
+    EXPECT_EQ(folder.Status, 1);
+    EXPECT_NE(folder.Err.find("это папка, а не файл"), std::string::npos) << folder.Err;
+    TRunResult device = RunRunner("/dev/zero");
+    EXPECT_EQ(device.Status, 1);
+    EXPECT_NE(device.Err.find("это не обычный файл"), std::string::npos) << device.Err;
+}
+
+TEST_F(Runner, OutputThatCannotBeWrittenIsAFailure)
+{
+    if (!std::filesystem::exists("/dev/full"))
+        GTEST_SKIP() << "no /dev/full";
+    TRunResult r = RunRunner("hello.pas", {}, "/dev/full");
+    EXPECT_EQ(r.Status, 1);
+    EXPECT_EQ(r.Err, "veltrano-run: не удалось записать вывод программы\n");
 }

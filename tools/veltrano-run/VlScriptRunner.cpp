@@ -1,7 +1,9 @@
 // Loads a script and its units from disk, runs it with a console, and prints result or failure.
 #include "VlScriptRunner.h"
+#include "VlRunLimits.h"
 
 #include "interpreter/VlInterpreter.h"
+#include "interpreter/VlInterpreterConst.h"
 #include "interpreter/VlInterpreterExplain.h"
 #include "interpreter/bindings/VlInterpreterRegistrations.h"
 #include "interpreter/bindings/VlInterpreterResultText.h"
@@ -107,6 +109,7 @@ struct TVlGuiRunScope {
 
 std::string VlReadScriptSource(const std::string &fileName)
 {
+    VlCheckScriptFile(fileName);  // a folder or an endless device is never read
     return Utf8ToCp1251(ToCrLf(ReadTextFile(fileName)));
 }
 
@@ -159,6 +162,8 @@ int VlRunScript(const TVlRunOptions &options, std::istream &in, std::ostream &ou
         done = !file.empty();
     };
 #endif
+    program.StatementBudget = options.MaxSteps;
+    TVlRunWatchdog watchdog(program, options.MaxSeconds, err);
 
     auto start = std::chrono::steady_clock::now();
     int status = 0;
@@ -169,9 +174,15 @@ int VlRunScript(const TVlRunOptions &options, std::istream &in, std::ostream &ou
             out << Cp1251ToUtf8(VlResultText(program.ResultValue)) << '\n';
     } catch (const EVlInterpreterError &e) {
         out.flush();
-        err << e.Code << ": " << Cp1251ToUtf8(OneLine(e.Message)) << '\n';
-        if (options.Explain)
-            err << VlExplainError(e) << '\n';
+        if (e.Code == erUserBreak && watchdog.Expired())
+            err << watchdog.Message() << '\n';
+        else if (e.Code == erUserBreak && program.StatementBudget == 0)
+            err << VlStepLimitMessage(options.MaxSteps) << '\n';
+        else {
+            err << e.Code << ": " << Cp1251ToUtf8(OneLine(e.Message)) << '\n';
+            if (options.Explain)
+                err << VlExplainError(e) << '\n';
+        }
         status = 1;
     } catch (...) {
         out.flush();
@@ -180,7 +191,12 @@ int VlRunScript(const TVlRunOptions &options, std::istream &in, std::ostream &ou
             err << VlExplainError(program.LastFailure) << '\n';
         status = 1;
     }
+    watchdog.Finish();
     out.flush();
+    if (!out) {
+        err << VlOutputFailedMessage() << '\n';
+        status = 1;
+    }
     if (options.Time) {
         auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
         err << "ms: " << ms.count() << '\n';

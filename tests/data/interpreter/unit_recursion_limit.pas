@@ -8,4 +8,4 @@ begin
   Result := Deep(0);
 end;
 end.
-// error: 2 Error in unit 'U' on line 4 : Internal interpreter error: 
+// error: 52 Error in unit 'U' on line 4 : Stack overflow in routine 'Deep' (calls nested too deeply)

@@ -1,0 +1,8 @@
+program Forever;
+var
+  i: integer;
+begin
+  i := 0;
+  while True do
+    i := 1 - i;
+end.
