@@ -117,6 +117,10 @@ public:
     TVlValue ResultValue;
     EVlInterpreterError LastFailure;
     bool DeclarationsRead = false;
+    // The fuller dialect that textbook programs use (typed constants, nested routines, ordinal
+    // types, open arrays, ...); every source the core dialect runs behaves alike in it. Hosts
+    // that run learners' programs switch it on before running.
+    bool ExtendedDialect = false;
     bool AllowAssignment = true;
     TVlInterpreterGetValue OnGetValue;
     TVlInterpreterSetValue OnSetValue;
@@ -165,7 +169,12 @@ protected:
     // by-reference arguments written back.
     void CompleteDesignatorValue(TVlValue &result, TVlInterpreterArgs &args);
     void ReadArguments(int32_t nameAtom);
+    void ReadMoreIndexes(TVlInterpreterArgs &args);
+    // Element access with the indexes of several index lists (a[i][j]) in the fuller dialect.
+    bool GetIndexed(const TVlValue &container, TVlValue &result, TVlInterpreterArgs &args);
+    bool SetIndexed(TVlValue &container, const TVlValue &value, TVlInterpreterArgs &args, int32_t first = 0);
     void ReadSetConstructor(TVlValue &result);
+    void ReadWideSetConstructor(TVlValue &result);
     bool IsFreeOfNil(const TVlValue &target) const;
     // Reads an argument "name [ indexes ]" naming an element of a script variable, recording the
     // indexes in call.ElementArgs; answers false (reading nothing) for any other argument.
@@ -445,6 +454,9 @@ public:
     TVlInterpreterProgram();
     ~TVlInterpreterProgram() override;
     void Execute() override;
+    // Whether Execute runs the source as a program: it begins with "program " or, in the fuller
+    // dialect, its first token is "program".
+    bool IsProgramSource();
 
     // The source as lines (joined with CR LF), like the Pas property.
     void SetPas(const std::vector<std::string> &lines);

@@ -421,6 +421,8 @@ void TVlInterpreterAdapter::AddSourceFunction(const TVlInterpreterFunctionDesc &
     for (int32_t i = 0; i < desc.ParamCount && i < VlMaxArgs; ++i)
         entry->Desc.ParamAtoms[i] = VlNames().Intern(desc.ParamNames[i]);
     entry->Data = data;
+    if (desc.Scope)
+        ++ScopedFunctions;
     Grow(SrcFunctionsByAtom, entry->NameAtom, std::vector<int32_t>());
     SrcFunctionsByAtom[entry->NameAtom].push_back(static_cast<int32_t>(SrcFunctions.size()));
     SrcFunctions.push_back(std::move(entry));
@@ -1012,6 +1014,8 @@ const TVlInterpreterFunctionDesc *TVlInterpreterAdapter::FindSourceFunctionAtom(
     const std::vector<int32_t> &entries = SrcFunctionsByAtom[nameAtom];
     for (size_t i = entries.size(); i-- > 0;) {
         const TVlInterpreterSrcFunction &f = *SrcFunctions[entries[i]];
+        if (f.Desc.Scope)
+            continue;  // visible only inside the routine declaring it
         if (classAtom && f.Desc.ClassAtom != classAtom)
             continue;
         if (unitAtom && f.Desc.UnitAtom != unitAtom)
@@ -1020,6 +1024,36 @@ const TVlInterpreterFunctionDesc *TVlInterpreterAdapter::FindSourceFunctionAtom(
     }
     if (unitAtom && !classAtom)
         return FindSourceFunctionAtom(0, nameAtom, 0);
+    return nullptr;
+}
+
+const TVlInterpreterFunctionDesc *TVlInterpreterAdapter::FindScopedFunction(int32_t nameAtom, int32_t scope) const
+{
+    if (nameAtom <= 0 || nameAtom >= static_cast<int32_t>(SrcFunctionsByAtom.size()))
+        return nullptr;
+    const std::vector<int32_t> &entries = SrcFunctionsByAtom[nameAtom];
+    for (size_t i = entries.size(); i-- > 0;)
+        if (SrcFunctions[entries[i]]->Desc.Scope == scope)
+            return &SrcFunctions[entries[i]]->Desc;
+    return nullptr;
+}
+
+void TVlInterpreterAdapter::AddDeclaredType(const std::string &name, TVlDataTypePtr type)
+{
+    int32_t atom = VlNames().Intern(name);
+    for (auto &entry : DeclaredTypes)
+        if (entry.first == atom) {
+            entry.second = std::move(type);
+            return;
+        }
+    DeclaredTypes.emplace_back(atom, std::move(type));
+}
+
+TVlDataTypePtr TVlInterpreterAdapter::FindDeclaredType(int32_t atom) const
+{
+    for (const auto &entry : DeclaredTypes)
+        if (entry.first == atom)
+            return entry.second;
     return nullptr;
 }
 
@@ -1139,6 +1173,8 @@ void TVlInterpreterAdapter::ClearSource()
     SrcFunctionsByAtom.clear();
     SrcFunctions.clear();
     SrcUnits.clear();
+    DeclaredTypes.clear();
+    ScopedFunctions = 0;
 }
 
 void TVlInterpreterAdapter::ClearHost()

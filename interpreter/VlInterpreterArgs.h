@@ -33,6 +33,7 @@ struct TVlInterpreterArgs {
     void *Obj = nullptr;              // member-access target; none for a plain name
     uint16_t ObjType = 0;             // varVlObject, varVlClass, varVlRecord, varDispatch, varUnknown
     bool Indexed = false;             // followed by [..]; the indexes stand in Values
+    bool Parenthesized = false;       // followed by ( .. ), possibly empty (a call, not a bare name)
     bool IndexedResult = false;       // the getter or setter consumed the indexes itself
     // Fields of the evaluator.
     bool ResultUsed = false;          // the value is consumed by an enclosing expression
@@ -58,6 +59,7 @@ struct TVlInterpreterArgs {
         ObjType = 0;
         HasVarArgs = false;
         Indexed = false;
+        Parenthesized = false;
         IndexedResult = false;
         TargetKeeper.Clear();
     }

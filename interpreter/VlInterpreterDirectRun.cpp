@@ -199,6 +199,7 @@ void TVlInterpreterFunction::DirectCall(const TVlQuickExpression &quick, const T
     }
     TVlInterpreterArgs &args = *Args;
     args.Clear();
+    args.Parenthesized = true;
     args.ElementArgs.clear();
     args.ElementIndexes.clear();
     const TVlToken *tokens = TokenBase;

@@ -92,8 +92,8 @@ void TVlInterpreterExpression::AddHostAdapter(std::shared_ptr<TVlInterpreterAdap
 
 void TVlInterpreterExpression::SetSourceText(const std::string &text)
 {
-    if (text != Source->Text)
-        UseSource(VlTokenize(text));
+    if (text != Source->Text || Source->Extended != ExtendedDialect)
+        UseSource(VlTokenize(text, ExtendedDialect));
     Cursor = 0;
     NextIndex = 0;
     SourceChanged();
@@ -101,6 +101,8 @@ void TVlInterpreterExpression::SetSourceText(const std::string &text)
 
 void TVlInterpreterExpression::ResetState()
 {
+    if (Source->Extended != ExtendedDialect)
+        UseSource(VlTokenize(Source->Text, ExtendedDialect));
     ResultValue.Clear();
     for (int i = 0; i <= StackTop && i < 200; ++i)
         ValueStack[i].Clear();
@@ -562,6 +564,13 @@ TVlValue TVlInterpreterExpression::ApplyBinary(int32_t op, const TVlValue &left,
         default: break;
         }
     }
+    if (ExtendedDialect) {
+        TVlValue wide;
+        if (left.Kind() == varVlWideSet || right.Kind() == varVlWideSet)
+            return VlWideSetOp(op, left, right);
+        if (VlWideIntegerOp(OpCodeOf(op), left, right, wide))
+            return wide;
+    }
     switch (op) {
     case tkEqual: case tkNotEqual: {
         bool payloads = ComparesPayloads(left.Kind()) || (op == tkNotEqual && left.Kind() == varUnknown);
@@ -624,6 +633,16 @@ TVlValue TVlInterpreterExpression::Operator(int32_t op)
             TVlValue left = Pop();
             TVlValue right = Operator(kind);
             result = ApplyBinary(kind, left, right);
+            Push(result);
+            continue;
+        }
+        if (kind == tkIn && ExtendedDialect) {
+            // "in" compares like "=": its right operand stops at the relational operators.
+            if (opPriority >= OperatorPriority(tkEqual))
+                return result;
+            TVlValue element = Pop();
+            TVlValue set = Operator(tkEqual);
+            result = VlInSet(element, set);
             Push(result);
             continue;
         }
@@ -695,7 +714,7 @@ bool TVlInterpreterExpression::ReadLocalFast(TVlValue &result)
         EvaluateExpression(index);
         if (count >= 10)
             RaiseError(erTooManyBounds, -1);
-        indexes[count++] = index.Kind() == varInteger ? index.RawInteger() : ValueToInteger(index);
+        indexes[count++] = VlIndexOf(index, array.RawScriptArray()->OrdinalIndexes);
         if (TokenKind == tkComma)
             continue;
         if (TokenKind != tkRBracket)
@@ -719,8 +738,40 @@ bool TVlInterpreterExpression::ReadLocalArgument(int32_t closing, TVlValue &resu
     return true;
 }
 
+// [ element {, element} ] of the fuller dialect: elements are ordinal expressions or ranges a..b.
+void TVlInterpreterExpression::ReadWideSetConstructor(TVlValue &result)
+{
+    std::string mask(32, '\0');
+    while (TokenKind != tkRBracket) {
+        int32_t start = TokenStart();
+        TVlValue low, high;
+        EvaluateWithoutAssignment(low);
+        high = low;
+        if (TokenKind == tkDotDot) {
+            NextToken();
+            EvaluateWithoutAssignment(high);
+        }
+        int64_t from, to;
+        if (!VlOrdinalOf(low, from) || !VlOrdinalOf(high, to))
+            RaiseError(erIntegerRequired, start);
+        for (int64_t e = std::max<int64_t>(from, 0); e <= to && e < 256; ++e)
+            mask[static_cast<size_t>(e / 8)] = static_cast<char>(mask[static_cast<size_t>(e / 8)] | (1 << (e % 8)));
+        if (TokenKind == tkComma) {
+            NextToken();
+            continue;
+        }
+        if (TokenKind != tkRBracket)
+            ReportExpected("']'");
+    }
+    result = TVlValue::WideSet(std::move(mask));
+}
+
 void TVlInterpreterExpression::ReadSetConstructor(TVlValue &result)
 {
+    if (ExtendedDialect) {
+        ReadWideSetConstructor(result);
+        return;
+    }
     uint32_t mask = 0;
     result = TVlValue::Byte(0);
     while (TokenKind == tkIdentifier || TokenKind == tkInteger) {
@@ -896,10 +947,13 @@ void TVlInterpreterExpression::ReadDesignator(void *targetObject, uint16_t targe
     NextToken();
     TVlInterpreterArgs &args = *Args;
     args.Indexed = TokenKind == tkLBracket;
+    args.Parenthesized = TokenKind == tkLParen;
     if (TokenKind == tkLParen || TokenKind == tkLBracket)
         ReadArguments(atom);
     else
         args.Count = 0;
+    while (args.Indexed && TokenKind == tkLBracket && ExtendedDialect)
+        ReadMoreIndexes(args);  // a[i][j]
     args.Obj = targetObject;
     args.ObjType = targetKind;
     if (TokenKind == tkColon && AllowAssignment) {
@@ -922,7 +976,7 @@ void TVlInterpreterExpression::ReadDesignator(void *targetObject, uint16_t targe
     CompleteDesignatorValue(result, args);
     if (args.Indexed && !args.IndexedResult) {
         TVlValue container = result;
-        if (!GetElement(container, result, args))
+        if (!GetIndexed(container, result, args))
             RaiseError(erArrayRequired, TokenStart());
     }
     args.Obj = nullptr;
@@ -953,6 +1007,117 @@ void TVlInterpreterExpression::ReadDesignator(void *targetObject, uint16_t targe
         NextToken();
     }
     BackToken();
+}
+
+// [ index {, index} ] after the first index list: the indexes are appended to the request.
+void TVlInterpreterExpression::ReadMoreIndexes(TVlInterpreterArgs &args)
+{
+    TVlInterpreterArgs *fresh = AcquireArgs();
+    fresh->Clear();
+    Args = fresh;
+    try {
+        NextToken();
+        for (;;) {
+            if (args.Count >= VlMaxArgs)
+                RaiseError(erTooManyBounds, TokenStart());
+            fresh->Clear();
+            TVlValue index;
+            EvaluateExpression(index);
+            args.VarNames[args.Count].clear();
+            args.VarAtoms[args.Count] = 0;
+            args.Values[args.Count++] = std::move(index);
+            if (TokenKind == tkComma) {
+                NextToken();
+                continue;
+            }
+            if (TokenKind != tkRBracket)
+                ReportExpected("']'");
+            break;
+        }
+        NextToken();
+    } catch (...) {
+        Args = &args;
+        ReleaseArgs(fresh);
+        throw;
+    }
+    Args = &args;
+    ReleaseArgs(fresh);
+}
+
+// How many of the indexes a value takes itself: the dimensions of an array, one for a string,
+// all that are left for anything else.
+static int32_t IndexesTaken(const TVlValue &container, int32_t left)
+{
+    if (container.IsScriptArray())
+        return std::min(container.RawScriptArray()->DimCount, left);
+    if (container.IsVariantArray())
+        return std::min(container.RawVariantArray()->DimCount, left);
+    if (container.IsString())
+        return 1;
+    return left;
+}
+
+// Copies indexes first..first+count-1 of a request into another one.
+static void TakeIndexes(const TVlInterpreterArgs &from, int32_t first, int32_t count, TVlInterpreterArgs &to)
+{
+    to.Clear();
+    for (int32_t i = 0; i < count; ++i)
+        to.Values[i] = from.Values[first + i];
+    to.Count = count;
+    to.Indexed = true;
+}
+
+bool TVlInterpreterExpression::GetIndexed(const TVlValue &container, TVlValue &result, TVlInterpreterArgs &args)
+{
+    int32_t taken = IndexesTaken(container, args.Count);
+    if (!ExtendedDialect || taken >= args.Count)
+        return GetElement(container, result, args);
+    // a[i][j]: each value takes its own indexes in turn.
+    TVlInterpreterArgs *part = AcquireArgs();
+    TVlValue current = container;
+    bool found = true;
+    try {
+        for (int32_t used = 0; used < args.Count && found; used += taken) {
+            taken = IndexesTaken(current, args.Count - used);
+            TakeIndexes(args, used, taken, *part);
+            found = GetElement(current, result, *part);
+            current = result;
+        }
+    } catch (...) {
+        ReleaseArgs(part);
+        throw;
+    }
+    ReleaseArgs(part);
+    return found;
+}
+
+bool TVlInterpreterExpression::SetIndexed(TVlValue &container, const TVlValue &value, TVlInterpreterArgs &args,
+                                          int32_t first)
+{
+    int32_t taken = IndexesTaken(container, args.Count - first);
+    if (!ExtendedDialect || (first == 0 && taken >= args.Count))
+        return SetElement(container, value, args);
+    TVlInterpreterArgs *part = AcquireArgs();
+    bool done = false;
+    try {
+        TakeIndexes(args, first, taken, *part);
+        if (first + taken >= args.Count) {
+            done = SetElement(container, value, *part);
+        } else {
+            // The inner value is changed, then stored back (strings and variant arrays are copies).
+            TVlValue inner;
+            done = GetElement(container, inner, *part) && SetIndexed(inner, value, args, first + taken);
+            if (done && (inner.IsString() || inner.IsVariantArray())) {
+                TakeIndexes(args, first, taken, *part);
+                done = SetElement(container, inner, *part);
+            }
+        }
+    } catch (...) {
+        ReleaseArgs(part);
+        throw;
+    }
+    ReleaseArgs(part);
+    return done;
 }
 
 void TVlInterpreterExpression::CompleteDesignatorValue(TVlValue &result, TVlInterpreterArgs &args)

@@ -1,6 +1,8 @@
 // Arithmetic, logic and comparison on values, with the variant promotion rules.
 #include "VlInterpreterOperations.h"
 
+#include "VlInterpreterTypes.h"
+
 #include <cmath>
 #include <cstdlib>
 #include <limits>
@@ -13,7 +15,7 @@ enum TRank { rkInteger, rkCurrency, rkDouble, rkDate };
 bool IsIntegerKind(uint16_t k)
 {
     return k == varSmallint || k == varInteger || k == varShortInt || k == varByte ||
-           k == varWord || k == varLongWord || k == varBoolean || k == varEmpty;
+           k == varWord || k == varLongWord || k == varInt64 || k == varBoolean || k == varEmpty;
 }
 
 bool IsFloatKind(uint16_t k) { return k == varSingle || k == varDouble; }
@@ -207,4 +209,92 @@ int VlCompare(const TVlValue &left, const TVlValue &right)
     }
     double a = ValueToDouble(l), b = ValueToDouble(r);
     return a < b ? -1 : a > b;
+}
+
+namespace {
+
+bool IsSizedInteger(uint16_t k)
+{
+    return k == varSmallint || k == varInteger || k == varShortInt || k == varByte || k == varWord ||
+           k == varLongWord || k == varInt64;
+}
+
+// The 32-byte mask of a set operand.
+std::string SetMask(const TVlValue &v)
+{
+    if (v.Kind() == varVlWideSet)
+        return v.RawString();
+    std::string mask(32, '\0');
+    if (v.Kind() == varVlSet) {
+        uint32_t bits = v.RawSet();
+        for (int i = 0; i < 4; ++i)
+            mask[static_cast<size_t>(i)] = static_cast<char>((bits >> (8 * i)) & 0xFF);
+    } else if (!v.IsEmpty()) {
+        Mismatch(v);
+    }
+    return mask;
+}
+
+} // namespace
+
+bool VlWideIntegerOp(int32_t op, const TVlValue &left, const TVlValue &right, TVlValue &result)
+{
+    if (!IsSizedInteger(left.Kind()) || !IsSizedInteger(right.Kind()))
+        return false;
+    int64_t a = ValueToInt64(left), b = ValueToInt64(right);
+    uint64_t ua = static_cast<uint64_t>(a), ub = static_cast<uint64_t>(b);
+    int64_t r;
+    switch (op) {
+    case opAdd: r = static_cast<int64_t>(ua + ub); break;
+    case opSubtract: r = static_cast<int64_t>(ua - ub); break;
+    case opMultiply: r = static_cast<int64_t>(ua * ub); break;
+    case opIntDivide: case opModulus:
+        if (b == 0)
+            return false;
+        if (b == -1)
+            r = op == opIntDivide ? static_cast<int64_t>(0 - ua) : 0;
+        else
+            r = op == opIntDivide ? a / b : a % b;
+        break;
+    case opAnd: r = a & b; break;
+    case opOr: r = a | b; break;
+    case opXor: r = a ^ b; break;
+    default: return false;
+    }
+    result = r >= INT32_MIN && r <= INT32_MAX ? TVlValue::Integer(static_cast<int32_t>(r)) : TVlValue::Int64(r);
+    return true;
+}
+
+TVlValue VlWideSetOp(int32_t tokenKind, const TVlValue &left, const TVlValue &right)
+{
+    std::string a = SetMask(left), b = SetMask(right);
+    bool subset = true, superset = true;
+    for (size_t i = 0; i < 32; ++i) {
+        unsigned char x = static_cast<unsigned char>(a[i]), y = static_cast<unsigned char>(b[i]);
+        subset = subset && (x & ~y) == 0;
+        superset = superset && (y & ~x) == 0;
+        switch (tokenKind) {
+        case tkPlus: a[i] = static_cast<char>(x | y); break;
+        case tkMinus: a[i] = static_cast<char>(x & ~y); break;
+        case tkMul: a[i] = static_cast<char>(x & y); break;
+        default: break;
+        }
+    }
+    switch (tokenKind) {
+    case tkPlus: case tkMinus: case tkMul: return TVlValue::WideSet(std::move(a));
+    case tkEqual: return TVlValue::Boolean(subset && superset);
+    case tkNotEqual: return TVlValue::Boolean(!(subset && superset));
+    case tkLessEqual: return TVlValue::Boolean(subset);
+    case tkGreaterEqual: return TVlValue::Boolean(superset);
+    default: throw EVlVariantError("Invalid variant operation on Set");
+    }
+}
+
+TVlValue VlInSet(const TVlValue &element, const TVlValue &set)
+{
+    int64_t e;
+    if (!VlOrdinalOf(element, e))
+        Mismatch(element);
+    std::string mask = SetMask(set);
+    return TVlValue::Boolean(e >= 0 && e < 256 && (static_cast<unsigned char>(mask[static_cast<size_t>(e / 8)]) >> (e % 8)) & 1);
 }

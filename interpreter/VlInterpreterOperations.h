@@ -17,3 +17,13 @@ TVlValue VlNot(const TVlValue &value);
 constexpr int VlUnordered = 2;
 // -1, 0 or 1, or VlUnordered.
 int VlCompare(const TVlValue &left, const TVlValue &right);
+
+// The fuller dialect's integer arithmetic: operands of integer kinds computed in 64 bits, so that
+// results leaving 32 bits are Int64 values (wrapping at 64 bits) rather than Doubles. False (result
+// untouched) for other operands or operators, and where the general operation must fail.
+bool VlWideIntegerOp(int32_t op, const TVlValue &left, const TVlValue &right, TVlValue &result);
+// Operators on wide sets (token kinds): + - * = <> <= >=; an Empty or a 32-bit Set operand takes part as
+// the set it stands for.
+TVlValue VlWideSetOp(int32_t tokenKind, const TVlValue &left, const TVlValue &right);
+// element in set, for wide sets and 32-bit Sets.
+TVlValue VlInSet(const TVlValue &element, const TVlValue &set);

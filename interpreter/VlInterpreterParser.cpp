@@ -28,7 +28,8 @@ struct TCutFailure {
 // Reads one token text starting at pos (text is NUL-terminated by std::string).
 class TCutter {
 public:
-    explicit TCutter(const std::string &text) : Text(text), Size(static_cast<int32_t>(text.size())) {}
+    TCutter(const std::string &text, bool extended)
+        : Text(text), Size(static_cast<int32_t>(text.size())), Extended(extended) {}
 
     char At(int32_t i) const { return i < Size ? Text[static_cast<size_t>(i)] : '\0'; }
 
@@ -88,6 +89,10 @@ public:
         } else if (IsDigit(c)) {
             while (IsDigit(At(i)) || (At(i) == '.' && At(i + 1) != '.'))
                 ++i;
+            if (Extended)
+                i = ExponentEnd(i);
+        } else if (Extended && c == '#' && At(pos + 1) == '$' && IsHexDigit(At(pos + 2))) {
+            return CutHexCharacter(pos, end);
         } else if (c == '$' && IsHexDigit(At(pos + 1))) {
             ++i;
             while (IsHexDigit(At(i)))
@@ -117,6 +122,34 @@ public:
     }
 
 private:
+    // "e5", "E-6", "e+10" after the digits of a number: the offset after it, or i when none.
+    int32_t ExponentEnd(int32_t i) const
+    {
+        if (At(i) != 'e' && At(i) != 'E')
+            return i;
+        int32_t j = i + 1;
+        if (At(j) == '+' || At(j) == '-')
+            ++j;
+        if (!IsDigit(At(j)))
+            return i;
+        while (IsDigit(At(j)))
+            ++j;
+        return j;
+    }
+
+    // #$41: the character of a hexadecimal code, as a one-character string constant.
+    std::string CutHexCharacter(int32_t pos, int32_t &end) const
+    {
+        int32_t i = pos + 2;
+        uint32_t code = 0;
+        while (IsHexDigit(At(i))) {
+            char h = At(i++);
+            code = (code * 16 + static_cast<uint32_t>(IsDigit(h) ? h - '0' : (h | 0x20) - 'a' + 10)) & 0xFFFF;
+        }
+        end = i;
+        return std::string("'") + static_cast<char>(code % 256) + "'";
+    }
+
     std::string CutString(int32_t pos, int32_t &end) const
     {
         int32_t i = pos + 1;
@@ -153,8 +186,15 @@ private:
 
     const std::string &Text;
     int32_t Size;
+    bool Extended;  // the fuller dialect: exponents and #$hex characters
     mutable int32_t NulEnd = -1;
 };
+
+// A number text with an exponent ("1.0e-6", "10E9"): only the fuller dialect cuts them.
+bool HasExponent(const std::string &text)
+{
+    return !text.empty() && IsDigit(text[0]) && text.find_first_of("eE") != std::string::npos;
+}
 
 const std::unordered_map<std::string, int32_t> &ReservedWords()
 {
@@ -276,11 +316,12 @@ int32_t OperatorPriority(int32_t kind)
     }
 }
 
-std::shared_ptr<TVlSource> VlTokenize(const std::string &text)
+std::shared_ptr<TVlSource> VlTokenize(const std::string &text, bool extended)
 {
     auto source = std::make_shared<TVlSource>();
     source->Text = text;
-    TCutter cutter(source->Text);
+    source->Extended = extended;
+    TCutter cutter(source->Text, extended);
     int32_t pos = 0;
     for (;;) {
         TVlToken token{};
@@ -300,7 +341,7 @@ std::shared_ptr<TVlSource> VlTokenize(const std::string &text)
         token.Start = start;
         token.End = end;
         token.TextLen = static_cast<int32_t>(cut.size());
-        token.Kind = TokenKindOf(cut);
+        token.Kind = extended && HasExponent(cut) ? tkFloat : TokenKindOf(cut);
         token.Index = -1;
         switch (token.Kind) {
         case tkIdentifier:
@@ -313,7 +354,10 @@ std::shared_ptr<TVlSource> VlTokenize(const std::string &text)
             double wide = 0;
             int32_t v = ParseIntegerText(cut, exact, wide);
             token.Index = static_cast<int32_t>(source->Values.size());
-            source->Values.push_back(exact ? TVlValue::Integer(v) : TVlValue::Double(wide));
+            if (!exact && extended && cut.size() <= 19 && wide < 9223372036854775807.0)
+                source->Values.push_back(TVlValue::Int64(std::strtoll(cut.c_str(), nullptr, 10)));
+            else
+                source->Values.push_back(exact ? TVlValue::Integer(v) : TVlValue::Double(wide));
             break;
         }
         case tkFloat: {

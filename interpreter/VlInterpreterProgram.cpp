@@ -58,10 +58,22 @@ static bool StartsWithProgram(const std::string &text)
     return true;
 }
 
+bool TVlInterpreterProgram::IsProgramSource()
+{
+    if (StartsWithProgram(SourceText()))
+        return true;
+    if (!ExtendedDialect)
+        return false;
+    // Comments and blank lines may come before the heading.
+    if (Source->Extended != ExtendedDialect)
+        UseSource(VlTokenize(Source->Text, ExtendedDialect));
+    return Source->Tokens[0].Kind == tkProgram;
+}
+
 // program name [(files)] ; { declaration } begin statements end .
 void TVlInterpreterProgram::Execute()
 {
-    if (!StartsWithProgram(SourceText())) {
+    if (!IsProgramSource()) {
         TVlInterpreterUnit::Execute();
         return;
     }

@@ -95,7 +95,7 @@ bool TVlInterpreterFunction::TryStoreLocalElement()
             }
             if (count >= 10)
                 RaiseError(erTooManyBounds, -1);
-            indexes[count++] = index.Kind() == varInteger ? index.RawInteger() : ValueToInteger(index);
+            indexes[count++] = VlIndexOf(index, array.RawScriptArray()->OrdinalIndexes);
             if (TokenKind == tkComma)
                 continue;
             if (TokenKind != tkRBracket)
@@ -374,7 +374,7 @@ void TVlInterpreterFunction::StoreAssignment(const std::string &name, int32_t at
                 found = GetValue(name, atom, container, *fresh);
             }
             if (found) {
-                if (!SetElement(container, ResultValue, target))
+                if (!SetIndexed(container, ResultValue, target))
                     RaiseError(erArrayRequired, TokenStart());
                 if (container.IsString() || container.IsVariantArray()) {
                     fresh->Clear();

@@ -22,16 +22,61 @@ using TVlDataTypePtr = std::shared_ptr<const IVlInterpreterDataType>;
 
 class TVlInterpreterSimpleDataType : public IVlInterpreterDataType {
 public:
-    explicit TVlInterpreterSimpleDataType(uint16_t kind) : Kind(kind) {}
+    explicit TVlInterpreterSimpleDataType(uint16_t kind, bool exactZero = false) : Kind(kind), ExactZero(exactZero) {}
     void InitValue(TVlValue &value) const override;
     uint16_t KindCode() const override { return Kind; }
     uint16_t Kind;
+    bool ExactZero;  // the fuller dialect: start as the zero of Kind itself (Integer 0, Double 0)
 };
+
+// The fuller dialect's ordinal types: subranges, enumerations and the bounded standard types.
+// Values are Integers (Strings of one character for chars, Booleans for booleans).
+class TVlInterpreterOrdinalDataType : public IVlInterpreterDataType {
+public:
+    TVlInterpreterOrdinalDataType(uint16_t kind, int64_t low, int64_t high) : Kind(kind), Low(low), High(high) {}
+    void InitValue(TVlValue &value) const override;
+    uint16_t KindCode() const override { return Kind; }
+    // The value of ordinal number n in this type's kind.
+    TVlValue ValueOf(int64_t n) const;
+    uint16_t Kind;
+    int64_t Low, High;
+    std::vector<std::string> Names;  // the members of an enumeration
+};
+
+// string[N]: a String of at most N characters.
+class TVlInterpreterShortStringDataType : public IVlInterpreterDataType {
+public:
+    explicit TVlInterpreterShortStringDataType(int32_t maxLength) : MaxLength(maxLength) {}
+    void InitValue(TVlValue &value) const override { value = TVlValue::String(std::string()); }
+    uint16_t KindCode() const override { return varVlShortString; }
+    int32_t MaxLength;
+};
+
+// set of T: a wide set (elements 0..255).
+class TVlInterpreterSetDataType : public IVlInterpreterDataType {
+public:
+    void InitValue(TVlValue &value) const override { value = TVlValue::WideSet(std::string()); }
+    uint16_t KindCode() const override { return varVlWideSet; }
+};
+
+// The zero value of a kind itself (Integer 0, Double 0, '' , False), as globals of compiled
+// programs start.
+TVlValue VlZeroOfKind(uint16_t kind);
+// The ordinal number of a value: integers, one-character Strings (their code), Booleans; false
+// for other values.
+bool VlOrdinalOf(const TVlValue &value, int64_t &ordinal);
+// The ordinal type a type value (varVlType) stands for, or null.
+const TVlInterpreterOrdinalDataType *VlOrdinalTypeOf(const TVlValue &typeValue);
+// KindOfTypeName in the fuller dialect: the sized integer and real types have kinds of their own.
+uint16_t VlExtendedKindOfTypeName(const std::string &name);
+// The standard ordinal type of a name (integer, byte, char, boolean, ...), or null.
+std::shared_ptr<const TVlInterpreterOrdinalDataType> VlStandardOrdinalType(const std::string &name);
 
 class TVlInterpreterArrayDataType : public IVlInterpreterDataType {
 public:
     void InitValue(TVlValue &value) const override;
     uint16_t KindCode() const override { return varVlArray; }
+    bool OrdinalIndexes = false;  // see TVlInterpreterArrayRec
     int32_t DimCount = 1;
     int32_t LowBounds[10] = {};
     int32_t HighBounds[10] = {};
@@ -59,6 +104,8 @@ struct TVlInterpreterArrayRec {
     int32_t ElementSize = 0;
     int32_t ElementCount = 0;
     std::vector<TVlValue> Items;  // every element, whatever its kind
+    // Made by the fuller dialect: characters and booleans index it by their ordinal number.
+    bool OrdinalIndexes = false;
 };
 
 // Payload of a Record value: the record type's name, its registration and its memory.
@@ -108,6 +155,18 @@ bool GetElement(const TVlValue &container, TVlValue &result, const TVlInterprete
 bool SetElement(TVlValue &container, const TVlValue &value, const TVlInterpreterArgs &args,
                 int32_t readerPos = -1);
 
+// An index value as a number: with ordinal set (arrays of the fuller dialect), characters and
+// booleans give their ordinal number.
+inline int32_t VlIndexOf(const TVlValue &index, bool ordinal)
+{
+    if (index.Kind() == varInteger)
+        return index.RawInteger();
+    int64_t n;
+    if (ordinal && VlOrdinalOf(index, n))
+        return static_cast<int32_t>(n);
+    return ValueToInteger(index);
+}
+
 // Position of an element (codes 171 to 173) and storing by element kind.
 size_t ScriptArrayPosition(const TVlInterpreterArrayRec &array, const int32_t *indexes, int32_t count);
 void StoreScriptArrayElement(TVlInterpreterArrayRec &array, size_t position, const TVlValue &value);
@@ -127,6 +186,7 @@ struct TVlInterpreterVar {
     std::string TypeName;
     uint16_t DeclaredKind = 0;
     TVlValue Value;
+    int32_t MaxLength = 0;  // of a string[N] variable (DeclaredKind varVlShortString)
     int32_t NameAtom = 0;  // interned Identifier
     int32_t UnitAtom = 0;  // interned UnitName, 0 when empty
 };
@@ -183,8 +243,9 @@ public:
         if (kind == 0 || kind == varVariant || kind == value.Kind())
             AssignValue(var.Value, value);
         else
-            var.Value = ConvertToKind(value, kind);
+            StoreConverted(var, value);
     }
+    static void StoreConverted(TVlInterpreterVar &var, const TVlValue &value);
     // Empties the list; the variable records are kept for reuse by later declarations.
     void Clear()
     {

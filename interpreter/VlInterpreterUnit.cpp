@@ -170,7 +170,7 @@ void TVlInterpreterUnit::LoadUnit(const std::string &name)
         if (!GetUnitSourceText(name, text))
             RaiseError(erUnitNotFound, TokenStart(), name);
         CurrentUnitName = name;
-        SwitchSource(VlTokenize(text));
+        SwitchSource(VlTokenize(text, ExtendedDialect));
         NextToken();
         if (TokenKind != tkUnit)
             ReportExpected("'unit'");
@@ -457,7 +457,7 @@ std::shared_ptr<TVlSource> TVlInterpreterUnit::UnitSource(const std::string &uni
     if (!unit)
         return VlTokenize(std::string());
     if (!unit->Tokens)
-        unit->Tokens = VlTokenize(unit->Source);
+        unit->Tokens = VlTokenize(unit->Source, ExtendedDialect);
     return unit->Tokens;
 }
 

@@ -23,7 +23,7 @@ bool IsRealKind(uint16_t kind)
 bool IsIntegerKind(uint16_t kind)
 {
     switch (kind) {
-    case varSmallint: case varInteger: case varShortInt: case varByte: case varWord: case varLongWord:
+    case varSmallint: case varInteger: case varShortInt: case varByte: case varWord: case varLongWord: case varInt64:
         return true;
     default:
         return false;

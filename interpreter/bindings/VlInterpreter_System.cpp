@@ -35,7 +35,7 @@ std::mt19937 &RandomEngine()
 bool IsIntegerKind(uint16_t kind)
 {
     switch (kind) {
-    case varSmallint: case varInteger: case varShortInt: case varByte: case varWord: case varLongWord:
+    case varSmallint: case varInteger: case varShortInt: case varByte: case varWord: case varLongWord: case varInt64:
         return true;
     default:
         return false;

@@ -72,16 +72,6 @@ std::string VlReadScriptSource(const std::string &fileName)
     return Utf8ToCp1251(ToCrLf(ReadTextFile(fileName)));
 }
 
-bool VlIsProgramSource(const std::string &source)
-{
-    if (source.size() < 7 || VlSysUtils::CompareText(source.substr(0, 7), "program") != 0)
-        return false;
-    if (source.size() == 7)
-        return true;
-    char next = source[7];
-    return !(std::isalnum(static_cast<unsigned char>(next)) || next == '_');
-}
-
 int VlRunScript(const TVlRunOptions &options, std::istream &in, std::ostream &out, std::ostream &err)
 {
     std::string source;
@@ -98,6 +88,7 @@ int VlRunScript(const TVlRunOptions &options, std::istream &in, std::ostream &ou
 
     TVlConsole console{&in, &out};
     TVlConsoleProgram program(console);
+    program.ExtendedDialect = true;  // learners' programs use the fuller dialect
     fs::path dir = fs::path(options.FileName).parent_path();
     program.OnGetUnitSource = [&](TVlInterpreterUnit &, const std::string &unitName, std::string &text, bool &done) {
         std::string file = FindUnitFile(dir.empty() ? fs::path(".") : dir, unitName);
@@ -113,7 +104,7 @@ int VlRunScript(const TVlRunOptions &options, std::istream &in, std::ostream &ou
     try {
         program.Execute();
         out.flush();
-        if (!VlIsProgramSource(source))
+        if (!program.IsProgramSource())
             out << Cp1251ToUtf8(VlResultText(program.ResultValue)) << '\n';
     } catch (const EVlInterpreterError &e) {
         out.flush();

@@ -15,9 +15,6 @@ struct TVlRunOptions {
 // EVlFileError when the file cannot be read.
 std::string VlReadScriptSource(const std::string &fileName);
 
-// Whether the interpreter runs the source as a program (it starts with the word "program").
-bool VlIsProgramSource(const std::string &source);
-
 // Runs the script: console output on `out`, the result value (except for programs) on a last
 // line of `out`, failures as "code: message" on `err`. Answers the process exit status.
 int VlRunScript(const TVlRunOptions &options, std::istream &in, std::ostream &out, std::ostream &err);
