@@ -136,6 +136,9 @@ public:
     // Adapters of the host consulted after the own adapter and before the GlobalAdapter; unlike
     // the own adapter they keep their registrations across runs (a runner's console unit).
     void AddHostAdapter(std::shared_ptr<TVlInterpreterAdapter> adapter);
+    // Adapters consulted in the fuller dialect after the script's own routines (the standard
+    // routines that a program may redefine).
+    void AddFallbackAdapter(std::shared_ptr<TVlInterpreterAdapter> adapter);
 
 protected:
     virtual void ResetState();
@@ -243,6 +246,7 @@ protected:
     const std::string *TokenNamePtr = nullptr;  // spelled identifier of TokenValue
     std::vector<std::shared_ptr<TVlSource>> KeptSources;  // sources whose texts tokens refer to
     std::vector<std::shared_ptr<TVlInterpreterAdapter>> HostAdapters;
+    std::vector<std::shared_ptr<TVlInterpreterAdapter>> FallbackAdapters;
     // Exceptions being handled by running except parts, innermost last.
     std::vector<std::exception_ptr> HandledExceptions;
 
@@ -258,7 +262,17 @@ protected:
         const TVlInterpreterFunctionDesc *Desc = nullptr;
         TVlInterpreterArgs *CallerArgs = nullptr;
         bool HasResult = false;
+        // The frame of the routine this one is declared in (the fuller dialect's nested routines).
+        TRoutineFrame *Outer = nullptr;
+        // Typed constants of the routine that keep their values between calls: name and slot in
+        // StaticValues, written back when the frame is left.
+        std::vector<std::pair<int32_t, int32_t>> Statics;
+        // var parameters taking arrays that the routine sees zero-based: slot and the caller's array.
+        std::vector<std::pair<int32_t, TVlValue>> Rebased;
     };
+    // Values of typed constants inside routines, by (source, token of the name).
+    std::vector<TVlValue> StaticValues;
+    std::vector<std::pair<std::pair<const TVlSource *, int32_t>, int32_t>> StaticSlots;
     std::vector<std::unique_ptr<TRoutineFrame>> Frames;  // pooled; FrameCount are active
     int32_t FrameCount = 0;
     TRoutineFrame *CurrentFrame() { return FrameCount ? Frames[FrameCount - 1].get() : nullptr; }
@@ -316,6 +330,22 @@ protected:
     void ReadConstSection(const TDeclareFunc &declare);
     // Reads a declared type at the current token; typeName receives its text.
     TVlDataTypePtr ReadDataType(std::string &typeName);
+    // Types and initial values of the fuller dialect (VlInterpreterDialectTypes.cpp).
+    TVlDataTypePtr ReadExtendedDataType(std::string &typeName);
+    TVlDataTypePtr ReadExtendedArrayType(std::string &typeName);
+    std::shared_ptr<const TVlInterpreterRecord> ReadRecordBody(const std::string &name);
+    void ReadInitializer(const TVlDataTypePtr &type, TVlValue &value);
+    void ReadArrayInitializer(TVlInterpreterArrayRec &array, int32_t dim, int32_t *indexes);
+    void ReadRecordInitializer(TVlValue &record);
+    void ReadTypedConstant(const TDeclareFunc &declare, const std::string &name, int32_t nameToken);
+    int64_t ReadOrdinalConstant(TVlValue &value);
+    TVlDataTypePtr FindTypeName(int32_t atom, const std::string &name);
+    void DeclareEnumMember(const std::string &name, int32_t ordinal);
+    static bool IsOperatorKind(int32_t kind);
+    // Local type sections and nested routine declarations at the current token (units read
+    // them); false for other tokens.
+    virtual bool ReadLocalDeclaration() { return false; }
+    void SkipRoutineDeclaration();
     // Whether a name is a script routine of the current unit (event assignments).
     virtual bool IsScriptRoutine(const std::string &name) { (void)name; return false; }
     virtual TVlInterpreterProgram *OwningProgram() { return nullptr; }
@@ -367,6 +397,18 @@ private:
     void StoreControlVariable(const TVlDirectStatement &s, int32_t value);
     bool DirectObserved = false;  // ObservesStatements() of the running direct statement
 
+    bool ReadOuterName(const std::string &name, int32_t atom, TVlValue &result, TVlInterpreterArgs &args);
+    bool WriteOuterName(const std::string &name, int32_t atom, const TVlValue &value, TVlInterpreterArgs &args);
+    bool WriteFunctionResult(int32_t atom, const TVlValue &value);
+    // Routine frames of the fuller dialect (VlInterpreterDialectFrames.cpp).
+    TRoutineFrame *OuterFrameOf(const TVlInterpreterFunctionDesc &desc);
+    TVlValue ParameterValue(const TVlInterpreterFunctionDesc &desc, int32_t slot, const TVlValue &value,
+                            TRoutineFrame &frame);
+    void ReturnRebasedArrays(TRoutineFrame &frame, TVlInterpreterArgs &caller);
+    void KeepStatics(TRoutineFrame &frame);
+    // A static slot for the typed constant named at token index nameToken of the current source;
+    // fresh answers whether it was just made.
+    int32_t StaticSlot(int32_t nameToken, bool &fresh);
     void EnterFrame(const TVlInterpreterFunctionDesc *desc);
     void LeaveFrame(bool copyBack);
     void ExecuteIdentifierStatement();
@@ -381,6 +423,18 @@ private:
     void ExecuteFor();
     void ExecuteCase();
     void ExecuteRaise();
+    // Statements of the fuller dialect (VlInterpreterDialectStatements.cpp).
+    bool AtWithStatement() const;
+    void ExecuteWith();
+    void ExecuteForIn(const std::string &name, int32_t atom);
+    void ExecuteExitValue();
+    // An ordinal expression (integers, characters, booleans, enumerations): its number; code 108
+    // for other values.
+    int64_t EvaluateOrdinal(TVlValue &result);
+    // Records whose fields "with" makes visible, innermost last.
+    std::vector<TVlValue> WithTargets;
+    bool ReadWithField(const std::string &name, int32_t atom, TVlValue &result, TVlInterpreterArgs &args);
+    bool WriteWithField(const std::string &name, int32_t atom, const TVlValue &value, TVlInterpreterArgs &args);
     bool RunExceptHandler(const std::exception_ptr &error);
     void SkipStatementsUntil(int32_t kind1, int32_t kind2);
     void ExecuteTryStatement();
@@ -442,6 +496,22 @@ protected:
     // Registers the source being read as a unit, keeping its tokens.
     void RegisterCurrentUnit();
     int32_t CurrentUnitAtom();
+    // The fuller dialect (VlInterpreterDialectUnit.cpp).
+    bool ReadLocalDeclaration() override;
+    void ReadTypeDeclaration();
+    bool MoreTypes();
+    void ReadExtendedType(const std::string &name);
+    bool AssignsName(int32_t first, int32_t last, const std::string &name) const;
+    bool ReadForward();
+    void ReadNestedRoutines(TVlInterpreterFunctionDesc &desc);
+    void MarkCompositeParameters(TVlInterpreterFunctionDesc &desc, int32_t first, bool openArray,
+                                 const std::string &typeName);
+    uint16_t ParameterKind(const std::string &typeName);
+    const TVlInterpreterFunctionDesc *FindNestedRoutine(int32_t atom);
+    bool ReadOwnResult(const TVlInterpreterFunctionDesc &desc, TVlValue &result, TVlInterpreterArgs &args);
+    bool ReadDialectName(const std::string &name, int32_t atom, TVlValue &result, TVlInterpreterArgs &args);
+    int32_t RoutineScope = 0;  // OwnScope of the routine whose declarations are being read
+    int32_t ScopeCount = 0;
     std::string UsesText;
     std::string CachedUnitName;
     int32_t CachedUnitAtom = 0;

@@ -787,6 +787,14 @@ bool TVlInterpreterAdapter::ReadPlainName(TVlInterpreterExpression *expr, const 
     uint16_t kind = args.Count >= 1 ? VlNames().TypeKind(atom) : 0;
     if (kind != 0) {
         const TVlValue &source = args.Values[0];
+        int64_t ordinal = 0;
+        if (expr && expr->ExtendedDialect && args.Count == 1 && VlOrdinalOf(source, ordinal) &&
+            (kind == varString) != source.IsString()) {
+            // Char(65) and Integer('A') convert by the ordinal number.
+            value = kind == varString ? TVlValue::String(std::string(1, static_cast<char>(ordinal & 0xFF)))
+                                      : ConvertToKind(TVlValue::Int64(ordinal), kind);
+            return true;
+        }
         bool counted = source.IsString() || source.IsVariantArray() || source.IsScriptArray() ||
                        source.IsRecord() || kind == varString;
         if (counted) {

@@ -90,6 +90,11 @@ void TVlInterpreterExpression::AddHostAdapter(std::shared_ptr<TVlInterpreterAdap
     HostAdapters.push_back(std::move(adapter));
 }
 
+void TVlInterpreterExpression::AddFallbackAdapter(std::shared_ptr<TVlInterpreterAdapter> adapter)
+{
+    FallbackAdapters.push_back(std::move(adapter));
+}
+
 void TVlInterpreterExpression::SetSourceText(const std::string &text)
 {
     if (text != Source->Text || Source->Extended != ExtendedDialect)
@@ -828,6 +833,10 @@ bool TVlInterpreterExpression::AcceptsFormattedArgs(int32_t atom)
     for (const auto &adapter : HostAdapters)
         if (adapter->AcceptsFormattedArgs(atom))
             return true;
+    if (ExtendedDialect)
+        for (const auto &adapter : FallbackAdapters)
+            if (adapter->AcceptsFormattedArgs(atom))
+                return true;
     return false;
 }
 

@@ -89,6 +89,12 @@ void TVlInterpreterFunction::SkipStatementTokens()
         SkipExpression();
         break;
     case tkIdentifier:
+        if (ExtendedDialect && AtWithStatement()) {
+            SkipUntil(tkDo);
+            NextToken();
+            SkipStatement();
+            break;
+        }
         SkipExpression();
         break;
     default:
@@ -158,7 +164,8 @@ void TVlInterpreterFunction::SkipExpression()
         case tkEof:
             ReportExpected("'end'");
         default:
-            if (TokenKind >= tkNot && TokenKind <= tkXor) {
+            if ((TokenKind >= tkNot && TokenKind <= tkXor) ||
+                (ExtendedDialect && (TokenKind == tkIn || TokenKind == tkDotDot))) {
                 NextToken();
                 continue;
             }

@@ -154,6 +154,15 @@ bool VlOrdinalOf(const TVlValue &value, int64_t &ordinal)
     }
 }
 
+TVlValue VlOrdinalLike(const TVlValue &model, int64_t n)
+{
+    if (model.IsString())
+        return TVlValue::String(std::string(1, static_cast<char>(n & 0xFF)));
+    if (model.Kind() == varBoolean)
+        return TVlValue::Boolean(n != 0);
+    return TVlValue::Integer(static_cast<int32_t>(n));
+}
+
 const TVlInterpreterOrdinalDataType *VlOrdinalTypeOf(const TVlValue &typeValue)
 {
     if (typeValue.Kind() != varVlType)
@@ -248,6 +257,7 @@ TVlValue NewScriptArray(const TVlInterpreterArrayDataType &type)
     TVlValue result = TVlValue::AdoptScriptArray(array);
     array->DimCount = type.DimCount;
     array->OrdinalIndexes = type.OrdinalIndexes;
+    array->Dynamic = type.Dynamic;
     array->ElementKind = type.ElementKind;
     array->ElementType = type.ElementType;
     array->ElementSize = ElementSizeOf(type.ElementKind);
@@ -366,10 +376,38 @@ static void CopyRecordFields(TVlInterpreterRecHolder &destination, const TVlInte
     }
 }
 
+TVlValue VlCopyScriptArray(const TVlInterpreterArrayRec &array, bool rebase)
+{
+    auto *copy = new TVlInterpreterArrayRec(array);
+    TVlValue result = TVlValue::AdoptScriptArray(copy);
+    copy->Refs = 1;
+    if (rebase && copy->DimCount == 1) {
+        copy->HighBounds[0] -= copy->LowBounds[0];
+        copy->LowBounds[0] = 0;
+    }
+    for (TVlValue &item : copy->Items) {
+        if (item.IsScriptArray() && item.RawScriptArray()->OrdinalIndexes && !item.RawScriptArray()->Dynamic)
+            item = VlCopyScriptArray(*item.RawScriptArray());
+        else if (item.IsRecord()) {
+            TVlValue own;
+            AssignComposite(own, item);
+            item = std::move(own);
+        }
+    }
+    return result;
+}
+
 void AssignComposite(TVlValue &destination, const TVlValue &source)
 {
-    if (source.IsScriptArray())
+    if (source.IsScriptArray()) {
+        // Arrays of the fuller dialect are values: a static one is copied, a dynamic one shared.
+        const TVlInterpreterArrayRec &array = *source.RawScriptArray();
+        if (array.OrdinalIndexes) {
+            destination = array.Dynamic ? source : VlCopyScriptArray(array);
+            return;
+        }
         RaiseError(erInternal, -1, "Array to array assignment" "not implemented");
+    }
     if (source.IsRecord()) {
         if (destination.IsRecord() && destination.RawRecord() != source.RawRecord() &&
             destination.RawRecord()->RecordDesc == source.RawRecord()->RecordDesc) {

@@ -65,6 +65,8 @@ TVlValue VlZeroOfKind(uint16_t kind);
 // The ordinal number of a value: integers, one-character Strings (their code), Booleans; false
 // for other values.
 bool VlOrdinalOf(const TVlValue &value, int64_t &ordinal);
+// The value of ordinal number n of the kind of model: a character, a Boolean or an Integer.
+TVlValue VlOrdinalLike(const TVlValue &model, int64_t n);
 // The ordinal type a type value (varVlType) stands for, or null.
 const TVlInterpreterOrdinalDataType *VlOrdinalTypeOf(const TVlValue &typeValue);
 // KindOfTypeName in the fuller dialect: the sized integer and real types have kinds of their own.
@@ -77,6 +79,7 @@ public:
     void InitValue(TVlValue &value) const override;
     uint16_t KindCode() const override { return varVlArray; }
     bool OrdinalIndexes = false;  // see TVlInterpreterArrayRec
+    bool Dynamic = false;         // "array of T"
     int32_t DimCount = 1;
     int32_t LowBounds[10] = {};
     int32_t HighBounds[10] = {};
@@ -104,9 +107,15 @@ struct TVlInterpreterArrayRec {
     int32_t ElementSize = 0;
     int32_t ElementCount = 0;
     std::vector<TVlValue> Items;  // every element, whatever its kind
-    // Made by the fuller dialect: characters and booleans index it by their ordinal number.
+    // Made by the fuller dialect: characters and booleans index it by their ordinal number, and
+    // storing it whole copies it (a dynamic array, "array of T", is shared instead).
     bool OrdinalIndexes = false;
+    bool Dynamic = false;
 };
+
+// A copy of a script array of the fuller dialect with elements of its own (nested arrays and
+// records copied too); lowBound moves a one-dimensional copy (open array parameters see 0).
+TVlValue VlCopyScriptArray(const TVlInterpreterArrayRec &array, bool rebase = false);
 
 // Payload of a Record value: the record type's name, its registration and its memory.
 struct TVlInterpreterRecHolder {
