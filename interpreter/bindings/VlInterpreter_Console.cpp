@@ -30,8 +30,9 @@ bool IsIntegerKind(uint16_t kind)
     }
 }
 
-// " 3.1415926535897931E+000": a sign position, `decimals` digits after the point, three-digit exponent.
-std::string ScientificText(double v, int decimals)
+// " 3.1415926535897931E+000": a sign position, `decimals` digits after the point, an exponent of
+// `exponentDigits` digits (three for doubles, two for singles).
+std::string ScientificText(double v, int decimals, int exponentDigits = 3)
 {
     if (std::isnan(v))
         return "Nan";
@@ -44,7 +45,7 @@ std::string ScientificText(double v, int decimals)
     std::string mantissa = s.substr(0, e);
     int exponent = std::atoi(s.c_str() + e + 1);
     char exp[16];
-    std::snprintf(exp, sizeof exp, "E%c%03d", exponent < 0 ? '-' : '+', std::abs(exponent));
+    std::snprintf(exp, sizeof exp, "E%c%0*d", exponent < 0 ? '-' : '+', exponentDigits, std::abs(exponent));
     return std::string(v < 0 || std::signbit(v) ? "-" : " ") + mantissa + exp;
 }
 
@@ -137,6 +138,8 @@ std::string VlConsoleText(const TVlValue &value, int width, int decimals)
         double v = ValueToDouble(value);
         if (decimals >= 0)
             text = FixedText(v, decimals);
+        else if (value.Kind() == varSingle)
+            text = ScientificText(v, width > 0 ? std::clamp(width - 7, 1, 9) : 9, 2);
         else
             text = ScientificText(v, width > 0 ? std::clamp(width - 8, 1, 16) : 16);
     } else {

@@ -396,7 +396,9 @@ void SysSetLength(TVlValue &, TVlInterpreterArgs &a)
 void SysHigh(TVlValue &r, TVlInterpreterArgs &a)
 {
     const TVlValue &v = a.Values[0];
-    if (v.IsVariantArray()) {
+    if (const TVlInterpreterOrdinalDataType *type = VlOrdinalTypeOf(v)) {
+        r = type->ValueOf(type->High);  // High(TColor), High(Byte)
+    } else if (v.IsVariantArray()) {
         if (v.RawVariantArray()->DimCount != 1)
             OneDimensionalOnly();
         r = TVlValue::Integer(v.RawVariantArray()->HighBounds[0]);
@@ -409,7 +411,9 @@ void SysHigh(TVlValue &r, TVlInterpreterArgs &a)
 void SysLow(TVlValue &r, TVlInterpreterArgs &a)
 {
     const TVlValue &v = a.Values[0];
-    if (v.IsVariantArray()) {
+    if (const TVlInterpreterOrdinalDataType *type = VlOrdinalTypeOf(v)) {
+        r = type->ValueOf(type->Low);
+    } else if (v.IsVariantArray()) {
         if (v.RawVariantArray()->DimCount != 1)
             OneDimensionalOnly();
         r = TVlValue::Integer(v.RawVariantArray()->LowBounds[0]);

@@ -3,6 +3,7 @@
 
 #include "interpreter/VlInterpreter.h"
 #include "interpreter/bindings/VlInterpreterResultText.h"
+#include "interpreter/bindings/VlInterpreter_Classic.h"
 #include "interpreter/bindings/VlInterpreter_Console.h"
 #include "interpreter/bindings/VlInterpreter_all.h"
 #include "rtl/VlCp1251.h"
@@ -88,7 +89,7 @@ int VlRunScript(const TVlRunOptions &options, std::istream &in, std::ostream &ou
 
     TVlConsole console{&in, &out};
     TVlConsoleProgram program(console);
-    program.ExtendedDialect = true;  // learners' programs use the fuller dialect
+    VlUseClassicDialect(program);  // learners' programs use the fuller dialect
     fs::path dir = fs::path(options.FileName).parent_path();
     program.OnGetUnitSource = [&](TVlInterpreterUnit &, const std::string &unitName, std::string &text, bool &done) {
         std::string file = FindUnitFile(dir.empty() ? fs::path(".") : dir, unitName);
