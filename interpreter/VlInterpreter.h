@@ -345,6 +345,8 @@ protected:
     // Local type sections and nested routine declarations at the current token (units read
     // them); false for other tokens.
     virtual bool ReadLocalDeclaration() { return false; }
+    // The running routine's locals, the fields of "with" records and the locals of enclosing routines.
+    bool ReadScopeName(const std::string &name, int32_t atom, TVlValue &result, TVlInterpreterArgs &args);
     void SkipRoutineDeclaration();
     // Whether a name is a script routine of the current unit (event assignments).
     virtual bool IsScriptRoutine(const std::string &name) { (void)name; return false; }

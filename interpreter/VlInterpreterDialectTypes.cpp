@@ -67,7 +67,9 @@ TVlDataTypePtr TVlInterpreterFunction::ReadExtendedDataType(std::string &typeNam
             int64_t n = ReadOrdinalConstant(length);
             if (TokenKind != tkRBracket)
                 ReportExpected("']'");
-            return std::make_shared<TVlInterpreterShortStringDataType>(static_cast<int32_t>(std::clamp<int64_t>(n, 1, 255)));
+            int32_t limit = static_cast<int32_t>(std::clamp<int64_t>(n, 1, 255));
+            typeName = "string[" + std::to_string(limit) + "]";
+            return std::make_shared<TVlInterpreterShortStringDataType>(limit);
         }
         if (atom == setAtom && next == tkOf) {
             NextToken();

@@ -36,7 +36,7 @@ bool TVlInterpreterExpression::ReadElementArgument(TVlInterpreterArgs &call, int
         NextToken();
         if (element.Count >= VlMaxArgs)
             RaiseError(erTooManyParams, TokenStart());
-        if (TokenBacked || !EvaluateQuick(index))
+        if (FrameCount == 0 || TokenBacked || !EvaluateQuick(index))  // quick forms read locals
             EvaluateExpression(index);
         call.ElementIndexes.push_back(index);
         ++element.Count;

@@ -60,6 +60,21 @@ bool TVlInterpreterFunction::GetValue(const std::string &name, int32_t atom, TVl
     return TVlInterpreterExpression::GetValue(name, atom, result, args);
 }
 
+// The locals of the running routine and what the fuller dialect shows beside them.
+bool TVlInterpreterFunction::ReadScopeName(const std::string &name, int32_t atom, TVlValue &result,
+                                           TVlInterpreterArgs &args)
+{
+    TRoutineFrame *frame = CurrentFrame();
+    if (frame) {
+        if (TVlInterpreterVar *var = frame->Vars.LookupAtom(0, atom)) {
+            result = var->Value;
+            return true;
+        }
+        return (frame->Outer || !WithTargets.empty()) && ReadOuterName(name, atom, result, args);
+    }
+    return !WithTargets.empty() && ReadWithField(name, atom, result, args);
+}
+
 // Names of the fuller dialect that come after the current frame's locals: fields of "with"
 // records, then the locals of the routines the running one is declared in.
 bool TVlInterpreterFunction::ReadOuterName(const std::string &name, int32_t atom, TVlValue &result,

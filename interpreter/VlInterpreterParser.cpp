@@ -354,8 +354,9 @@ std::shared_ptr<TVlSource> VlTokenize(const std::string &text, bool extended)
             double wide = 0;
             int32_t v = ParseIntegerText(cut, exact, wide);
             token.Index = static_cast<int32_t>(source->Values.size());
-            if (!exact && extended && cut.size() <= 19 && wide < 9223372036854775807.0)
-                source->Values.push_back(TVlValue::Int64(std::strtoll(cut.c_str(), nullptr, 10)));
+            unsigned long long wider = cut[0] != '$' && cut.size() <= 19 ? std::strtoull(cut.c_str(), nullptr, 10) : 0;
+            if (!exact && extended && wider > 0 && wider <= 9223372036854775807ULL)
+                source->Values.push_back(TVlValue::Int64(static_cast<int64_t>(wider)));
             else
                 source->Values.push_back(exact ? TVlValue::Integer(v) : TVlValue::Double(wide));
             break;

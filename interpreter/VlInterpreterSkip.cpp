@@ -48,8 +48,13 @@ void TVlInterpreterFunction::SkipStatementTokens()
     switch (TokenKind) {
     case tkEof: case tkProcedure: case tkFunction:
         ReportExpected("'end'");
-    case tkSemicolon: case tkEnd: case tkBreak: case tkContinue: case tkExit:
+    case tkSemicolon: case tkEnd: case tkBreak: case tkContinue:
         NextToken();
+        break;
+    case tkExit:
+        NextToken();
+        if (ExtendedDialect && TokenKind == tkLParen)
+            SkipExpression();  // exit(value)
         break;
     case tkBegin: case tkTry: case tkCase:
         SkipBlock();

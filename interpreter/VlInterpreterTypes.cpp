@@ -216,8 +216,13 @@ std::shared_ptr<const TVlInterpreterOrdinalDataType> VlStandardOrdinalType(const
 void TVlInterpreterVarList::StoreConverted(TVlInterpreterVar &var, const TVlValue &value)
 {
     var.Value = ConvertToKind(value, var.DeclaredKind);
-    if (var.MaxLength > 0 && var.Value.IsString() && static_cast<int32_t>(var.Value.RawString().size()) > var.MaxLength)
-        var.Value.MutableString().resize(static_cast<size_t>(var.MaxLength));
+    if (var.DeclaredKind == varVlShortString) {
+        // A string[N] variable keeps at most N characters; its type name is "string[N]".
+        size_t open = var.TypeName.find('[');
+        size_t limit = open == std::string::npos ? 255 : std::strtoul(var.TypeName.c_str() + open + 1, nullptr, 10);
+        if (var.Value.RawString().size() > limit)
+            var.Value.MutableString().resize(limit);
+    }
 }
 
 void TVlInterpreterArrayDataType::InitValue(TVlValue &value) const

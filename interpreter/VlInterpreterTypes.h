@@ -195,7 +195,6 @@ struct TVlInterpreterVar {
     std::string TypeName;
     uint16_t DeclaredKind = 0;
     TVlValue Value;
-    int32_t MaxLength = 0;  // of a string[N] variable (DeclaredKind varVlShortString)
     int32_t NameAtom = 0;  // interned Identifier
     int32_t UnitAtom = 0;  // interned UnitName, 0 when empty
 };

@@ -525,7 +525,11 @@ void TVlInterpreterUnit::InterpretRoutine(const TVlInterpreterFunctionDesc &desc
 
 bool TVlInterpreterUnit::GetValue(const std::string &name, int32_t atom, TVlValue &result, TVlInterpreterArgs &args)
 {
-    if (TVlInterpreterFunction::GetValue(name, atom, result, args))
+    // The fuller dialect: a program's own routines come before the host's of the same name.
+    bool ownFirst = ExtendedDialect && !args.Obj;
+    if (ownFirst && ReadScopeName(name, atom ? atom : (atom = VlNames().Intern(name)), result, args))
+        return true;
+    if (!ownFirst && TVlInterpreterFunction::GetValue(name, atom, result, args))
         return true;
     if (!atom)
         atom = VlNames().Intern(name);
@@ -539,6 +543,8 @@ bool TVlInterpreterUnit::GetValue(const std::string &name, int32_t atom, TVlValu
         if (TVlInterpreterSrcUnit *unit = TVlInterpreterAdapter::AsUnitQualifier(args.Obj))
             desc = Adapter->FindSourceFunctionAtom(unit->NameAtom, atom, 0);
     }
+    if (!desc && ownFirst && TVlInterpreterFunction::GetValue(name, atom, result, args))
+        return true;
     if (!desc)
         return ExtendedDialect && ReadDialectName(name, atom, result, args);
     if (ExtendedDialect && ReadOwnResult(*desc, result, args))
