@@ -4,7 +4,7 @@ JOBS ?= 2
 export CCACHE_BASEDIR := $(CURDIR)
 export CCACHE_NOHASHDIR := 1
 
-.PHONY: all deps configure build run test bench fuzz clean
+.PHONY: all deps configure build run test bench fuzz compat clean
 
 all: build
 
@@ -28,6 +28,10 @@ bench: build
 
 fuzz: deps
 	@./scripts/fuzz.sh
+
+# Regenerates the expected outputs of tests/compat with Free Pascal (only where fpc is installed).
+compat:
+	@./scripts/compat.sh
 
 clean:
 	rm -rf $(BUILD_DIR)

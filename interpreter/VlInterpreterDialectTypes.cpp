@@ -85,8 +85,11 @@ TVlDataTypePtr TVlInterpreterFunction::ReadExtendedDataType(std::string &typeNam
                 record = Global->FindRecordType(typeName);
             if (record)
                 return std::make_shared<TVlInterpreterRecordDataType>(record);
-            if (TVlDataTypePtr declared = Adapter->FindDeclaredType(atom))
+            if (TVlDataTypePtr declared = Adapter->FindDeclaredType(atom)) {
+                if (auto text = std::dynamic_pointer_cast<const TVlInterpreterShortStringDataType>(declared))
+                    typeName = "string[" + std::to_string(text->MaxLength) + "]";  // what stores read
                 return declared;
+            }
             uint16_t kind = VlExtendedKindOfTypeName(typeName);
             if (std::shared_ptr<const TVlInterpreterOrdinalDataType> ordinal = VlStandardOrdinalType(typeName);
                 ordinal && kind != varInteger)

@@ -53,9 +53,9 @@ bool TVlInterpreterExpression::ReadElementArgument(TVlInterpreterArgs &call, int
     const TVlValue *indexes = call.ElementIndexes.data() + element.First;
     if (container.IsScriptArray() && element.Count <= 10) {
         int32_t positions[10];
-        for (int32_t i = 0; i < element.Count; ++i)
-            positions[i] = indexes[i].Kind() == varInteger ? indexes[i].RawInteger() : ValueToInteger(indexes[i]);
         const TVlInterpreterArrayRec &rec = *container.RawScriptArray();
+        for (int32_t i = 0; i < element.Count; ++i)
+            positions[i] = VlIndexOf(indexes[i], rec.OrdinalIndexes);
         value = rec.Items[ScriptArrayPosition(rec, positions, element.Count)];
     } else {
         TVlInterpreterArgs *request = AcquireArgs();

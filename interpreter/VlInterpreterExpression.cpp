@@ -1253,6 +1253,10 @@ bool TVlInterpreterExpression::UnitExistsAnywhere(const std::string &name)
     for (const auto &adapter : HostAdapters)
         if (adapter->HasHostUnit(atom) || adapter->UnitExists(name))
             return true;
+    if (ExtendedDialect)
+        for (const auto &adapter : FallbackAdapters)
+            if (adapter->HasHostUnit(atom))
+                return true;
     return false;
 }
 

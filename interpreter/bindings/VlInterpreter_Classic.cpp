@@ -168,6 +168,7 @@ void VlRegisterClassic(TVlInterpreterAdapter &adapter)
 {
     VlRegisterFunctions(adapter, "System", ClassicFunctions);
     adapter.AddFormattedArgs("Str");
+    adapter.AddHostUnit("Math");  // Max, Min, Power, Ceil and Floor live there
 }
 
 void VlUseClassicDialect(TVlInterpreterExpression &interpreter)
