@@ -167,6 +167,16 @@ protected:
 
     // Evaluator pieces.
     TVlValue Operator(int32_t op);
+    // The fuller dialect's short-circuit "and" and "or": whether left alone decides op.
+    bool ShortCircuits(int32_t op, const TVlValue &left) const
+    {
+        return ExtendedDialect && left.Kind() == varBoolean && (op == tkAnd || op == tkOr) &&
+               (left.RawInteger() != 0) == (op == tkOr);
+    }
+    // Reads over what Operator(op) would read, evaluating nothing (a short-circuited operand).
+    void SkipOperand(int32_t op);
+    void SkipDesignator();
+    void SkipBracketed(int32_t closing);
     void ReadDesignator(void *targetObject, uint16_t targetKind, TVlValue &result);
     // What ReadDesignator does with a value just read: the record type of a record value, the
     // by-reference arguments written back.
@@ -426,7 +436,8 @@ private:
     void ExecuteCase();
     void ExecuteRaise();
     // Statements of the fuller dialect (VlInterpreterDialectStatements.cpp).
-    bool AtWithStatement() const;
+    bool AtWithStatement() const { return TokenBase[NextIndex].Kind == tkIdentifier && AtWithWord(); }
+    bool AtWithWord() const;
     void ExecuteWith();
     void ExecuteForIn(const std::string &name, int32_t atom);
     void ExecuteExitValue();

@@ -397,6 +397,12 @@ public:
     const TVlInterpreterFunctionDesc *FindSourceFunctionAtom(int32_t unitAtom, int32_t nameAtom,
                                                              int32_t classAtom);
     bool HasSourceFunctions() const { return !SrcFunctions.empty(); }
+    // Whether any script routine (in any unit or scope) has this name.
+    bool HasSourceFunctionNamed(int32_t nameAtom) const
+    {
+        return nameAtom > 0 && nameAtom < static_cast<int32_t>(SrcFunctionsByAtom.size()) &&
+               !SrcFunctionsByAtom[static_cast<size_t>(nameAtom)].empty();
+    }
     // Whether a plain name resolves before the script variables (class, constant, routine,
     // external routine, nil, Null).
     bool HasPlainName(int32_t atom);

@@ -13,12 +13,12 @@ int64_t TVlInterpreterFunction::EvaluateOrdinal(TVlValue &result)
     return ordinal;
 }
 
-// "with" is no reserved word: a name followed by a name starts a with statement.
-bool TVlInterpreterFunction::AtWithStatement() const
+// "with" is no reserved word: the name followed by a name starts a with statement
+// (AtWithStatement has seen the second name).
+bool TVlInterpreterFunction::AtWithWord() const
 {
     static const int32_t withAtom = VlNames().Intern("with");
-    return TokenKind == tkIdentifier && TokenAtom == withAtom && !TokenBacked &&
-           TokenBase[NextIndex].Kind == tkIdentifier;
+    return TokenKind == tkIdentifier && TokenAtom == withAtom && !TokenBacked;
 }
 
 // with record {, record} do statement

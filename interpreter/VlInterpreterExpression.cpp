@@ -570,6 +570,8 @@ TVlValue TVlInterpreterExpression::ApplyBinary(int32_t op, const TVlValue &left,
         }
     }
     if (ExtendedDialect) {
+        if (ShortCircuits(op, left))
+            return left;  // what the reader gives without reading the right operand
         TVlValue wide;
         if (left.Kind() == varVlWideSet || right.Kind() == varVlWideSet)
             return VlWideSetOp(op, left, right);
@@ -636,6 +638,12 @@ TVlValue TVlInterpreterExpression::Operator(int32_t op)
             if (opPriority >= OperatorPriority(kind))
                 return result;
             TVlValue left = Pop();
+            if (ShortCircuits(kind, left)) {
+                SkipOperand(kind);
+                result = std::move(left);
+                Push(result);
+                continue;
+            }
             TVlValue right = Operator(kind);
             result = ApplyBinary(kind, left, right);
             Push(result);
@@ -681,6 +689,113 @@ TVlValue TVlInterpreterExpression::Operator(int32_t op)
             if (!result.IsEmpty() || entryKind == tkIdentifier)
                 return result;
             ReportExpected(ErrorMessageText(erTextExpression));
+        }
+    }
+}
+
+// Operator(op) without evaluating: the same tokens are read, and the reader is left where
+// Operator(op) leaves it; what only evaluating finds (undeclared names, types) is not reported.
+void TVlInterpreterExpression::SkipOperand(int32_t op)
+{
+    CheckStack();
+    NextToken();
+    int32_t entryKind = TokenKind;
+    int32_t opPriority = OperatorPriority(op);
+    bool operand = false;  // an operand has been read (Operator: a value is there)
+    for (;;) {
+        int32_t kind = TokenKind;
+        if (IsOperandKind(kind)) {
+            if (kind == tkIdentifier)
+                SkipDesignator();
+            NextToken();
+            if (IsOperandKind(TokenKind))
+                RaiseError(erMissingOperator, ReaderPos());
+            operand = true;
+            if (OperatorPriority(TokenKind) < opPriority)
+                return;
+            continue;
+        }
+        bool binarySign = (kind == tkPlus || kind == tkMinus) &&
+                          (IsOperandKind(PrevTokenKind) || PrevTokenKind == tkRParen || PrevTokenKind == tkRBracket);
+        if (IsBinaryKind(kind) && (binarySign || (kind != tkPlus && kind != tkMinus))) {
+            if (opPriority >= OperatorPriority(kind))
+                return;
+            SkipOperand(kind);
+            continue;
+        }
+        if (kind == tkIn && ExtendedDialect) {
+            if (opPriority >= OperatorPriority(tkEqual))
+                return;
+            SkipOperand(tkEqual);
+            continue;
+        }
+        switch (kind) {
+        case tkPlus: case tkMinus: case tkNot:
+            SkipOperand(tkNot);
+            operand = true;
+            continue;
+        case tkLParen:
+            SkipOperand(tkLParen);
+            if (TokenKind != tkRParen)
+                ReportExpected("')'");
+            NextToken();
+            operand = true;
+            continue;
+        case tkLBracket:
+            SkipBracketed(tkRBracket);
+            NextToken();
+            operand = true;
+            continue;
+        default:
+            if (operand || entryKind == tkIdentifier)
+                return;
+            ReportExpected(ErrorMessageText(erTextExpression));
+        }
+    }
+}
+
+// ReadDesignator's tokens: name [ (..) | [..] {[..]} ] [ . designator ], the token after it
+// pushed back.
+void TVlInterpreterExpression::SkipDesignator()
+{
+    CheckStack();
+    NextToken();
+    bool indexed = TokenKind == tkLBracket;
+    if (TokenKind == tkLParen || indexed) {
+        SkipBracketed(TokenKind == tkLParen ? tkRParen : tkRBracket);
+        NextToken();
+    }
+    while (indexed && TokenKind == tkLBracket) {
+        SkipBracketed(tkRBracket);
+        NextToken();
+    }
+    if (TokenKind == tkDot) {
+        NextToken();
+        if (TokenKind != tkIdentifier)
+            ReportExpected(ErrorMessageText(erTextIdentifier));
+        SkipDesignator();
+        NextToken();
+    }
+    BackToken();
+}
+
+// At "(" or "[": reads up to the matching closing bracket, which is then current.
+void TVlInterpreterExpression::SkipBracketed(int32_t closing)
+{
+    std::vector<int32_t> open{closing};
+    while (!open.empty()) {
+        NextToken();
+        switch (TokenKind) {
+        case tkEof:
+            ReportExpected(open.back() == tkRParen ? "')'" : "']'");
+        case tkLParen: open.push_back(tkRParen); break;
+        case tkLBracket: open.push_back(tkRBracket); break;
+        case tkRParen: case tkRBracket:
+            if (TokenKind != open.back())
+                ReportExpected(open.back() == tkRParen ? "')'" : "']'");
+            open.pop_back();
+            break;
+        default: break;
         }
     }
 }

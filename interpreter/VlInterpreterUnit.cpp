@@ -525,9 +525,11 @@ void TVlInterpreterUnit::InterpretRoutine(const TVlInterpreterFunctionDesc &desc
 
 bool TVlInterpreterUnit::GetValue(const std::string &name, int32_t atom, TVlValue &result, TVlInterpreterArgs &args)
 {
-    // The fuller dialect: a program's own routines come before the host's of the same name.
-    bool ownFirst = ExtendedDialect && !args.Obj;
-    if (ownFirst && ReadScopeName(name, atom ? atom : (atom = VlNames().Intern(name)), result, args))
+    // The fuller dialect: a program's own routines come before the host's of the same name
+    // (names no script routine has take the core path).
+    bool ownFirst = ExtendedDialect && !args.Obj &&
+                    Adapter->HasSourceFunctionNamed(atom ? atom : (atom = VlNames().Intern(name)));
+    if (ownFirst && ReadScopeName(name, atom, result, args))
         return true;
     if (!ownFirst && TVlInterpreterFunction::GetValue(name, atom, result, args))
         return true;
@@ -535,9 +537,9 @@ bool TVlInterpreterUnit::GetValue(const std::string &name, int32_t atom, TVlValu
         atom = VlNames().Intern(name);
     const TVlInterpreterFunctionDesc *desc = nullptr;
     if (!args.Obj) {
-        if (Adapter->HasScopedFunctions())
+        if (ownFirst && Adapter->HasScopedFunctions())
             desc = FindNestedRoutine(atom);
-        if (!desc)
+        if (!desc && (ownFirst || !ExtendedDialect))  // else no script routine has the name
             desc = Adapter->FindSourceFunctionAtom(CurrentUnitAtom(), atom, 0);
     } else if (args.ObjType == varVlObject) {
         if (TVlInterpreterSrcUnit *unit = TVlInterpreterAdapter::AsUnitQualifier(args.Obj))
