@@ -178,10 +178,12 @@ TVlDataTypePtr TVlInterpreterFunction::ReadExtendedArrayType(std::string &typeNa
                 NextToken();
                 high = ReadOrdinalConstant(highValue);
             }
+            // Where the core dialect reports them: just after the high bound.
+            int32_t afterHigh = TokIndex > 0 ? TokenBase[TokIndex - 1].End : ReaderPos();
             if (dims >= 10)
-                RaiseError(erInvalidDimension, ReaderPos());
+                RaiseError(erInvalidDimension, afterHigh);
             if (high < low)
-                RaiseError(erInvalidRange, ReaderPos());
+                RaiseError(erInvalidRange, afterHigh);
             type->LowBounds[dims] = static_cast<int32_t>(low);
             type->HighBounds[dims] = static_cast<int32_t>(high);
             ++dims;

@@ -575,6 +575,13 @@ TVlValue TVlInterpreterExpression::ApplyBinary(int32_t op, const TVlValue &left,
         TVlValue wide;
         if (left.Kind() == varVlWideSet || right.Kind() == varVlWideSet)
             return VlWideSetOp(op, left, right);
+        if (left.Kind() == varVlSet && right.Kind() == varVlSet) {
+            // What the core dialect has no operator for: intersection and inclusion.
+            if (op == tkMul)
+                return SetToValue(left.RawSet() & right.RawSet());
+            if (op == tkLessEqual || op == tkGreaterEqual)
+                return VlWideSetOp(op, left, right);
+        }
         if (VlWideIntegerOp(OpCodeOf(op), left, right, wide))
             return wide;
     }
@@ -859,9 +866,11 @@ bool TVlInterpreterExpression::ReadLocalArgument(int32_t closing, TVlValue &resu
 }
 
 // [ element {, element} ] of the fuller dialect: elements are ordinal expressions or ranges a..b.
+// A set of elements 0 to 31 only is the core dialect's Set value, any other a wide set.
 void TVlInterpreterExpression::ReadWideSetConstructor(TVlValue &result)
 {
     std::string mask(32, '\0');
+    bool narrow = true;
     while (TokenKind != tkRBracket) {
         int32_t start = TokenStart();
         TVlValue low, high;
@@ -874,6 +883,7 @@ void TVlInterpreterExpression::ReadWideSetConstructor(TVlValue &result)
         int64_t from, to;
         if (!VlOrdinalOf(low, from) || !VlOrdinalOf(high, to))
             RaiseError(erIntegerRequired, start);
+        narrow = narrow && (from > to || (from >= 0 && to < 32));
         for (int64_t e = std::max<int64_t>(from, 0); e <= to && e < 256; ++e)
             mask[static_cast<size_t>(e / 8)] = static_cast<char>(mask[static_cast<size_t>(e / 8)] | (1 << (e % 8)));
         if (TokenKind == tkComma) {
@@ -884,6 +894,8 @@ void TVlInterpreterExpression::ReadWideSetConstructor(TVlValue &result)
             ReportExpected("']'");
     }
     result = TVlValue::WideSet(std::move(mask));
+    if (narrow)
+        result = ConvertToKind(result, varVlSet);
 }
 
 void TVlInterpreterExpression::ReadSetConstructor(TVlValue &result)

@@ -383,14 +383,14 @@ void TVlInterpreterFunction::ReadVarSection(const TDeclareFunc &declare)
         TVlValue initial;
         bool initialised = false;
         if (ExtendedDialect) {
-            // var Total: Integer = 0;
-            NextToken();
-            initialised = TokenKind == tkEqual && names.size() == 1;
+            // var Total: Integer = 0; (looked at without reading on, as the core dialect reads)
+            initialised = (TokenBacked ? TokenKind : TokenBase[NextIndex].Kind) == tkEqual && names.size() == 1;
             if (initialised) {
                 NextToken();
+                NextToken();
                 ReadInitializer(type, initial);
+                BackToken();
             }
-            BackToken();
         }
         for (const std::string &name : names) {
             TVlValue value;

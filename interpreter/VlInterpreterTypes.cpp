@@ -124,12 +124,10 @@ TVlValue TVlInterpreterOrdinalDataType::ValueOf(int64_t n) const
 
 TVlValue VlZeroOfKind(uint16_t kind)
 {
+    // The core dialect's zeros (the Byte 0 of integers, the Currency 0 of doubles) print as the
+    // zeros of their kinds do; a single's does not.
     switch (kind) {
-    case varInteger: return TVlValue::Integer(0);
-    case varSmallint: return TVlValue::Smallint(0);
-    case varDouble: return TVlValue::Double(0);
     case varSingle: return TVlValue::Single(0);
-    case varDate: return TVlValue::Date(0);
     case 0: case varVlObject: return TVlValue();
     default: return ConvertToKind(TVlValue(), kind, true);
     }
@@ -177,7 +175,7 @@ uint16_t VlExtendedKindOfTypeName(const std::string &name)
         {"word", varWord}, {"cardinal", varLongWord}, {"longword", varLongWord}, {"dword", varLongWord},
         {"int64", varInt64}, {"qword", varInt64}, {"uint64", varInt64}, {"shortint", varShortInt},
         {"real", varDouble}, {"extended", varDouble}, {"single", varSingle}, {"currency", varCurrency},
-        {"comp", varInt64}, {"variant", varVariant}, {"nativeint", varInt64}, {"sizeint", varInt64},
+        {"comp", varInt64}, {"nativeint", varInt64}, {"sizeint", varInt64},
     };
     if (name.size() <= 11) {
         std::string lower = VlLowerName(name);

@@ -26,7 +26,7 @@ public:
     void InitValue(TVlValue &value) const override;
     uint16_t KindCode() const override { return Kind; }
     uint16_t Kind;
-    bool ExactZero;  // the fuller dialect: start as the zero of Kind itself (Integer 0, Double 0)
+    bool ExactZero;  // the fuller dialect: start as VlZeroOfKind (a single as Single 0)
 };
 
 // The fuller dialect's ordinal types: subranges, enumerations and the bounded standard types.
@@ -59,8 +59,8 @@ public:
     uint16_t KindCode() const override { return varVlWideSet; }
 };
 
-// The zero value of a kind itself (Integer 0, Double 0, '' , False), as globals of compiled
-// programs start.
+// The value a variable of a kind starts with in the fuller dialect: the core dialect's, except
+// that a single starts as Single 0 (which prints as singles do).
 TVlValue VlZeroOfKind(uint16_t kind);
 // The ordinal number of a value: integers, one-character Strings (their code), Booleans; false
 // for other values.
