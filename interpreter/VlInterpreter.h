@@ -28,6 +28,15 @@
 
 class TVlInterpreterProgram;
 struct TVlQuickExpression;
+
+// Raised by the fuller dialect's Halt: ends the run at once, through every finally and except
+// part; TVlInterpreterProgram::Execute ends normally then, with ExitCode set.
+class EVlHalt : public std::exception {
+public:
+    explicit EVlHalt(int32_t code) : Code(code) {}
+    const char *what() const noexcept override { return "Halt"; }
+    int32_t Code;
+};
 struct TVlQuickStep;
 struct TVlDirectStatement;
 
@@ -107,6 +116,12 @@ public:
 
     TVlInterpreterAdapter &OwnAdapter() { return *Adapter; }
     TVlInterpreterArgs &CurrentArgs() { return *Args; }
+
+    // The declared type name of the variable a name reads where the script runs now (a local, a
+    // local of an enclosing routine, a global); empty when there is none or it has no type name.
+    std::string VariableTypeName(const std::string &name);
+    // The name of an enumeration member (varVlEnum) of this run; false for other values.
+    bool EnumMemberName(const TVlValue &value, std::string &name) const;
 
     // The exception whose except part is running (the innermost one); null outside handlers.
     std::exception_ptr HandledException() const
@@ -192,6 +207,12 @@ protected:
     // Reads an argument "name [ indexes ]" naming an element of a script variable, recording the
     // indexes in call.ElementArgs; answers false (reading nothing) for any other argument.
     bool ReadElementArgument(TVlInterpreterArgs &call, int32_t slot, TVlValue &value);
+    // Reads an argument "name {[indexes] | .field} .field" naming a field of a record (the fuller
+    // dialect), recording the record in call.FieldArgs; answers false (reading nothing) otherwise.
+    bool ReadFieldArgument(TVlInterpreterArgs &call, int32_t slot, TVlValue &value, bool formats);
+    void StoreFieldArgument(const TVlFieldArg &field, const TVlValue &value);
+    // While a field argument is read: the record and the name of the last field member read.
+    TVlFieldArg *FieldCapture = nullptr;
     // Writes a by-reference result back into the element an argument named.
     void StoreElementArgument(const TVlInterpreterArgs &call, const TVlElementArg &element,
                               const std::string &name, int32_t atom, const TVlValue &value);
@@ -223,6 +244,7 @@ protected:
     };
     bool UnitExistsAnywhere(const std::string &name);
     bool AcceptsFormattedArgs(int32_t atom);
+    bool IsArrayConstructorArgument() const;
 
     // Makes a source current (the reader position is left to the caller).
     void UseSource(const std::shared_ptr<TVlSource> &source);
@@ -280,6 +302,11 @@ protected:
         // var parameters taking arrays that the routine sees zero-based: slot and the caller's array.
         std::vector<std::pair<int32_t, TVlValue>> Rebased;
     };
+    // The enumeration types of the run: a member value holds its type's index. A type read again
+    // (a routine's own type section) keeps its index, by (source, token of its "(").
+    std::vector<std::shared_ptr<const TVlInterpreterOrdinalDataType>> EnumTypes;
+    std::vector<std::pair<std::pair<const TVlSource *, int32_t>, int32_t>> EnumTypeSlots;
+    int32_t EnumTypeIndex(int32_t openToken, std::shared_ptr<const TVlInterpreterOrdinalDataType> type);
     // Values of typed constants inside routines, by (source, token of the name).
     std::vector<TVlValue> StaticValues;
     std::vector<std::pair<std::pair<const TVlSource *, int32_t>, int32_t>> StaticSlots;
@@ -350,7 +377,7 @@ protected:
     void ReadTypedConstant(const TDeclareFunc &declare, const std::string &name, int32_t nameToken);
     int64_t ReadOrdinalConstant(TVlValue &value);
     TVlDataTypePtr FindTypeName(int32_t atom, const std::string &name);
-    void DeclareEnumMember(const std::string &name, int32_t ordinal);
+    void DeclareEnumMember(const std::string &name, const TVlValue &member);
     static bool IsOperatorKind(int32_t kind);
     // Local type sections and nested routine declarations at the current token (units read
     // them); false for other tokens.
@@ -546,9 +573,15 @@ public:
     std::vector<std::string> Pas() const;
 
     TStatementEvent OnStatement;
+    // Whether the last run ended by Halt, and the code it gave.
+    bool Halted = false;
+    int32_t ExitCode = 0;
 
 protected:
     void StatementHook() override;
     bool ObservesStatements() const override { return static_cast<bool>(OnStatement); }
     TVlInterpreterProgram *OwningProgram() override { return this; }
+
+private:
+    void RunSource();
 };

@@ -131,3 +131,15 @@ void TVlInterpreterFunction::SkipRoutineDeclaration()
         ReportExpected("';'");
     NextToken();
 }
+
+std::string TVlInterpreterExpression::VariableTypeName(const std::string &name)
+{
+    int32_t atom = VlNames().Find(name);
+    if (!atom)
+        return std::string();
+    for (TRoutineFrame *frame = CurrentFrame(); frame; frame = frame->Outer)
+        if (TVlInterpreterVar *var = frame->Vars.LookupAtom(0, atom))
+            return var->TypeName;
+    TVlInterpreterVar *var = Adapter->FindSourceVariable(0, atom);
+    return var ? var->TypeName : std::string();
+}

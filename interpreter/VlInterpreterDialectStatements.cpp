@@ -130,14 +130,16 @@ void TVlInterpreterFunction::ExecuteForIn(const std::string &name, int32_t atom)
         for (char c : collection.RawString())
             items.push_back(TVlValue::String(std::string(1, c)));
     } else if (collection.Kind() == varVlWideSet || collection.Kind() == varVlSet) {
-        // Members of a set of characters are characters.
+        // Members of a set of characters are characters, of a set of an enumeration its members:
+        // the control variable's value tells.
         TVlInterpreterVar *control = CurrentFrame() ? CurrentFrame()->Vars.LookupAtom(0, atom) : nullptr;
         if (!control)
             control = Adapter->FindSourceVariable(0, atom);
-        bool chars = control && control->DeclaredKind == varString;
+        TVlValue model = control && control->DeclaredKind == varString ? TVlValue::String(" ")
+                         : control ? control->Value : TVlValue();
         for (int32_t e = 0; e < 256; ++e)
             if (VlInSet(TVlValue::Integer(e), collection).RawInteger())
-                items.push_back(chars ? TVlValue::String(std::string(1, static_cast<char>(e))) : TVlValue::Integer(e));
+                items.push_back(VlOrdinalLike(model, e));
     } else {
         RaiseError(erArrayRequired, start);
     }

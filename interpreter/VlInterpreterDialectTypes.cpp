@@ -37,12 +37,39 @@ TVlDataTypePtr TVlInterpreterFunction::FindTypeName(int32_t atom, const std::str
 }
 
 // Declares the members of an enumeration as constants of the scope being read.
-void TVlInterpreterFunction::DeclareEnumMember(const std::string &name, int32_t ordinal)
+void TVlInterpreterFunction::DeclareEnumMember(const std::string &name, const TVlValue &member)
 {
     if (TRoutineFrame *frame = CurrentFrame())
-        frame->Vars.DeclareVar(CurrentUnitName, name, TVlValue::Integer(ordinal), 0, std::string());
+        frame->Vars.DeclareVar(CurrentUnitName, name, member, 0, std::string());
     else
-        Adapter->AddSourceVariable(CurrentUnitName, name, nullptr, TVlValue::Integer(ordinal), 0, std::string());
+        Adapter->AddSourceVariable(CurrentUnitName, name, nullptr, member, 0, std::string());
+}
+
+int32_t TVlInterpreterExpression::EnumTypeIndex(int32_t openToken,
+                                                std::shared_ptr<const TVlInterpreterOrdinalDataType> type)
+{
+    std::pair<const TVlSource *, int32_t> key{Source.get(), openToken};
+    for (const auto &[where, index] : EnumTypeSlots)
+        if (where == key) {
+            EnumTypes[static_cast<size_t>(index)] = std::move(type);
+            return index;
+        }
+    EnumTypes.push_back(std::move(type));
+    EnumTypeSlots.emplace_back(key, static_cast<int32_t>(EnumTypes.size()) - 1);
+    return EnumTypeSlots.back().second;
+}
+
+bool TVlInterpreterExpression::EnumMemberName(const TVlValue &value, std::string &name) const
+{
+    if (value.Kind() != varVlEnum)
+        return false;
+    int32_t id = VlEnumId(value);
+    int32_t ordinal = value.RawInteger();
+    if (id < 0 || static_cast<size_t>(id) >= EnumTypes.size() || ordinal < 0 ||
+        static_cast<size_t>(ordinal) >= EnumTypes[static_cast<size_t>(id)]->Names.size())
+        return false;
+    name = EnumTypes[static_cast<size_t>(id)]->Names[static_cast<size_t>(ordinal)];
+    return true;
 }
 
 // type = ... in the fuller dialect, at its first token; the current token is then its last one
@@ -101,12 +128,13 @@ TVlDataTypePtr TVlInterpreterFunction::ReadExtendedDataType(std::string &typeNam
     case tkLParen: {
         // ( name {, name} ): an enumeration.
         auto type = std::make_shared<TVlInterpreterOrdinalDataType>(varInteger, 0, -1);
+        type->EnumId = EnumTypeIndex(TokIndex, type);
         do {
             NextToken();
             if (TokenKind != tkIdentifier)
                 ReportExpected(ErrorMessageText(erTextIdentifier));
             type->Names.push_back(*TokenNamePtr);
-            DeclareEnumMember(*TokenNamePtr, static_cast<int32_t>(++type->High));
+            DeclareEnumMember(*TokenNamePtr, VlEnumValue(++type->High, type->EnumId));
             NextToken();
         } while (TokenKind == tkComma);
         if (TokenKind != tkRParen)
@@ -132,7 +160,10 @@ TVlDataTypePtr TVlInterpreterFunction::ReadExtendedDataType(std::string &typeNam
         BackToken();
         uint16_t kind = lowValue.IsString() ? varString : lowValue.Kind() == varBoolean ? varBoolean : varInteger;
         typeName = "subrange";
-        return std::make_shared<TVlInterpreterOrdinalDataType>(kind, low, high);
+        auto type = std::make_shared<TVlInterpreterOrdinalDataType>(kind, low, high);
+        if (lowValue.Kind() == varVlEnum)
+            type->EnumId = VlEnumId(lowValue);  // a subrange of an enumeration
+        return type;
     }
     }
 }

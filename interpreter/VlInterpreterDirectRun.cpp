@@ -202,6 +202,7 @@ void TVlInterpreterFunction::DirectCall(const TVlQuickExpression &quick, const T
     args.Parenthesized = true;
     args.ElementArgs.clear();
     args.ElementIndexes.clear();
+    args.FieldArgs.clear();
     const TVlToken *tokens = TokenBase;
     for (int i = 0; i < step.Count; ++i) {
         args.Values[i] = std::move(arguments[i]);

@@ -572,6 +572,11 @@ TVlValue TVlInterpreterExpression::ApplyBinary(int32_t op, const TVlValue &left,
     if (ExtendedDialect) {
         if (ShortCircuits(op, left))
             return left;  // what the reader gives without reading the right operand
+        if (left.Kind() == varVlEnum || right.Kind() == varVlEnum) {
+            // Enumeration members compare (and compute) as their ordinal numbers.
+            auto ordinal = [](const TVlValue &v) { return v.Kind() == varVlEnum ? TVlValue::Integer(v.RawInteger()) : v; };
+            return ApplyBinary(op, ordinal(left), ordinal(right));
+        }
         TVlValue wide;
         if (left.Kind() == varVlWideSet || right.Kind() == varVlWideSet)
             return VlWideSetOp(op, left, right);
@@ -953,6 +958,31 @@ void TVlInterpreterExpression::ReleaseArgs(TVlInterpreterArgs *args)
     ArgsPool.emplace_back(args);
 }
 
+// At "[" starting an argument: whether the brackets hold the whole argument, a list of values
+// (an array constructor); otherwise (ranges in them, an operator after them) they start a set
+// expression.
+bool TVlInterpreterExpression::IsArrayConstructorArgument() const
+{
+    int32_t depth = 0;
+    for (int32_t i = TokIndex;; ++i) {
+        switch (TokenBase[i].Kind) {
+        case tkEof: case tkFailure: return true;  // reading reports it
+        case tkLParen: case tkLBracket: ++depth; break;
+        case tkDotDot:
+            if (depth == 1)
+                return false;
+            break;
+        case tkRParen: case tkRBracket:
+            if (--depth == 0) {
+                int32_t after = TokenBase[i + 1].Kind;
+                return after == tkComma || after == tkRParen || after == tkRBracket || after == tkColon;
+            }
+            break;
+        default: break;
+        }
+    }
+}
+
 bool TVlInterpreterExpression::AcceptsFormattedArgs(int32_t atom)
 {
     if (Adapter->AcceptsFormattedArgs(atom) || Global->AcceptsFormattedArgs(atom))
@@ -979,6 +1009,7 @@ void TVlInterpreterExpression::ReadArguments(int32_t nameAtom)
     Args = fresh;
     remembered->ElementArgs.clear();
     remembered->ElementIndexes.clear();
+    remembered->FieldArgs.clear();
     try {
         NextToken();
         int32_t count = 0;
@@ -997,10 +1028,10 @@ void TVlInterpreterExpression::ReadArguments(int32_t nameAtom)
                 remembered->Decimals[count] = -1;
                 fresh->Clear();
                 TVlValue value;
-                if (TokenKind == tkLBracket) {
+                if (TokenKind == tkLBracket && (!ExtendedDialect || IsArrayConstructorArgument())) {
                     std::vector<TVlValue> items;
                     NextToken();
-                    for (;;) {
+                    for (bool empty = ExtendedDialect && TokenKind == tkRBracket; !empty;) {
                         TVlValue item;
                         EvaluateExpression(item);
                         items.push_back(std::move(item));
@@ -1019,6 +1050,9 @@ void TVlInterpreterExpression::ReadArguments(int32_t nameAtom)
                         array.Items[i] = std::move(items[i]);
                 } else if (closing == tkRParen && ReadElementArgument(*remembered, count, value)) {
                     // an element of a script variable, remembered for a by-reference write-back
+                } else if (closing == tkRParen && ExtendedDialect &&
+                           ReadFieldArgument(*remembered, count, value, formats)) {
+                    // a field of a record, likewise
                 } else if (formats) {
                     EvaluateWithoutAssignment(value);
                 } else if (!ReadLocalArgument(closing, value)) {
@@ -1136,6 +1170,11 @@ void TVlInterpreterExpression::ReadDesignator(void *targetObject, uint16_t targe
         void *payload = kind == varVlRecord ? static_cast<void *>(result.RawRecord()) : result.RawPointer();
         if (!payload)
             throw EVlRuntimeError("EAccessViolation", "Access violation: member '" + *TokenNamePtr + "' of nil");
+        if (FieldCapture && kind == varVlRecord) {
+            FieldCapture->Record = result;
+            FieldCapture->Name = *TokenNamePtr;
+            FieldCapture->Atom = TokenAtom;
+        }
         TVlValue member;
         Args->Clear();
         ReadDesignator(payload, kind, member);
@@ -1273,7 +1312,9 @@ void TVlInterpreterExpression::CompleteDesignatorValue(TVlValue &result, TVlInte
         args.ObjType = 0;
         for (int i = 0; i < args.Count; ++i)
             if ((args.Types[i] & varByRef) && !args.VarNames[i].empty()) {
-                if (const TVlElementArg *element = args.ElementArgOf(i))
+                if (const TVlFieldArg *field = args.FieldArgs.empty() ? nullptr : args.FieldArgOf(i))
+                    StoreFieldArgument(*field, args.Values[i]);
+                else if (const TVlElementArg *element = args.ElementArgOf(i))
                     StoreElementArgument(args, *element, args.VarNames[i], args.VarAtoms[i], args.Values[i]);
                 else
                     SetValue(args.VarNames[i], args.VarAtoms[i], args.Values[i], args);

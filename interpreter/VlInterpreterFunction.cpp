@@ -25,6 +25,8 @@ void TVlInterpreterFunction::ResetState()
     WithTargets.clear();
     StaticValues.clear();
     StaticSlots.clear();
+    EnumTypes.clear();
+    EnumTypeSlots.clear();
     AppendCache.clear();
     EventBridges.clear();
 }

@@ -259,6 +259,12 @@ bool VlWideIntegerOp(int32_t op, const TVlValue &left, const TVlValue &right, TV
     case opAnd: r = a & b; break;
     case opOr: r = a | b; break;
     case opXor: r = a ^ b; break;
+    case opShiftLeft: case opShiftRight:
+        // An Int64 shifts in 64 bits; narrower integers shift as the core dialect does.
+        if (left.Kind() != varInt64)
+            return false;
+        r = static_cast<int64_t>(op == opShiftLeft ? ua << (b & 63) : ua >> (b & 63));
+        break;
     default: return false;
     }
     result = r >= INT32_MIN && r <= INT32_MAX ? TVlValue::Integer(static_cast<int32_t>(r)) : TVlValue::Int64(r);

@@ -237,6 +237,25 @@ int32_t ParseIntegerText(const std::string &text, bool &exact, double &wide)
     return static_cast<int32_t>(std::atol(text.c_str()));
 }
 
+// 'abc'#13#10'def': string constants and character codes written without blanks between them
+// are one string constant in the fuller dialect; cut (a complete string constant) and end grow.
+void FuseAdjacentStrings(const TCutter &cutter, std::string &cut, int32_t &end)
+{
+    while (cut.size() >= 2 && cut.back() == '\'' && (cutter.At(end) == '\'' || cutter.At(end) == '#')) {
+        int32_t next = end;
+        std::string piece;
+        try {
+            piece = cutter.Cut(end, next);
+        } catch (const TCutFailure &) {
+            return;  // read again as a token of its own, which reports it
+        }
+        if (piece.size() < 2 || TokenKindOf(piece) != tkString || piece.back() != '\'')
+            return;
+        cut = cut.substr(0, cut.size() - 1) + piece.substr(1);
+        end = next;
+    }
+}
+
 } // namespace
 
 int32_t VlReservedWordKind(const std::string &lowerWord)
@@ -338,10 +357,12 @@ std::shared_ptr<TVlSource> VlTokenize(const std::string &text, bool extended)
             source->Tokens.push_back(token);
             break;
         }
+        token.Kind = extended && HasExponent(cut) ? tkFloat : TokenKindOf(cut);
+        if (extended && token.Kind == tkString)
+            FuseAdjacentStrings(cutter, cut, end);
         token.Start = start;
         token.End = end;
         token.TextLen = static_cast<int32_t>(cut.size());
-        token.Kind = extended && HasExponent(cut) ? tkFloat : TokenKindOf(cut);
         token.Index = -1;
         switch (token.Kind) {
         case tkIdentifier:

@@ -70,8 +70,26 @@ bool TVlInterpreterProgram::IsProgramSource()
     return Source->Tokens[0].Kind == tkProgram;
 }
 
-// program name [(files)] ; { declaration } begin statements end .
 void TVlInterpreterProgram::Execute()
+{
+    Halted = false;
+    ExitCode = 0;
+    try {
+        RunSource();
+    } catch (const EVlHalt &halt) {
+        // Halt ends the run as its end would, with the code for the host.
+        Halted = true;
+        ExitCode = halt.Code;
+        ResultValue.Clear();
+        ClearFailure();
+        LastFailure.Code = 0;
+        LastFailure.Message.clear();
+        LastFailure.BareMessage.clear();
+    }
+}
+
+// program name [(files)] ; { declaration } begin statements end .
+void TVlInterpreterProgram::RunSource()
 {
     if (!IsProgramSource()) {
         TVlInterpreterUnit::Execute();

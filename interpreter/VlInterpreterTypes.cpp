@@ -114,6 +114,8 @@ void TVlInterpreterOrdinalDataType::InitValue(TVlValue &value) const
 
 TVlValue TVlInterpreterOrdinalDataType::ValueOf(int64_t n) const
 {
+    if (EnumId >= 0)
+        return VlEnumValue(n, EnumId);
     switch (Kind) {
     case varString: return TVlValue::String(std::string(1, static_cast<char>(n & 0xFF)));
     case varBoolean: return TVlValue::Boolean(n != 0);
@@ -139,6 +141,9 @@ bool VlOrdinalOf(const TVlValue &value, int64_t &ordinal)
     case varSmallint: case varInteger: case varShortInt: case varByte: case varWord: case varLongWord: case varInt64:
         ordinal = ValueToInt64(value);
         return true;
+    case varVlEnum:
+        ordinal = value.RawInteger();
+        return true;
     case varBoolean:
         ordinal = value.RawInteger() ? 1 : 0;
         return true;
@@ -158,6 +163,8 @@ TVlValue VlOrdinalLike(const TVlValue &model, int64_t n)
         return TVlValue::String(std::string(1, static_cast<char>(n & 0xFF)));
     if (model.Kind() == varBoolean)
         return TVlValue::Boolean(n != 0);
+    if (model.Kind() == varVlEnum)
+        return VlEnumValue(n, VlEnumId(model));
     return TVlValue::Integer(static_cast<int32_t>(n));
 }
 
@@ -485,6 +492,17 @@ TVlValue ConvertToKind(const TVlValue &value, uint16_t kind, bool forInit)
     case varVlWideSet:
         if (value.Kind() == varVlSet)
             return VlWideSetOp(tkPlus, value, TVlValue());
+        if (value.IsVariantArray()) {
+            // [a, b] given as an argument for a set parameter
+            std::string mask(32, '\0');
+            for (const TVlValue &item : value.RawVariantArray()->Items) {
+                int64_t e = 0;
+                if (!VlOrdinalOf(item, e) || e < 0 || e > 255)
+                    throw EVlVariantError("Invalid set element");
+                mask[static_cast<size_t>(e / 8)] = static_cast<char>(mask[static_cast<size_t>(e / 8)] | (1 << (e % 8)));
+            }
+            return TVlValue::WideSet(std::move(mask));
+        }
         break;
     case varVlSet:
         if (value.IsVariantArray() || value.Kind() == varVlWideSet)

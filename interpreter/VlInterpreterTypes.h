@@ -35,12 +35,14 @@ class TVlInterpreterOrdinalDataType : public IVlInterpreterDataType {
 public:
     TVlInterpreterOrdinalDataType(uint16_t kind, int64_t low, int64_t high) : Kind(kind), Low(low), High(high) {}
     void InitValue(TVlValue &value) const override;
-    uint16_t KindCode() const override { return Kind; }
+    // Enumeration values keep their own kind wherever they are stored.
+    uint16_t KindCode() const override { return EnumId >= 0 ? 0 : Kind; }
     // The value of ordinal number n in this type's kind.
     TVlValue ValueOf(int64_t n) const;
     uint16_t Kind;
     int64_t Low, High;
     std::vector<std::string> Names;  // the members of an enumeration
+    int32_t EnumId = -1;  // values are members of this enumeration (enumerations and their subranges)
 };
 
 // string[N]: a String of at most N characters.
@@ -62,8 +64,17 @@ public:
 // The value a variable of a kind starts with in the fuller dialect: the core dialect's, except
 // that a single starts as Single 0 (which prints as singles do).
 TVlValue VlZeroOfKind(uint16_t kind);
-// The ordinal number of a value: integers, one-character Strings (their code), Booleans; false
-// for other values.
+// A member of enumeration id (varVlEnum) and the enumeration of one.
+inline TVlValue VlEnumValue(int64_t ordinal, int32_t id)
+{
+    TVlValue v = TVlValue::Int64(static_cast<int64_t>((static_cast<uint64_t>(static_cast<uint32_t>(id)) << 32) |
+                                                      static_cast<uint32_t>(ordinal)));
+    v.ForceKind(varVlEnum);
+    return v;
+}
+inline int32_t VlEnumId(const TVlValue &value) { return static_cast<int32_t>(value.RawInt64() >> 32); }
+// The ordinal number of a value: integers, one-character Strings (their code), Booleans,
+// enumeration members; false for other values.
 bool VlOrdinalOf(const TVlValue &value, int64_t &ordinal);
 // The value of ordinal number n of the kind of model: a character, a Boolean or an Integer.
 TVlValue VlOrdinalLike(const TVlValue &model, int64_t n);

@@ -215,6 +215,7 @@ std::string VlKindName(uint16_t kind)
     case varWord: return "Word";
     case varLongWord: return "LongWord";
     case varInt64: return "Int64";
+    case varVlEnum: return "Enumeration";
     case varString: return "String";
     case varVlObject: return "Object";
     case varVlClass: return "Class";
@@ -345,6 +346,7 @@ int64_t ValueToInt64(const TVlValue &v)
     }
     case varVlSet: return static_cast<uint32_t>(v.RawInteger());
     case varVlWideSet: return ValueToSet(v);
+    case varVlEnum: return v.RawInteger();
     default: ConversionFailed(v.Kind(), "Integer");
     }
 }
@@ -467,6 +469,7 @@ std::string ValueToString(const TVlValue &v)
         return std::to_string(v.RawInteger());
     case varLongWord: return std::to_string(static_cast<uint32_t>(v.RawInteger()));
     case varInt64: return std::to_string(v.RawInt64());
+    case varVlEnum: return std::to_string(v.RawInteger());
     case varBoolean: return v.RawInteger() ? "True" : "False";
     case varSingle: case varDouble: return VlFloatToText(v.RawDouble());
     case varCurrency: return VlFloatToText(static_cast<double>(v.RawInt64()) / 10000.0);

@@ -32,10 +32,11 @@ int64_t Ordinal(const TVlValue &v)
     return n;
 }
 
-// n as a value of the kind of model: characters and booleans stay so, integers widen as needed.
+// n as a value of the kind of model: characters, booleans and enumeration members stay so,
+// integers widen as needed.
 TVlValue OrdinalResult(const TVlValue &model, int64_t n)
 {
-    if (model.IsString() || model.Kind() == varBoolean)
+    if (model.IsString() || model.Kind() == varBoolean || model.Kind() == varVlEnum)
         return VlOrdinalLike(model, n);
     return n >= INT32_MIN && n <= INT32_MAX ? TVlValue::Integer(static_cast<int32_t>(n)) : TVlValue::Int64(n);
 }
@@ -87,7 +88,7 @@ void ClStr(TVlValue &, TVlInterpreterArgs &a)
 {
     VlCheckArgCount(a, 2, 2);
     a.HasVarArgs = false;
-    a.Values[1] = TVlValue::String(VlConsoleText(a.Values[0], a.Widths[0], a.Decimals[0]));
+    a.Values[1] = TVlValue::String(VlConsoleText(a.Values[0], a.Widths[0], a.Decimals[0], a.Caller));
     ByReference(a, 1);
 }
 
@@ -153,13 +154,41 @@ void SetMember(TVlInterpreterArgs &a, bool include)
 void ClInclude(TVlValue &, TVlInterpreterArgs &a) { SetMember(a, true); }
 void ClExclude(TVlValue &, TVlInterpreterArgs &a) { SetMember(a, false); }
 
+// Halt [ (code) ]: the run ends at once.
+void ClHalt(TVlValue &, TVlInterpreterArgs &a)
+{
+    VlCheckArgCount(a, 0, 1);
+    throw EVlHalt(a.Count ? ValueToInteger(a.Values[0]) : 0);
+}
+
+// The screen routines of Crt do nothing: the console is a stream, as when a compiled program's
+// output goes to a file.
+void ClScreen(TVlValue &, TVlInterpreterArgs &) {}
+void ClKeyPressed(TVlValue &r, TVlInterpreterArgs &) { r = TVlValue::Boolean(false); }
+void ClWhere(TVlValue &r, TVlInterpreterArgs &) { r = TVlValue::Integer(1); }
+
+const TVlFunctionBinding CrtFunctions[] = {
+    {"ClrScr", ClScreen, ""}, {"ClrEol", ClScreen, ""}, {"GotoXY", ClScreen, ".."},
+    {"TextColor", ClScreen, "."}, {"TextBackground", ClScreen, "."}, {"Delay", ClScreen, "."},
+    {"Sound", ClScreen, "."}, {"NoSound", ClScreen, ""}, {"HighVideo", ClScreen, ""},
+    {"LowVideo", ClScreen, ""}, {"NormVideo", ClScreen, ""}, {"CursorOn", ClScreen, ""},
+    {"CursorOff", ClScreen, ""}, {"Window", ClScreen, "...."}, {"KeyPressed", ClKeyPressed, ""},
+    {"WhereX", ClWhere, ""}, {"WhereY", ClWhere, ""},
+};
+
+const TVlIntConstant CrtColors[] = {
+    {"Black", 0}, {"Blue", 1}, {"Green", 2}, {"Cyan", 3}, {"Red", 4}, {"Magenta", 5}, {"Brown", 6},
+    {"LightGray", 7}, {"DarkGray", 8}, {"LightBlue", 9}, {"LightGreen", 10}, {"LightCyan", 11},
+    {"LightRed", 12}, {"LightMagenta", 13}, {"Yellow", 14}, {"White", 15}, {"Blink", 128},
+};
+
 const TVlFunctionBinding ClassicFunctions[] = {
     {"Inc", ClInc, "*"}, {"Dec", ClDec, "*"}, {"Succ", ClSucc, "."}, {"Pred", ClPred, "."},
     {"Odd", ClOdd, "."}, {"Frac", ClFrac, "."}, {"Int", ClInt, "."}, {"Pi", ClPi, ""},
     {"Concat", ClConcat, "*"}, {"StringOfChar", ClStringOfChar, ".."}, {"Assigned", ClAssigned, "."},
     {"Str", ClStr, "*"}, {"Val", ClVal, "*"}, {"Max", ClMax, ".."}, {"Min", ClMin, ".."},
     {"Power", ClPower, ".."}, {"Ceil", ClCeil, "."}, {"Floor", ClFloor, "."},
-    {"Include", ClInclude, "*"}, {"Exclude", ClExclude, "*"},
+    {"Include", ClInclude, "*"}, {"Exclude", ClExclude, "*"}, {"Halt", ClHalt, "*"},
 };
 
 } // namespace
@@ -169,6 +198,8 @@ void VlRegisterClassic(TVlInterpreterAdapter &adapter)
     VlRegisterFunctions(adapter, "System", ClassicFunctions);
     adapter.AddFormattedArgs("Str");
     adapter.AddHostUnit("Math");  // Max, Min, Power, Ceil and Floor live there
+    VlRegisterFunctions(adapter, "Crt", CrtFunctions);
+    VlRegisterIntConstants(adapter, "Crt", CrtColors);
 }
 
 void VlUseClassicDialect(TVlInterpreterExpression &interpreter)

@@ -4,10 +4,12 @@
 #include "VlInterpreterBindingTable.h"
 #include "VlInterpreterObjectModel.h"
 
+#include "interpreter/VlInterpreter.h"
 #include "interpreter/VlInterpreterTypes.h"
 #include "rtl/VlCp1251.h"
 #include "rtl/VlSysUtils.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <istream>
@@ -77,7 +79,7 @@ void WriteArgs(TVlInterpreterArgs &a)
 {
     std::ostream &out = *ConsoleOf(a).Out;
     for (int i = 0; i < a.Count; ++i)
-        out << Cp1251ToUtf8(VlConsoleText(a.Values[i], a.Widths[i], a.Decimals[i]));
+        out << Cp1251ToUtf8(VlConsoleText(a.Values[i], a.Widths[i], a.Decimals[i], a.Caller));
 }
 
 void ConWrite(TVlValue &, TVlInterpreterArgs &a) { WriteArgs(a); }
@@ -87,17 +89,133 @@ void ConWriteLn(TVlValue &, TVlInterpreterArgs &a)
     *ConsoleOf(a).Out << '\n';
 }
 
-// Numbers are read as blank-separated words; a string takes the rest of the line.
+// Makes sure a line is being read; false at the end of the input.
+bool OpenLine(TVlConsole &console)
+{
+    if (console.LineOpen)
+        return true;
+    std::string line;
+    if (!console.In || !std::getline(*console.In, line))
+        return false;
+    if (!line.empty() && line.back() == '\r')
+        line.pop_back();
+    console.Pending = Utf8ToCp1251(line);
+    console.LineOpen = true;
+    return true;
+}
+
+void CloseLine(TVlConsole &console)
+{
+    console.Pending.clear();
+    console.LineOpen = false;
+}
+
+// Any number of arguments: the routine marks the variables for the write-back itself.
+void MarkWritten(TVlInterpreterArgs &a, int slot)
+{
+    a.Types[slot] = varEmpty | varByRef;
+    a.HasVarArgs = true;
+}
+
+// A number read into a slot holding a number of that kind; an empty word reads as 0.
+TVlValue NumberOf(const std::string &word, uint16_t kind)
+{
+    int32_t n;
+    int64_t wide = 0;
+    double d;
+    if (word.empty())
+        return IsRealKind(kind) ? TVlValue::Double(0) : TVlValue::Integer(0);
+    if (IsIntegerKind(kind) && VlSysUtils::TryStrToInt(word, n))
+        return TVlValue::Integer(n);
+    if (kind == varInt64 && std::from_chars(word.data(), word.data() + word.size(), wide).ptr == word.data() + word.size())
+        return TVlValue::Int64(wide);
+    if (IsRealKind(kind) && VlSysUtils::TryStrToFloat(word, d))
+        return TVlValue::Double(d);
+    VlRaiseRuntime("EInOutError", "Invalid numeric format");
+}
+
+// The next blank-separated word, read across line ends (Read of a number).
+std::string NextWord(TVlConsole &console)
+{
+    while (OpenLine(console)) {
+        std::string &line = console.Pending;
+        size_t start = line.find_first_not_of(" \t");
+        if (start != std::string::npos) {
+            size_t end = line.find_first_of(" \t", start);
+            std::string word = line.substr(start, end == std::string::npos ? std::string::npos : end - start);
+            line.erase(0, end == std::string::npos ? line.size() : end);
+            return word;
+        }
+        CloseLine(console);
+    }
+    return std::string();
+}
+
+// The next character; the end of a line reads as a line feed, the end of the input as #26.
+char NextChar(TVlConsole &console)
+{
+    if (!OpenLine(console))
+        return '\x1A';
+    if (console.Pending.empty()) {
+        CloseLine(console);
+        return '\n';
+    }
+    char c = console.Pending[0];
+    console.Pending.erase(0, 1);
+    return c;
+}
+
+// Read: numbers as words across lines, a char variable one character, a string the rest of the line.
+void ConRead(TVlValue &, TVlInterpreterArgs &a)
+{
+    TVlConsole &console = ConsoleOf(a);
+    console.Out->flush();
+    for (int i = 0; i < a.Count; ++i) {
+        if (a.VarNames[i].empty())
+            continue;
+        TVlValue &slot = a.Values[i];
+        uint16_t kind = slot.Kind();
+        if (IsIntegerKind(kind) || IsRealKind(kind)) {
+            slot = NumberOf(NextWord(console), kind);
+        } else if (a.Caller && VlSysUtils::CompareText(a.Caller->VariableTypeName(a.VarNames[i]), "char") == 0) {
+            slot = TVlValue::String(std::string(1, NextChar(console)));
+        } else {
+            slot = TVlValue::String(OpenLine(console) ? console.Pending : std::string());
+            console.Pending.clear();
+        }
+        MarkWritten(a, i);
+    }
+}
+
+void ConEoln(TVlValue &r, TVlInterpreterArgs &a)
+{
+    TVlConsole &console = ConsoleOf(a);
+    r = TVlValue::Boolean(!OpenLine(console) || console.Pending.empty());
+}
+
+void ConEof(TVlValue &r, TVlInterpreterArgs &a)
+{
+    TVlConsole &console = ConsoleOf(a);
+    r = TVlValue::Boolean(!console.LineOpen && (!console.In || console.In->peek() == std::char_traits<char>::eof()));
+}
+
+// Crt's ReadKey: the next character typed, Enter as #13.
+void ConReadKey(TVlValue &r, TVlInterpreterArgs &a)
+{
+    char c = NextChar(ConsoleOf(a));
+    r = TVlValue::String(std::string(1, c == '\n' ? '\r' : c == '\x1A' ? '\0' : c));
+}
+
+// ReadLn: a whole line (an empty one at the end of the input); numbers are read as
+// blank-separated words of it, a string takes the rest of it.
 void ConReadLn(TVlValue &, TVlInterpreterArgs &a)
 {
     TVlConsole &console = ConsoleOf(a);
     console.Out->flush();
-    std::string line;
-    if (console.In)
-        std::getline(*console.In, line);
-    if (!line.empty() && line.back() == '\r')
-        line.pop_back();
-    line = Utf8ToCp1251(line);
+    if (!OpenLine(console))
+        console.Pending.clear();
+    std::string line = console.Pending;
+    CloseLine(console);
     size_t pos = 0;
     for (int i = 0; i < a.Count; ++i) {
         if (a.VarNames[i].empty())
@@ -109,31 +227,26 @@ void ConReadLn(TVlValue &, TVlInterpreterArgs &a)
             size_t end = start == std::string::npos ? line.size() : line.find_first_of(" \t", start);
             std::string word = start == std::string::npos ? std::string() : line.substr(start, end - start);
             pos = end;
-            int32_t n;
-            double d;
-            if (word.empty())
-                slot = IsRealKind(kind) ? TVlValue::Double(0) : TVlValue::Integer(0);
-            else if (IsIntegerKind(kind) && VlSysUtils::TryStrToInt(word, n))
-                slot = TVlValue::Integer(n);
-            else if (IsRealKind(kind) && VlSysUtils::TryStrToFloat(word, d))
-                slot = TVlValue::Double(d);
-            else
-                VlRaiseRuntime("EInOutError", "Invalid numeric format");
+            slot = NumberOf(word, kind);
         } else {
             slot = TVlValue::String(pos < line.size() ? line.substr(pos) : std::string());
             pos = line.size();
         }
-        // Any number of arguments: mark the variables for the write-back ourselves.
-        a.Types[i] = varEmpty | varByRef;
-        a.HasVarArgs = true;
+        MarkWritten(a, i);
     }
 }
 
 } // namespace
 
-std::string VlConsoleText(const TVlValue &value, int width, int decimals)
+std::string VlConsoleText(const TVlValue &value, int width, int decimals, const TVlInterpreterExpression *caller)
 {
     std::string text;
+    if (value.Kind() == varVlEnum && caller && caller->EnumMemberName(value, text)) {
+        // the member's name, filled up on the right
+        if (width > int(text.size()))
+            text.append(size_t(width) - text.size(), ' ');
+        return text;
+    }
     if (IsRealKind(value.Kind())) {
         double v = ValueToDouble(value);
         if (decimals >= 0)
@@ -152,8 +265,10 @@ std::string VlConsoleText(const TVlValue &value, int width, int decimals)
 
 void VlRegisterConsole(TVlInterpreterAdapter &adapter, TVlConsole &console)
 {
+    CloseLine(console);
     const TVlFunctionBinding routines[] = {
         {"Write", ConWrite, "*"}, {"WriteLn", ConWriteLn, "*"}, {"ReadLn", ConReadLn, "*"},
+        {"Read", ConRead, "*"}, {"Eoln", ConEoln, "*"}, {"Eof", ConEof, "*"}, {"ReadKey", ConReadKey, "*"},
     };
     for (const TVlFunctionBinding &r : routines) {
         adapter.AddHostFunction("Console", r.Name, r.Func, -1, TVlKinds(), varEmpty, &console);

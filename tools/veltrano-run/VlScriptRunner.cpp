@@ -105,7 +105,9 @@ int VlRunScript(const TVlRunOptions &options, std::istream &in, std::ostream &ou
     try {
         program.Execute();
         out.flush();
-        if (!program.IsProgramSource())
+        if (program.Halted)
+            status = program.ExitCode & 0xFF;  // Halt(code)
+        else if (!program.IsProgramSource())
             out << Cp1251ToUtf8(VlResultText(program.ResultValue)) << '\n';
     } catch (const EVlInterpreterError &e) {
         out.flush();
