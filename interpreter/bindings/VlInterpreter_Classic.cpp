@@ -44,6 +44,8 @@ TVlValue OrdinalResult(const TVlValue &model, int64_t n)
 void Step(TVlInterpreterArgs &a, int sign)
 {
     VlCheckArgCount(a, 1, 2);
+    if (a.VarNames[0].empty())
+        VlRaiseRuntime("EInvalidArgument", "Variable identifier expected");
     a.HasVarArgs = false;
     int64_t by = a.Count > 1 ? ValueToInt64(a.Values[1]) : 1;
     a.Values[0] = OrdinalResult(a.Values[0], Ordinal(a.Values[0]) + sign * by);

@@ -75,6 +75,18 @@ TEST(ScriptFiles, EachScriptGivesTheResultWrittenInIt)
     CheckScripts(dir, 21, [&](const std::string &text) { return RunWithHost(text, dir + "/units"); });
 }
 
+// Scripts of tests/data/interpreter/dialect run in the fuller dialect (VlUseClassicDialect).
+TEST(ScriptFiles, EachDialectScriptGivesTheResultWrittenInIt)
+{
+    std::string dir = VlTestDataDir() + "/interpreter";
+    CheckScripts(dir + "/dialect", 8, [&](const std::string &text) {
+        TRunOptions options;
+        options.UnitDir = dir + "/units";
+        options.Classic = true;
+        return RunWithOptions(text, options);
+    });
+}
+
 // Scripts of tests/data/interpreter/bindings reach the host library (SysUtils, Classes, ...).
 TEST(ScriptFiles, EachBindingScriptGivesTheResultWrittenInIt)
 {
