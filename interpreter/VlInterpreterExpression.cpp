@@ -587,7 +587,8 @@ TVlValue TVlInterpreterExpression::ApplyBinary(int32_t op, const TVlValue &left,
             if (op == tkLessEqual || op == tkGreaterEqual)
                 return VlWideSetOp(op, left, right);
         }
-        if (VlWideIntegerOp(OpCodeOf(op), left, right, wide))
+        bool comparison = op >= tkEqual && op <= tkLessEqual;  // compared below, in 64 bits
+        if (!comparison && VlWideIntegerOp(OpCodeOf(op), left, right, wide))
             return wide;
     }
     switch (op) {

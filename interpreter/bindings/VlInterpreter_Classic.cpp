@@ -111,7 +111,10 @@ void ClVal(TVlValue &, TVlInterpreterArgs &a)
         double d = std::strtod(start, &end);
         a.Values[1] = TVlValue::Double(d);
     } else {
-        long long n = std::strtoll(start, &end, 10);
+        bool hex = *start == '$';  // $FF, as Free Pascal's Val reads it
+        long long n = std::strtoll(start + (hex ? 1 : 0), &end, hex ? 16 : 10);
+        if (hex && end == start + 1)
+            end = const_cast<char *>(start);  // "$" alone
         a.Values[1] = OrdinalResult(TVlValue::Integer(0), n);
     }
     if (end == start || *end != '\0')

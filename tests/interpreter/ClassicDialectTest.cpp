@@ -472,6 +472,8 @@ const TValueCase Values[] = {
     {"Int64 arithmetic wraps at 64 bits",
      "var b: int64;\nbegin b := 9223372036854775807; Result := b + 1; end;\n", "Int64: -9223372036854775808"},
     {"Int64 shifts in 64 bits", "var b: int64;\nbegin b := 1; Result := b shl 40; end;\n", "Int64: 1099511627776"},
+    {"integers of other kinds compare", "var i: integer; b: int64;\nbegin b := 3000000000000; Result := (i = 0) and (i < 1) and (b > 2999999999999) and (b <> 3); end;\n",
+     "Boolean: True"},
     {"a word wraps", "var w: word;\nbegin w := 65535; w := w + 1; Result := w; end;\n", "Word: 0"},
     {"a set of small members is a Set", "begin Result := [1, 3..4]; end;\n", "Set: 26"},
     {"sets intersect", "begin Result := [1, 2, 3] * [2, 3, 4]; end;\n", "Set: 12"},
