@@ -224,6 +224,7 @@ protected:
     void ReleaseArgs(TVlInterpreterArgs *args);
     [[noreturn]] void RaiseTokenFailure();
     TVlValue ApplyBinary(int32_t op, const TVlValue &left, const TVlValue &right);
+    TVlValue Negated(const TVlValue &value) const;
     // Raises "Stack overflow" before deep nesting could exhaust the C++ stack.
     void CheckStack()
     {

@@ -40,6 +40,9 @@ constexpr uint16_t varVlWideSet = 0x0118;
 // A member of an enumeration of the fuller dialect: the ordinal number in the low 32 bits of the
 // payload, the enumeration (an index of the interpreter's enumeration types) in the high 32.
 constexpr uint16_t varVlEnum = 0x0119;
+// An 80-bit extended real of the fuller dialect (real constants, Sqrt, Sin, Pi, ...), its ten bytes
+// kept in a shared buffer like a string's text.
+constexpr uint16_t varVlExtended = 0x011A;
 // Flags: a variant array; a by-reference (var) and a const parameter (declared kinds only).
 constexpr uint16_t varArrayFlag = 0x2000;
 constexpr uint16_t varByRef = 0x4000;

@@ -485,7 +485,7 @@ bool TVlInterpreterExpression::PureStep(const TVlQuickStep &step, TVlValue &top)
     try {
         switch (step.Kind) {
         case TVlQuickStep::skNegate:
-            top = VlNegate(top);
+            top = Negated(top);
             return true;
         case TVlQuickStep::skNot:
             top = VlNot(top);
@@ -578,6 +578,8 @@ TVlValue TVlInterpreterExpression::ApplyBinary(int32_t op, const TVlValue &left,
             return ApplyBinary(op, ordinal(left), ordinal(right));
         }
         TVlValue wide;
+        if (VlPrecisionFloatOp(op, left, right, wide))
+            return wide;
         if (left.Kind() == varVlWideSet || right.Kind() == varVlWideSet)
             return VlWideSetOp(op, left, right);
         if (left.Kind() == varVlSet && right.Kind() == varVlSet) {
@@ -675,7 +677,7 @@ TVlValue TVlInterpreterExpression::Operator(int32_t op)
         switch (kind) {
         case tkPlus: case tkMinus: {
             TVlValue operand = Operator(tkNot);
-            result = kind == tkMinus ? VlNegate(operand) : operand;
+            result = kind == tkMinus ? Negated(operand) : operand;
             Push(result);
             continue;
         }
@@ -811,6 +813,14 @@ void TVlInterpreterExpression::SkipBracketed(int32_t closing)
         default: break;
         }
     }
+}
+
+// -value; the fuller dialect keeps a single a single.
+TVlValue TVlInterpreterExpression::Negated(const TVlValue &value) const
+{
+    if (ExtendedDialect && value.Kind() == varSingle)
+        return TVlValue::Single(-static_cast<float>(value.RawDouble()));
+    return VlNegate(value);
 }
 
 bool TVlInterpreterExpression::ReadLocalFast(TVlValue &result)

@@ -20,6 +20,14 @@ bool IsIntegerKind(uint16_t k)
 
 bool IsFloatKind(uint16_t k) { return k == varSingle || k == varDouble; }
 
+// x / 0: 0 / 0 (and NaN / 0) is an invalid operation, anything else a division by zero.
+[[noreturn]] void FloatDivisionByZero(bool invalid)
+{
+    if (invalid)
+        throw EVlRuntimeError("EInvalidOp", "Invalid floating point operation");
+    throw EVlRuntimeError("EZeroDivide", "Floating point division by zero");
+}
+
 [[noreturn]] void Mismatch(const TVlValue &v)
 {
     throw EVlVariantError("Invalid variant operation on " + VlKindName(v.Kind()));
@@ -49,7 +57,7 @@ TRank RankOf(const TVlValue &v)
         return rkInteger;
     if (k == varCurrency)
         return rkCurrency;
-    if (IsFloatKind(k))
+    if (IsFloatKind(k) || k == varVlExtended)
         return rkDouble;
     if (k == varDate)
         return rkDate;
@@ -132,11 +140,8 @@ TVlValue VlBinaryOp(int32_t op, const TVlValue &leftIn, const TVlValue &rightIn)
     }
     if (op == opDivide) {
         double a = ValueToDouble(left), b = ValueToDouble(right);
-        if (b == 0) {
-            if (a == 0 || std::isnan(a))
-                throw EVlRuntimeError("EInvalidOp", "Invalid floating point operation");
-            throw EVlRuntimeError("EZeroDivide", "Floating point division by zero");
-        }
+        if (b == 0)
+            FloatDivisionByZero(a == 0 || std::isnan(a));
         return TVlValue::Double(a / b);
     }
     TRank rank = lr > rr ? lr : rr;
@@ -165,6 +170,7 @@ TVlValue VlNegate(const TVlValue &value)
     case varCurrency: return TVlValue::CurrencyScaled(-v.RawInt64());
     case varSingle: case varDouble: return TVlValue::Double(-v.RawDouble());
     case varDate: return TVlValue::Date(-v.RawDouble());
+    case varVlExtended: return TVlValue::Extended(-v.RawExtended());
     default:
         if (!IsIntegerKind(v.Kind()))
             Mismatch(v);
@@ -303,4 +309,60 @@ TVlValue VlInSet(const TVlValue &element, const TVlValue &set)
         Mismatch(element);
     std::string mask = SetMask(set);
     return TVlValue::Boolean(e >= 0 && e < 256 && (static_cast<unsigned char>(mask[static_cast<size_t>(e / 8)]) >> (e % 8)) & 1);
+}
+
+long double VlToLongDouble(const TVlValue &value)
+{
+    if (value.Kind() == varVlExtended)
+        return value.RawExtended();
+    if (IsIntegerKind(value.Kind()))
+        return static_cast<long double>(ValueToInt64(value));
+    return ValueToDouble(value);
+}
+
+namespace {
+
+bool IsPlainNumber(uint16_t k)
+{
+    return (IsIntegerKind(k) && k != varBoolean && k != varEmpty) || IsFloatKind(k) || k == varVlExtended;
+}
+
+// op on two numbers of a precision, a real of it for + - * /, a Boolean for the comparisons.
+template <typename TReal, typename TMake>
+bool FloatOp(int32_t tokenKind, TReal a, TReal b, TMake make, TVlValue &result)
+{
+    switch (tokenKind) {
+    case tkPlus: result = make(a + b); return true;
+    case tkMinus: result = make(a - b); return true;
+    case tkMul: result = make(a * b); return true;
+    case tkSlash:
+        if (b == 0)
+            FloatDivisionByZero(a == 0 || std::isnan(a));
+        result = make(a / b);
+        return true;
+    case tkEqual: result = TVlValue::Boolean(a == b); return true;
+    case tkNotEqual: result = TVlValue::Boolean(a != b); return true;
+    case tkLess: result = TVlValue::Boolean(a < b); return true;
+    case tkGreater: result = TVlValue::Boolean(a > b); return true;
+    case tkLessEqual: result = TVlValue::Boolean(a <= b); return true;
+    case tkGreaterEqual: result = TVlValue::Boolean(a >= b); return true;
+    default: return false;
+    }
+}
+
+} // namespace
+
+bool VlPrecisionFloatOp(int32_t tokenKind, const TVlValue &left, const TVlValue &right, TVlValue &result)
+{
+    uint16_t lk = left.Kind(), rk = right.Kind();
+    if (!IsPlainNumber(lk) || !IsPlainNumber(rk))
+        return false;
+    if (lk == varVlExtended || rk == varVlExtended)
+        return FloatOp(tokenKind, VlToLongDouble(left), VlToLongDouble(right),
+                       [](long double v) { return TVlValue::Extended(v); }, result);
+    bool singles = (lk == varSingle || rk == varSingle) && lk != varDouble && rk != varDouble;
+    if (!singles)
+        return false;
+    return FloatOp(tokenKind, static_cast<float>(ValueToDouble(left)), static_cast<float>(ValueToDouble(right)),
+                   [](float v) { return TVlValue::Single(v); }, result);
 }

@@ -27,3 +27,11 @@ bool VlWideIntegerOp(int32_t op, const TVlValue &left, const TVlValue &right, TV
 TVlValue VlWideSetOp(int32_t tokenKind, const TVlValue &left, const TVlValue &right);
 // element in set, for wide sets and 32-bit Sets.
 TVlValue VlInSet(const TVlValue &element, const TVlValue &set);
+
+// The fuller dialect's reals keep the precision Free Pascal gives them: an operation with an
+// extended operand (and no operand that is not a number) is computed in extended precision, one of
+// singles and integers in single precision (except "/" of two integers); comparisons answer
+// Booleans. False (result untouched) for other operands and operators.
+bool VlPrecisionFloatOp(int32_t tokenKind, const TVlValue &left, const TVlValue &right, TVlValue &result);
+// A number as an extended real (integers exactly).
+long double VlToLongDouble(const TVlValue &value);

@@ -384,8 +384,15 @@ std::shared_ptr<TVlSource> VlTokenize(const std::string &text, bool extended)
         }
         case tkFloat: {
             char *stop = nullptr;
-            double v = std::strtod(cut.c_str(), &stop);
             token.Index = static_cast<int32_t>(source->Values.size());
+            if (extended) {
+                // A real constant is a single when a single holds it exactly, else an extended.
+                long double v = std::strtold(cut.c_str(), &stop);
+                bool single = static_cast<long double>(static_cast<float>(v)) == v;
+                source->Values.push_back(single ? TVlValue::Single(static_cast<float>(v)) : TVlValue::Extended(v));
+                break;
+            }
+            double v = std::strtod(cut.c_str(), &stop);
             source->Values.push_back(TVlValue::Double(v));
             break;
         }

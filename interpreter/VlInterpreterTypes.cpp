@@ -181,7 +181,7 @@ uint16_t VlExtendedKindOfTypeName(const std::string &name)
     static const struct { const char *Name; uint16_t Kind; } table[] = {
         {"word", varWord}, {"cardinal", varLongWord}, {"longword", varLongWord}, {"dword", varLongWord},
         {"int64", varInt64}, {"qword", varInt64}, {"uint64", varInt64}, {"shortint", varShortInt},
-        {"real", varDouble}, {"extended", varDouble}, {"single", varSingle}, {"currency", varCurrency},
+        {"real", varDouble}, {"extended", varVlExtended}, {"single", varSingle}, {"currency", varCurrency},
         {"comp", varInt64}, {"nativeint", varInt64}, {"sizeint", varInt64},
     };
     if (name.size() <= 11) {
@@ -455,6 +455,7 @@ TVlValue ConvertToKind(const TVlValue &value, uint16_t kind, bool forInit)
         case varVlObject: case varVlClass: case varVlPointer: return TVlValue::Pointer(kind, nullptr);
         case varVlSet: return SetToValue(0);
         case varVlWideSet: return TVlValue::WideSet(std::string());
+        case varVlExtended: return TVlValue::Extended(0);
         default:
             if (value.IsEmpty())
                 return value;
@@ -478,6 +479,7 @@ TVlValue ConvertToKind(const TVlValue &value, uint16_t kind, bool forInit)
     case varLongWord: return TVlValue::LongWord(static_cast<uint32_t>(ValueToInt64(value)));
     case varInt64: return TVlValue::Int64(ValueToInt64(value));
     case varVlShortString: return TVlValue::String(ValueToString(value));
+    case varVlExtended: return TVlValue::Extended(VlToLongDouble(value));
     case varSingle: return TVlValue::Single(static_cast<float>(ValueToDouble(value)));
     case varDouble: return TVlValue::Double(ValueToDouble(value));
     case varDate: return TVlValue::Date(ValueToDouble(value));

@@ -11,7 +11,7 @@
 
 void TVlValue::AddRefSlow() const
 {
-    if (VType == varString || VType == varOleStr || VType == varVlWideSet)
+    if (VType == varString || VType == varOleStr || VType == varVlWideSet || VType == varVlExtended)
         ++VString->Refs;
     else if (VType & varArrayFlag)
         ++VArray->Refs;
@@ -23,7 +23,7 @@ void TVlValue::AddRefSlow() const
 
 void TVlValue::ReleaseSlow()
 {
-    if (VType == varString || VType == varOleStr || VType == varVlWideSet) {
+    if (VType == varString || VType == varOleStr || VType == varVlWideSet || VType == varVlExtended) {
         if (--VString->Refs == 0)
             delete VString;
     } else if (VType & varArrayFlag) {
@@ -141,6 +141,25 @@ TVlValue TVlValue::String(std::string text)
     return r;
 }
 
+// The ten significant bytes of the x87 format (sign, exponent, 64-bit mantissa).
+constexpr size_t ExtendedBytes = 10;
+
+TVlValue TVlValue::Extended(long double v)
+{
+    char bytes[sizeof(long double)] = {};
+    std::memcpy(bytes, &v, sizeof v);
+    TVlValue r = String(std::string(bytes, ExtendedBytes));
+    r.VType = varVlExtended;
+    return r;
+}
+
+long double TVlValue::RawExtended() const
+{
+    long double v = 0;
+    std::memcpy(&v, VString->Text.data(), ExtendedBytes);
+    return v;
+}
+
 TVlValue TVlValue::WideSet(std::string mask)
 {
     mask.resize(32, '\0');
@@ -216,6 +235,7 @@ std::string VlKindName(uint16_t kind)
     case varLongWord: return "LongWord";
     case varInt64: return "Int64";
     case varVlEnum: return "Enumeration";
+    case varVlExtended: return "Extended";
     case varString: return "String";
     case varVlObject: return "Object";
     case varVlClass: return "Class";
@@ -347,6 +367,7 @@ int64_t ValueToInt64(const TVlValue &v)
     case varVlSet: return static_cast<uint32_t>(v.RawInteger());
     case varVlWideSet: return ValueToSet(v);
     case varVlEnum: return v.RawInteger();
+    case varVlExtended: return RoundToInt64(static_cast<double>(v.RawExtended()), varDouble);
     default: ConversionFailed(v.Kind(), "Integer");
     }
 }
@@ -363,6 +384,7 @@ double ValueToDouble(const TVlValue &v)
     switch (v.Kind()) {
     case varSingle: case varDouble: case varDate: return v.RawDouble();
     case varCurrency: return static_cast<double>(v.RawInt64()) / 10000.0;
+    case varVlExtended: return static_cast<double>(v.RawExtended());
     case varString: case varOleStr: {
         bool isInteger = false;
         int64_t i = 0;
@@ -400,6 +422,7 @@ bool ValueToBoolean(const TVlValue &v)
         return ValueToDouble(v) != 0;
     }
     case varSingle: case varDouble: case varDate: return v.RawDouble() != 0;
+    case varVlExtended: return v.RawExtended() != 0;
     case varCurrency: return v.RawInt64() != 0;
     default:
         try {
@@ -470,6 +493,7 @@ std::string ValueToString(const TVlValue &v)
     case varLongWord: return std::to_string(static_cast<uint32_t>(v.RawInteger()));
     case varInt64: return std::to_string(v.RawInt64());
     case varVlEnum: return std::to_string(v.RawInteger());
+    case varVlExtended: return VlFloatToText(static_cast<double>(v.RawExtended()));
     case varBoolean: return v.RawInteger() ? "True" : "False";
     case varSingle: case varDouble: return VlFloatToText(v.RawDouble());
     case varCurrency: return VlFloatToText(static_cast<double>(v.RawInt64()) / 10000.0);

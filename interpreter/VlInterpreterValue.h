@@ -102,7 +102,8 @@ public:
     int64_t RawInt64() const { return VInt64; }
     void *RawPointer() const { return VPointer; }
     uint32_t RawSet() const { return static_cast<uint32_t>(VInteger); }
-    const std::string &RawString() const;  // String, OleStr and wide set values only
+    const std::string &RawString() const;  // String, OleStr, wide set and extended values only
+    long double RawExtended() const;       // extended values only
     TVlVariantArray *RawVariantArray() const { return VArray; }
     TVlInterpreterArrayRec *RawScriptArray() const { return VScriptArray; }
     TVlInterpreterRecHolder *RawRecord() const { return VRecord; }
@@ -149,6 +150,7 @@ public:
     static TVlValue Mask(uint16_t kind, int32_t bits) { return MakeInt(kind, bits); }
     // A set of elements 0..255 from its 32-byte mask (bit e of byte e / 8 is element e).
     static TVlValue WideSet(std::string mask);
+    static TVlValue Extended(long double v);
     // Takes over one reference of a script array or record holder.
     static TVlValue AdoptScriptArray(TVlInterpreterArrayRec *array);
     static TVlValue AdoptRecord(TVlInterpreterRecHolder *holder);
@@ -168,7 +170,7 @@ private:
         // Numbers, booleans and the other plain kinds are below varString; test them first.
         return VType == varOleStr || (VType >= varString && (VType == varString || (VType & varArrayFlag) ||
                                                              VType == varVlArray || VType == varVlRecord ||
-                                                             VType == varVlWideSet));
+                                                             VType == varVlWideSet || VType == varVlExtended));
     }
     void AddRef() const
     {
@@ -198,7 +200,7 @@ private:
 
 static_assert(sizeof(TVlValue) == 16, "record fields store whole values in 16-byte slots");
 static_assert(varVlRecord >= varString && varVlArray >= varString && varArrayFlag >= varString &&
-                  varVlWideSet >= varString,
+                  varVlWideSet >= varString && varVlExtended >= varString,
               "counted kinds other than OleStr lie at or above varString");
 
 // Conversions used by the interpreter and by host routines; each throws EVlVariantError when

@@ -57,13 +57,14 @@ void ClDec(TVlValue &, TVlInterpreterArgs &a) { Step(a, -1); }
 void ClSucc(TVlValue &r, TVlInterpreterArgs &a) { r = OrdinalResult(a.Values[0], Ordinal(a.Values[0]) + 1); }
 void ClPred(TVlValue &r, TVlInterpreterArgs &a) { r = OrdinalResult(a.Values[0], Ordinal(a.Values[0]) - 1); }
 void ClOdd(TVlValue &r, TVlInterpreterArgs &a) { r = TVlValue::Boolean(ValueToInt64(a.Values[0]) % 2 != 0); }
+// Frac, Int, Pi and Power answer extended reals, as Free Pascal's do.
 void ClFrac(TVlValue &r, TVlInterpreterArgs &a)
 {
-    double x = ValueToDouble(a.Values[0]);
-    r = TVlValue::Double(x - std::trunc(x));
+    long double x = VlToLongDouble(a.Values[0]);
+    r = TVlValue::Extended(x - std::trunc(x));
 }
-void ClInt(TVlValue &r, TVlInterpreterArgs &a) { r = TVlValue::Double(std::trunc(ValueToDouble(a.Values[0]))); }
-void ClPi(TVlValue &r, TVlInterpreterArgs &) { r = TVlValue::Double(M_PI); }
+void ClInt(TVlValue &r, TVlInterpreterArgs &a) { r = TVlValue::Extended(std::trunc(VlToLongDouble(a.Values[0]))); }
+void ClPi(TVlValue &r, TVlInterpreterArgs &) { r = TVlValue::Extended(3.14159265358979323846264338327950288L); }
 void ClConcat(TVlValue &r, TVlInterpreterArgs &a)
 {
     std::string text;
@@ -136,7 +137,7 @@ void ClMax(TVlValue &r, TVlInterpreterArgs &a) { r = Extreme(a, true); }
 void ClMin(TVlValue &r, TVlInterpreterArgs &a) { r = Extreme(a, false); }
 void ClPower(TVlValue &r, TVlInterpreterArgs &a)
 {
-    r = TVlValue::Double(std::pow(ValueToDouble(a.Values[0]), ValueToDouble(a.Values[1])));
+    r = TVlValue::Extended(std::pow(VlToLongDouble(a.Values[0]), VlToLongDouble(a.Values[1])));
 }
 void ClCeil(TVlValue &r, TVlInterpreterArgs &a) { r = OrdinalResult(TVlValue(), static_cast<int64_t>(std::ceil(ValueToDouble(a.Values[0])))); }
 void ClFloor(TVlValue &r, TVlInterpreterArgs &a) { r = OrdinalResult(TVlValue(), static_cast<int64_t>(std::floor(ValueToDouble(a.Values[0])))); }

@@ -12,6 +12,8 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <istream>
 #include <ostream>
 
@@ -19,7 +21,7 @@ namespace {
 
 bool IsRealKind(uint16_t kind)
 {
-    return kind == varSingle || kind == varDouble || kind == varCurrency || kind == varDate;
+    return kind == varSingle || kind == varDouble || kind == varCurrency || kind == varDate || kind == varVlExtended;
 }
 
 bool IsIntegerKind(uint16_t kind)
@@ -33,15 +35,15 @@ bool IsIntegerKind(uint16_t kind)
 }
 
 // " 3.1415926535897931E+000": a sign position, `decimals` digits after the point, an exponent of
-// `exponentDigits` digits (three for doubles, two for singles).
-std::string ScientificText(double v, int decimals, int exponentDigits = 3)
+// `exponentDigits` digits (three for doubles, two for singles, four for extendeds).
+std::string ScientificText(long double v, int decimals, int exponentDigits = 3)
 {
     if (std::isnan(v))
         return "Nan";
     if (std::isinf(v))
         return v < 0 ? "-Inf" : "+Inf";
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*E", decimals, std::fabs(v));
+    char buf[96];
+    std::snprintf(buf, sizeof buf, "%.*LE", decimals, std::fabs(v));
     std::string s = buf;
     size_t e = s.find('E');
     std::string mantissa = s.substr(0, e);
@@ -51,10 +53,77 @@ std::string ScientificText(double v, int decimals, int exponentDigits = 3)
     return std::string(v < 0 || std::signbit(v) ? "-" : " ") + mantissa + exp;
 }
 
+// Fixed text of `decimals` digits after the point from the value's first `significant` digits
+// (correctly rounded), whose rest is rounded half up: 1.0E20 gives all its digits and digits past
+// the value's precision are zeros.
+std::string LongFixedText(long double v, int significant, int decimals)
+{
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.*Le", significant - 1, std::fabs(v));
+    std::string digits;
+    for (const char *c = buf; *c && *c != 'e'; ++c)
+        if (*c != '.')
+            digits += *c;
+    int exponent = std::atoi(std::strchr(buf, 'e') + 1);
+    // digit i weighs 10^(exponent - i); the text keeps those down to 10^-decimals
+    int kept = exponent + decimals + 1;
+    if (kept < 0) {
+        digits.clear();
+        kept = 0;
+    } else if (kept < int(digits.size())) {
+        bool up = digits[size_t(kept)] >= '5';
+        digits.resize(size_t(kept));
+        for (int i = kept - 1; up && i >= 0; --i) {
+            up = digits[size_t(i)] == '9';
+            digits[size_t(i)] = up ? '0' : char(digits[size_t(i)] + 1);
+        }
+        if (up) {
+            digits.insert(digits.begin(), '1');
+            ++exponent;
+        }
+    }
+    int integerDigits = exponent + 1;
+    std::string text = "0", fraction;
+    if (integerDigits > 0) {
+        digits.resize(std::max(digits.size(), size_t(integerDigits)), '0');
+        text = digits.substr(0, size_t(integerDigits));
+        fraction = digits.substr(size_t(integerDigits));
+    } else {
+        fraction = std::string(size_t(-integerDigits), '0') + digits;
+    }
+    fraction.resize(size_t(decimals), '0');
+    if (decimals > 0)
+        text += '.' + fraction;
+    return (v < 0 ? "-" : "") + text;
+}
+
 // Halves round away from zero, as console Pascal does.
 std::string FixedText(double v, int decimals)
 {
     return VlSysUtils::FloatToStrF(v, VlSysUtils::TFloatFormat::ffFixed, 15, std::clamp(decimals, 0, 18));
+}
+
+// The fuller dialect's fixed text, as Free Pascal writes it: a single shows its first 10 digits,
+// an extended its first 18 (21 when the text asks for more), a double 15 (17 when it asks for
+// more); a negative value that rounds to zero keeps its sign.
+std::string ClassicFixedText(const TVlValue &value, int decimals)
+{
+    decimals = std::clamp(decimals, 0, 255);
+    long double v = value.Kind() == varVlExtended ? value.RawExtended() : ValueToDouble(value);
+    if (!std::isfinite(v))
+        return ScientificText(v, 0);
+    int integerDigits = v == 0 ? 1 : int(std::floor(std::log10(std::fabs(v)))) + 1;
+    bool longText = integerDigits + decimals > (value.Kind() == varVlExtended ? 18 : 15);
+    std::string text;
+    if (value.Kind() == varSingle)
+        text = LongFixedText(v, 10, decimals);
+    else if (value.Kind() == varVlExtended)
+        text = LongFixedText(v, longText ? 21 : 18, decimals);
+    else
+        text = longText ? LongFixedText(v, 17, decimals) : FixedText(double(v), decimals);
+    if (v < 0 && text[0] != '-')
+        text.insert(0, "-");
+    return text;
 }
 
 std::string PlainText(const TVlValue &v)
@@ -129,6 +198,8 @@ TVlValue NumberOf(const std::string &word, uint16_t kind)
         return TVlValue::Integer(n);
     if (kind == varInt64 && std::from_chars(word.data(), word.data() + word.size(), wide).ptr == word.data() + word.size())
         return TVlValue::Int64(wide);
+    if (kind == varVlExtended && VlSysUtils::TryStrToFloat(word, d))
+        return TVlValue::Extended(std::strtold(word.c_str(), nullptr));  // read to its full precision
     if (IsRealKind(kind) && VlSysUtils::TryStrToFloat(word, d))
         return TVlValue::Double(d);
     VlRaiseRuntime("EInOutError", "Invalid numeric format");
@@ -250,7 +321,9 @@ std::string VlConsoleText(const TVlValue &value, int width, int decimals, const 
     if (IsRealKind(value.Kind())) {
         double v = ValueToDouble(value);
         if (decimals >= 0)
-            text = FixedText(v, decimals);
+            text = caller && caller->ExtendedDialect ? ClassicFixedText(value, decimals) : FixedText(v, decimals);
+        else if (value.Kind() == varVlExtended)
+            text = ScientificText(value.RawExtended(), width > 0 ? std::clamp(width - 9, 1, 20) : 20, 4);
         else if (value.Kind() == varSingle)
             text = ScientificText(v, width > 0 ? std::clamp(width - 7, 1, 9) : 9, 2);
         else
