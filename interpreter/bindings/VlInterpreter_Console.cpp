@@ -122,7 +122,7 @@ std::string ClassicFixedText(const TVlValue &value, int decimals)
     else
         text = longText ? LongFixedText(v, 17, decimals) : FixedText(double(v), decimals);
     if (v < 0 && text[0] != '-')
-        text.insert(0, "-");
+        text = "-" + text;
     return text;
 }
 
