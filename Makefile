@@ -5,7 +5,7 @@ PREFIX ?= /usr/local
 export CCACHE_BASEDIR := $(CURDIR)
 export CCACHE_NOHASHDIR := 1
 
-.PHONY: all deps configure build run test install bench fuzz clean test-sanitize test-sanitize-core test-sanitize-components
+.PHONY: all deps configure build run test install bench fuzz compat clean test-sanitize test-sanitize-core test-sanitize-components
 
 all: build
 
@@ -55,6 +55,10 @@ test-sanitize-components: deps
 	@cmake --build $(SANITIZE_GUI_DIR) -j $(JOBS) --target vl_components_tests
 	cd $(SANITIZE_GUI_DIR)/tests && $(SANITIZER_ENV) QT_QPA_PLATFORM=offscreen VL_TEST_DATA_DIR=$(CURDIR)/tests/data \
 	  VL_PROGRAM_DIR=$(CURDIR)/$(SANITIZE_GUI_DIR)/bin ./vl_components_tests --gtest_brief=1
+
+# Regenerates the expected outputs of tests/compat with Free Pascal (only where fpc is installed).
+compat:
+	@./scripts/compat.sh
 
 clean:
 	rm -rf $(BUILD_DIR)

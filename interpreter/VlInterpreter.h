@@ -29,6 +29,15 @@
 
 class TVlInterpreterProgram;
 struct TVlQuickExpression;
+
+// Raised by the fuller dialect's Halt: ends the run at once, through every finally and except
+// part; TVlInterpreterProgram::Execute ends normally then, with ExitCode set.
+class EVlHalt : public std::exception {
+public:
+    explicit EVlHalt(int32_t code) : Code(code) {}
+    const char *what() const noexcept override { return "Halt"; }
+    int32_t Code;
+};
 struct TVlQuickStep;
 struct TVlDirectStatement;
 
@@ -109,6 +118,12 @@ public:
     TVlInterpreterAdapter &OwnAdapter() { return *Adapter; }
     TVlInterpreterArgs &CurrentArgs() { return *Args; }
 
+    // The declared type name of the variable a name reads where the script runs now (a local, a
+    // local of an enclosing routine, a global); empty when there is none or it has no type name.
+    std::string VariableTypeName(const std::string &name);
+    // The name of an enumeration member (varVlEnum) of this run; false for other values.
+    bool EnumMemberName(const TVlValue &value, std::string &name) const;
+
     // The exception whose except part is running (the innermost one); null outside handlers.
     std::exception_ptr HandledException() const
     {
@@ -118,6 +133,10 @@ public:
     TVlValue ResultValue;
     EVlInterpreterError LastFailure;
     bool DeclarationsRead = false;
+    // The fuller dialect that textbook programs use (typed constants, nested routines, ordinal
+    // types, open arrays, ...); every source the core dialect runs behaves alike in it. Hosts
+    // that run learners' programs switch it on before running.
+    bool ExtendedDialect = false;
     bool AllowAssignment = true;
     TVlInterpreterGetValue OnGetValue;
     TVlInterpreterSetValue OnSetValue;
@@ -133,6 +152,9 @@ public:
     // Adapters of the host consulted after the own adapter and before the GlobalAdapter; unlike
     // the own adapter they keep their registrations across runs (a runner's console unit).
     void AddHostAdapter(std::shared_ptr<TVlInterpreterAdapter> adapter);
+    // Adapters consulted in the fuller dialect after the script's own routines (the standard
+    // routines that a program may redefine).
+    void AddFallbackAdapter(std::shared_ptr<TVlInterpreterAdapter> adapter);
 
 protected:
     virtual void ResetState();
@@ -161,16 +183,37 @@ protected:
 
     // Evaluator pieces.
     TVlValue Operator(int32_t op);
+    // The fuller dialect's short-circuit "and" and "or": whether left alone decides op.
+    bool ShortCircuits(int32_t op, const TVlValue &left) const
+    {
+        return ExtendedDialect && left.Kind() == varBoolean && (op == tkAnd || op == tkOr) &&
+               (left.RawInteger() != 0) == (op == tkOr);
+    }
+    // Reads over what Operator(op) would read, evaluating nothing (a short-circuited operand).
+    void SkipOperand(int32_t op);
+    void SkipDesignator();
+    void SkipBracketed(int32_t closing);
     void ReadDesignator(void *targetObject, uint16_t targetKind, TVlValue &result);
     // What ReadDesignator does with a value just read: the record type of a record value, the
     // by-reference arguments written back.
     void CompleteDesignatorValue(TVlValue &result, TVlInterpreterArgs &args);
     void ReadArguments(int32_t nameAtom);
+    void ReadMoreIndexes(TVlInterpreterArgs &args);
+    // Element access with the indexes of several index lists (a[i][j]) in the fuller dialect.
+    bool GetIndexed(const TVlValue &container, TVlValue &result, TVlInterpreterArgs &args);
+    bool SetIndexed(TVlValue &container, const TVlValue &value, TVlInterpreterArgs &args, int32_t first = 0);
     void ReadSetConstructor(TVlValue &result);
+    void ReadWideSetConstructor(TVlValue &result);
     bool IsFreeOfNil(const TVlValue &target) const;
     // Reads an argument "name [ indexes ]" naming an element of a script variable, recording the
     // indexes in call.ElementArgs; answers false (reading nothing) for any other argument.
     bool ReadElementArgument(TVlInterpreterArgs &call, int32_t slot, TVlValue &value);
+    // Reads an argument "name {[indexes] | .field} .field" naming a field of a record (the fuller
+    // dialect), recording the record in call.FieldArgs; answers false (reading nothing) otherwise.
+    bool ReadFieldArgument(TVlInterpreterArgs &call, int32_t slot, TVlValue &value, bool formats);
+    void StoreFieldArgument(const TVlFieldArg &field, const TVlValue &value);
+    // While a field argument is read: the record and the name of the last field member read.
+    TVlFieldArg *FieldCapture = nullptr;
     // Writes a by-reference result back into the element an argument named.
     void StoreElementArgument(const TVlInterpreterArgs &call, const TVlElementArg &element,
                               const std::string &name, int32_t atom, const TVlValue &value);
@@ -182,6 +225,7 @@ protected:
     void ReleaseArgs(TVlInterpreterArgs *args);
     [[noreturn]] void RaiseTokenFailure();
     TVlValue ApplyBinary(int32_t op, const TVlValue &left, const TVlValue &right);
+    TVlValue Negated(const TVlValue &value) const;
     // Raises "Stack overflow" before deep nesting could exhaust the C++ stack.
     void CheckStack()
     {
@@ -205,6 +249,7 @@ protected:
     // Cleared while the running routine's instance has names that come before its locals (the
     // components of a script form): the paths that read locals without a name lookup stand aside.
     bool LocalsReadFirst = true;
+    bool IsArrayConstructorArgument() const;
 
     // Makes a source current (the reader position is left to the caller).
     void UseSource(const std::shared_ptr<TVlSource> &source);
@@ -238,6 +283,7 @@ protected:
     const std::string *TokenNamePtr = nullptr;  // spelled identifier of TokenValue
     std::vector<std::shared_ptr<TVlSource>> KeptSources;  // sources whose texts tokens refer to
     std::vector<std::shared_ptr<TVlInterpreterAdapter>> HostAdapters;
+    std::vector<std::shared_ptr<TVlInterpreterAdapter>> FallbackAdapters;
     // Exceptions being handled by running except parts, innermost last.
     std::vector<std::exception_ptr> HandledExceptions;
 
@@ -253,7 +299,22 @@ protected:
         const TVlInterpreterFunctionDesc *Desc = nullptr;
         TVlInterpreterArgs *CallerArgs = nullptr;
         bool HasResult = false;
+        // The frame of the routine this one is declared in (the fuller dialect's nested routines).
+        TRoutineFrame *Outer = nullptr;
+        // Typed constants of the routine that keep their values between calls: name and slot in
+        // StaticValues, written back when the frame is left.
+        std::vector<std::pair<int32_t, int32_t>> Statics;
+        // var parameters taking arrays that the routine sees zero-based: slot and the caller's array.
+        std::vector<std::pair<int32_t, TVlValue>> Rebased;
     };
+    // The enumeration types of the run: a member value holds its type's index. A type read again
+    // (a routine's own type section) keeps its index, by (source, token of its "(").
+    std::vector<std::shared_ptr<const TVlInterpreterOrdinalDataType>> EnumTypes;
+    std::vector<std::pair<std::pair<const TVlSource *, int32_t>, int32_t>> EnumTypeSlots;
+    int32_t EnumTypeIndex(int32_t openToken, std::shared_ptr<const TVlInterpreterOrdinalDataType> type);
+    // Values of typed constants inside routines, by (source, token of the name).
+    std::vector<TVlValue> StaticValues;
+    std::vector<std::pair<std::pair<const TVlSource *, int32_t>, int32_t>> StaticSlots;
     std::vector<std::unique_ptr<TRoutineFrame>> Frames;  // pooled; FrameCount are active
     int32_t FrameCount = 0;
     TRoutineFrame *CurrentFrame() { return FrameCount ? Frames[FrameCount - 1].get() : nullptr; }
@@ -316,6 +377,24 @@ protected:
     void ReadConstSection(const TDeclareFunc &declare);
     // Reads a declared type at the current token; typeName receives its text.
     TVlDataTypePtr ReadDataType(std::string &typeName);
+    // Types and initial values of the fuller dialect (VlInterpreterDialectTypes.cpp).
+    TVlDataTypePtr ReadExtendedDataType(std::string &typeName);
+    TVlDataTypePtr ReadExtendedArrayType(std::string &typeName);
+    std::shared_ptr<const TVlInterpreterRecord> ReadRecordBody(const std::string &name);
+    void ReadInitializer(const TVlDataTypePtr &type, TVlValue &value);
+    void ReadArrayInitializer(TVlInterpreterArrayRec &array, int32_t dim, int32_t *indexes);
+    void ReadRecordInitializer(TVlValue &record);
+    void ReadTypedConstant(const TDeclareFunc &declare, const std::string &name, int32_t nameToken);
+    int64_t ReadOrdinalConstant(TVlValue &value);
+    TVlDataTypePtr FindTypeName(int32_t atom, const std::string &name);
+    void DeclareEnumMember(const std::string &name, const TVlValue &member);
+    static bool IsOperatorKind(int32_t kind);
+    // Local type sections and nested routine declarations at the current token (units read
+    // them); false for other tokens.
+    virtual bool ReadLocalDeclaration() { return false; }
+    // The running routine's locals, the fields of "with" records and the locals of enclosing routines.
+    bool ReadScopeName(const std::string &name, int32_t atom, TVlValue &result, TVlInterpreterArgs &args);
+    void SkipRoutineDeclaration();
     // Whether a name is a script routine of the current unit (event assignments).
     virtual bool IsScriptRoutine(const std::string &name) { (void)name; return false; }
     virtual TVlInterpreterProgram *OwningProgram() { return nullptr; }
@@ -371,6 +450,18 @@ private:
     void StoreControlVariable(const TVlDirectStatement &s, int32_t value);
     bool DirectObserved = false;  // ObservesStatements() of the running direct statement
 
+    bool ReadOuterName(const std::string &name, int32_t atom, TVlValue &result, TVlInterpreterArgs &args);
+    bool WriteOuterName(const std::string &name, int32_t atom, const TVlValue &value, TVlInterpreterArgs &args);
+    bool WriteFunctionResult(int32_t atom, const TVlValue &value);
+    // Routine frames of the fuller dialect (VlInterpreterDialectFrames.cpp).
+    TRoutineFrame *OuterFrameOf(const TVlInterpreterFunctionDesc &desc);
+    TVlValue ParameterValue(const TVlInterpreterFunctionDesc &desc, int32_t slot, const TVlValue &value,
+                            TRoutineFrame &frame);
+    void ReturnRebasedArrays(TRoutineFrame &frame, TVlInterpreterArgs &caller);
+    void KeepStatics(TRoutineFrame &frame);
+    // A static slot for the typed constant named at token index nameToken of the current source;
+    // fresh answers whether it was just made.
+    int32_t StaticSlot(int32_t nameToken, bool &fresh);
     void EnterFrame(const TVlInterpreterFunctionDesc *desc);
     void LeaveFrame(bool copyBack);
     void ExecuteIdentifierStatement();
@@ -385,6 +476,19 @@ private:
     void ExecuteFor();
     void ExecuteCase();
     void ExecuteRaise();
+    // Statements of the fuller dialect (VlInterpreterDialectStatements.cpp).
+    bool AtWithStatement() const { return TokenBase[NextIndex].Kind == tkIdentifier && AtWithWord(); }
+    bool AtWithWord() const;
+    void ExecuteWith();
+    void ExecuteForIn(const std::string &name, int32_t atom);
+    void ExecuteExitValue();
+    // An ordinal expression (integers, characters, booleans, enumerations): its number; code 108
+    // for other values.
+    int64_t EvaluateOrdinal(TVlValue &result);
+    // Records whose fields "with" makes visible, innermost last.
+    std::vector<TVlValue> WithTargets;
+    bool ReadWithField(const std::string &name, int32_t atom, TVlValue &result, TVlInterpreterArgs &args);
+    bool WriteWithField(const std::string &name, int32_t atom, const TVlValue &value, TVlInterpreterArgs &args);
     bool RunExceptHandler(const std::exception_ptr &error);
     void SkipStatementsUntil(int32_t kind1, int32_t kind2);
     void ExecuteTryStatement();
@@ -461,6 +565,22 @@ protected:
     // Registers the source being read as a unit, keeping its tokens.
     void RegisterCurrentUnit();
     int32_t CurrentUnitAtom();
+    // The fuller dialect (VlInterpreterDialectUnit.cpp).
+    bool ReadLocalDeclaration() override;
+    void ReadTypeDeclaration();
+    bool MoreTypes();
+    void ReadExtendedType(const std::string &name);
+    bool AssignsName(int32_t first, int32_t last, const std::string &name) const;
+    bool ReadForward();
+    void ReadNestedRoutines(TVlInterpreterFunctionDesc &desc);
+    void MarkCompositeParameters(TVlInterpreterFunctionDesc &desc, int32_t first, bool openArray,
+                                 const std::string &typeName);
+    uint16_t ParameterKind(const std::string &typeName);
+    const TVlInterpreterFunctionDesc *FindNestedRoutine(int32_t atom);
+    bool ReadOwnResult(const TVlInterpreterFunctionDesc &desc, TVlValue &result, TVlInterpreterArgs &args);
+    bool ReadDialectName(const std::string &name, int32_t atom, TVlValue &result, TVlInterpreterArgs &args);
+    int32_t RoutineScope = 0;  // OwnScope of the routine whose declarations are being read
+    int32_t ScopeCount = 0;
     std::string UsesText;
     std::string CachedUnitName;
     int32_t CachedUnitAtom = 0;
@@ -473,6 +593,9 @@ public:
     TVlInterpreterProgram();
     ~TVlInterpreterProgram() override;
     void Execute() override;
+    // Whether Execute runs the source as a program: it begins with "program " or, in the fuller
+    // dialect, its first token is "program".
+    bool IsProgramSource();
 
     // The source as lines (joined with CR LF), like the Pas property.
     void SetPas(const std::vector<std::string> &lines);
@@ -481,10 +604,16 @@ public:
     TStatementEvent OnStatement;
     // Fired at the step after RequestInterrupt (see there).
     TStatementEvent OnInterrupt;
+    // Whether the last run ended by Halt, and the code it gave.
+    bool Halted = false;
+    int32_t ExitCode = 0;
 
 protected:
     void StatementHook() override;
     void Interrupted() override;
     bool ObservesStatements() const override { return static_cast<bool>(OnStatement); }
     TVlInterpreterProgram *OwningProgram() override { return this; }
+
+private:
+    void RunSource();
 };

@@ -422,6 +422,8 @@ void TVlInterpreterAdapter::AddSourceFunction(const TVlInterpreterFunctionDesc &
     for (int32_t i = 0; i < desc.ParamCount && i < VlMaxArgs; ++i)
         entry->Desc.ParamAtoms[i] = VlNames().Intern(desc.ParamNames[i]);
     entry->Data = data;
+    if (desc.Scope)
+        ++ScopedFunctions;
     Grow(SrcFunctionsByAtom, entry->NameAtom, std::vector<int32_t>());
     SrcFunctionsByAtom[entry->NameAtom].push_back(static_cast<int32_t>(SrcFunctions.size()));
     SrcFunctions.push_back(std::move(entry));
@@ -796,6 +798,14 @@ bool TVlInterpreterAdapter::ReadPlainName(TVlInterpreterExpression *expr, const 
     uint16_t kind = args.Count >= 1 ? VlNames().TypeKind(atom) : 0;
     if (kind != 0) {
         const TVlValue &source = args.Values[0];
+        int64_t ordinal = 0;
+        if (expr && expr->ExtendedDialect && args.Count == 1 && VlOrdinalOf(source, ordinal) &&
+            (kind == varString) != source.IsString()) {
+            // Char(65) and Integer('A') convert by the ordinal number.
+            value = kind == varString ? TVlValue::String(std::string(1, static_cast<char>(ordinal & 0xFF)))
+                                      : ConvertToKind(TVlValue::Int64(ordinal), kind);
+            return true;
+        }
         bool counted = source.IsString() || source.IsVariantArray() || source.IsScriptArray() ||
                        source.IsRecord() || kind == varString;
         if (counted) {
@@ -1023,6 +1033,8 @@ const TVlInterpreterFunctionDesc *TVlInterpreterAdapter::FindSourceFunctionAtom(
     const std::vector<int32_t> &entries = SrcFunctionsByAtom[nameAtom];
     for (size_t i = entries.size(); i-- > 0;) {
         const TVlInterpreterSrcFunction &f = *SrcFunctions[entries[i]];
+        if (f.Desc.Scope)
+            continue;  // visible only inside the routine declaring it
         if (classAtom && f.Desc.ClassAtom != classAtom)
             continue;
         if (unitAtom && f.Desc.UnitAtom != unitAtom)
@@ -1031,6 +1043,36 @@ const TVlInterpreterFunctionDesc *TVlInterpreterAdapter::FindSourceFunctionAtom(
     }
     if (unitAtom && !classAtom)
         return FindSourceFunctionAtom(0, nameAtom, 0);
+    return nullptr;
+}
+
+const TVlInterpreterFunctionDesc *TVlInterpreterAdapter::FindScopedFunction(int32_t nameAtom, int32_t scope) const
+{
+    if (nameAtom <= 0 || nameAtom >= static_cast<int32_t>(SrcFunctionsByAtom.size()))
+        return nullptr;
+    const std::vector<int32_t> &entries = SrcFunctionsByAtom[nameAtom];
+    for (size_t i = entries.size(); i-- > 0;)
+        if (SrcFunctions[entries[i]]->Desc.Scope == scope)
+            return &SrcFunctions[entries[i]]->Desc;
+    return nullptr;
+}
+
+void TVlInterpreterAdapter::AddDeclaredType(const std::string &name, TVlDataTypePtr type)
+{
+    int32_t atom = VlNames().Intern(name);
+    for (auto &entry : DeclaredTypes)
+        if (entry.first == atom) {
+            entry.second = std::move(type);
+            return;
+        }
+    DeclaredTypes.emplace_back(atom, std::move(type));
+}
+
+TVlDataTypePtr TVlInterpreterAdapter::FindDeclaredType(int32_t atom) const
+{
+    for (const auto &entry : DeclaredTypes)
+        if (entry.first == atom)
+            return entry.second;
     return nullptr;
 }
 
@@ -1150,6 +1192,8 @@ void TVlInterpreterAdapter::ClearSource()
     SrcFunctionsByAtom.clear();
     SrcFunctions.clear();
     SrcUnits.clear();
+    DeclaredTypes.clear();
+    ScopedFunctions = 0;
 }
 
 void TVlInterpreterAdapter::ClearHost()

@@ -193,6 +193,16 @@ struct TVlInterpreterFunctionDesc {
     int32_t UnitAtom = 0;               // interned UnitName (0 when empty)
     int32_t ClassAtom = 0;              // interned ClassIdentifier (0 when empty)
     mutable int32_t BodyToken = -1;     // token index of BodyStart, found on the first call
+    // Routines declared inside a routine (the fuller dialect): Scope is the OwnScope of the routine
+    // they are declared in (0 at unit level); OwnScope identifies this routine's own declarations.
+    int32_t Scope = 0;
+    int32_t OwnScope = 0;
+    // The body assigns to the routine's own name: reading the bare name then reads the result.
+    bool AssignsOwnName = false;
+    // Per parameter: it takes whole arrays and records (its type is an array, record or open array
+    // type of the fuller dialect); OpenArray: "array of T", seen zero-based by the routine.
+    bool TakesComposite[VlMaxArgs] = {};
+    bool OpenArray[VlMaxArgs] = {};
 };
 
 class TVlInterpreterSrcFunction : public TVlInterpreterIdentifier {
@@ -362,6 +372,12 @@ public:
                                void *object, const std::string &propertyName);
     virtual TVlInterpreterSrcClass *FindSourceClass(const std::string &className);
     virtual std::shared_ptr<const TVlInterpreterRecord> FindRecordType(const std::string &recordName);
+    // Types named in type sections of the fuller dialect (aliases, ordinal, array, set types).
+    void AddDeclaredType(const std::string &name, TVlDataTypePtr type);
+    TVlDataTypePtr FindDeclaredType(int32_t atom) const;
+    // A routine declared inside the routine whose OwnScope is scope (the fuller dialect).
+    const TVlInterpreterFunctionDesc *FindScopedFunction(int32_t nameAtom, int32_t scope) const;
+    bool HasScopedFunctions() const { return ScopedFunctions > 0; }
     // Adds a record type declared by a script.
     void AddScriptRecordType(std::shared_ptr<TVlInterpreterRecord> record);
 
@@ -385,6 +401,12 @@ public:
     const TVlInterpreterFunctionDesc *FindSourceFunctionAtom(int32_t unitAtom, int32_t nameAtom,
                                                              int32_t classAtom);
     bool HasSourceFunctions() const { return !SrcFunctions.empty(); }
+    // Whether any script routine (in any unit or scope) has this name.
+    bool HasSourceFunctionNamed(int32_t nameAtom) const
+    {
+        return nameAtom > 0 && nameAtom < static_cast<int32_t>(SrcFunctionsByAtom.size()) &&
+               !SrcFunctionsByAtom[static_cast<size_t>(nameAtom)].empty();
+    }
     // Whether a plain name resolves before the script variables (class, constant, routine,
     // external routine, nil, Null).
     bool HasPlainName(int32_t atom);
@@ -419,8 +441,10 @@ public:
     std::vector<std::unique_ptr<TVlInterpreterEventProperty>> EventProperties;
     std::vector<std::unique_ptr<TVlInterpreterVar>> SrcVars;  // newest last; lookups walk back
     std::vector<std::unique_ptr<TVlInterpreterSrcClass>> SrcClasses;
+    std::vector<std::pair<int32_t, TVlDataTypePtr>> DeclaredTypes;  // by name atom
 
 private:
+    int32_t ScopedFunctions = 0;  // registered routines declared inside routines
     struct TNameIndex;
     bool ReadPlainName(TVlInterpreterExpression *expr, const std::string &name, int32_t atom,
                        TVlValue &value, TVlInterpreterArgs &args);

@@ -23,6 +23,16 @@ struct TVlElementArg {
     int32_t Count = 0;  // number of indexes
 };
 
+// An argument that is a field of a record ("r.count", "a[i].f", the fuller dialect): its slot and
+// the record holding the field (shared with the variable), so that a by-reference parameter writes
+// back into that field.
+struct TVlFieldArg {
+    int32_t Slot = 0;
+    TVlValue Record;
+    std::string Name;
+    int32_t Atom = 0;
+};
+
 struct TVlInterpreterArgs {
     std::string VarNames[VlMaxArgs];  // variable given as argument i; empty for an expression
     bool HasVarArgs = false;          // a by-reference parameter received a variable
@@ -33,6 +43,7 @@ struct TVlInterpreterArgs {
     void *Obj = nullptr;              // member-access target; none for a plain name
     uint16_t ObjType = 0;             // varVlObject, varVlClass, varVlRecord, varDispatch, varUnknown
     bool Indexed = false;             // followed by [..]; the indexes stand in Values
+    bool Parenthesized = false;       // followed by ( .. ), possibly empty (a call, not a bare name)
     bool IndexedResult = false;       // the getter or setter consumed the indexes itself
     // Fields of the evaluator.
     bool ResultUsed = false;          // the value is consumed by an enclosing expression
@@ -48,6 +59,7 @@ struct TVlInterpreterArgs {
     int32_t VarAtoms[VlMaxArgs] = {};  // interned VarNames (0 = none)
     std::vector<TVlElementArg> ElementArgs;  // set by the argument reader for element arguments
     std::vector<TVlValue> ElementIndexes;    // their indexes, one after the other
+    std::vector<TVlFieldArg> FieldArgs;      // set by the argument reader for field arguments
 
     TVlInterpreterArgs();
     // Count 0, no target, flags false, TargetKeeper Empty.
@@ -58,6 +70,7 @@ struct TVlInterpreterArgs {
         ObjType = 0;
         HasVarArgs = false;
         Indexed = false;
+        Parenthesized = false;
         IndexedResult = false;
         TargetKeeper.Clear();
     }
@@ -69,6 +82,13 @@ struct TVlInterpreterArgs {
         for (const TVlElementArg &element : ElementArgs)
             if (element.Slot == slot)
                 return &element;
+        return nullptr;
+    }
+    const TVlFieldArg *FieldArgOf(int32_t slot) const
+    {
+        for (const TVlFieldArg &field : FieldArgs)
+            if (field.Slot == slot)
+                return &field;
         return nullptr;
     }
     // The open array in argument slot index (a script array must be one-dimensional).

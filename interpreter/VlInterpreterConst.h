@@ -22,6 +22,7 @@ constexpr uint16_t varShortInt = 16;
 constexpr uint16_t varByte = 17;
 constexpr uint16_t varWord = 18;
 constexpr uint16_t varLongWord = 19;
+constexpr uint16_t varInt64 = 20;
 constexpr uint16_t varString = 256;
 // The interpreter's own kinds, placed after the standard codes and distinct from them.
 constexpr uint16_t varVlObject = 0x0110;
@@ -30,6 +31,18 @@ constexpr uint16_t varVlRecord = 0x0112;
 constexpr uint16_t varVlPointer = 0x0113;
 constexpr uint16_t varVlSet = 0x0114;
 constexpr uint16_t varVlArray = 0x0115;
+// Declared kinds of the fuller dialect: a string of at most N characters (values are Strings), and
+// the value of a declared type's name (Low, High, typecasts); the payload is the data type.
+constexpr uint16_t varVlShortString = 0x0116;
+constexpr uint16_t varVlType = 0x0117;
+// A set of the fuller dialect: elements 0 to 255, a 32-byte mask shared like a string's text.
+constexpr uint16_t varVlWideSet = 0x0118;
+// A member of an enumeration of the fuller dialect: the ordinal number in the low 32 bits of the
+// payload, the enumeration (an index of the interpreter's enumeration types) in the high 32.
+constexpr uint16_t varVlEnum = 0x0119;
+// An 80-bit extended real of the fuller dialect (real constants, Sqrt, Sin, Pi, ...), its ten bytes
+// kept in a shared buffer like a string's text.
+constexpr uint16_t varVlExtended = 0x011A;
 // Flags: a variant array; a by-reference (var) and a const parameter (declared kinds only).
 constexpr uint16_t varArrayFlag = 0x2000;
 constexpr uint16_t varByRef = 0x4000;

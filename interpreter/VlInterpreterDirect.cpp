@@ -98,7 +98,12 @@ private:
         case tkFor: return BuildFor(s, depth);
         case tkBreak: s.Kind = TVlDirectStatement::dkBreak; s.End = first + 1; return true;
         case tkContinue: s.Kind = TVlDirectStatement::dkContinue; s.End = first + 1; return true;
-        case tkExit: s.Kind = TVlDirectStatement::dkExit; s.End = first + 1; return true;
+        case tkExit:
+            if (Kind(first + 1) == tkLParen)
+                return false;  // exit(value) is left to the token reader
+            s.Kind = TVlDirectStatement::dkExit;
+            s.End = first + 1;
+            return true;
         default: return false;
         }
     }

@@ -203,8 +203,10 @@ void TVlInterpreterFunction::DirectCall(const TVlQuickExpression &quick, const T
     }
     TVlInterpreterArgs &args = *Args;
     args.Clear();
+    args.Parenthesized = true;
     args.ElementArgs.clear();
     args.ElementIndexes.clear();
+    args.FieldArgs.clear();
     const TVlToken *tokens = TokenBase;
     for (int i = 0; i < step.Count; ++i) {
         args.Values[i] = std::move(arguments[i]);

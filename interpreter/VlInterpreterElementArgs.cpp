@@ -36,7 +36,7 @@ bool TVlInterpreterExpression::ReadElementArgument(TVlInterpreterArgs &call, int
         NextToken();
         if (element.Count >= VlMaxArgs)
             RaiseError(erTooManyParams, TokenStart());
-        if (TokenBacked || !EvaluateQuick(index))
+        if (FrameCount == 0 || TokenBacked || !EvaluateQuick(index))  // quick forms read locals
             EvaluateExpression(index);
         call.ElementIndexes.push_back(index);
         ++element.Count;
@@ -53,9 +53,9 @@ bool TVlInterpreterExpression::ReadElementArgument(TVlInterpreterArgs &call, int
     const TVlValue *indexes = call.ElementIndexes.data() + element.First;
     if (container.IsScriptArray() && element.Count <= 10) {
         int32_t positions[10];
-        for (int32_t i = 0; i < element.Count; ++i)
-            positions[i] = indexes[i].Kind() == varInteger ? indexes[i].RawInteger() : ValueToInteger(indexes[i]);
         const TVlInterpreterArrayRec &rec = *container.RawScriptArray();
+        for (int32_t i = 0; i < element.Count; ++i)
+            positions[i] = VlIndexOf(indexes[i], rec.OrdinalIndexes);
         value = rec.Items[ScriptArrayPosition(rec, positions, element.Count)];
     } else {
         TVlInterpreterArgs *request = AcquireArgs();

@@ -91,10 +91,15 @@ void TVlInterpreterExpression::AddHostAdapter(std::shared_ptr<TVlInterpreterAdap
     HostAdapters.push_back(std::move(adapter));
 }
 
+void TVlInterpreterExpression::AddFallbackAdapter(std::shared_ptr<TVlInterpreterAdapter> adapter)
+{
+    FallbackAdapters.push_back(std::move(adapter));
+}
+
 void TVlInterpreterExpression::SetSourceText(const std::string &text)
 {
-    if (text != Source->Text)
-        UseSource(VlTokenize(text));
+    if (text != Source->Text || Source->Extended != ExtendedDialect)
+        UseSource(VlTokenize(text, ExtendedDialect));
     Cursor = 0;
     NextIndex = 0;
     SourceChanged();
@@ -102,6 +107,8 @@ void TVlInterpreterExpression::SetSourceText(const std::string &text)
 
 void TVlInterpreterExpression::ResetState()
 {
+    if (Source->Extended != ExtendedDialect)
+        UseSource(VlTokenize(Source->Text, ExtendedDialect));
     ResultValue.Clear();
     for (int i = 0; i <= StackTop && i < 200; ++i)
         ValueStack[i].Clear();
@@ -481,7 +488,7 @@ bool TVlInterpreterExpression::PureStep(const TVlQuickStep &step, TVlValue &top)
     try {
         switch (step.Kind) {
         case TVlQuickStep::skNegate:
-            top = VlNegate(top);
+            top = Negated(top);
             return true;
         case TVlQuickStep::skNot:
             top = VlNot(top);
@@ -565,6 +572,30 @@ TVlValue TVlInterpreterExpression::ApplyBinary(int32_t op, const TVlValue &left,
         default: break;
         }
     }
+    if (ExtendedDialect) {
+        if (ShortCircuits(op, left))
+            return left;  // what the reader gives without reading the right operand
+        if (left.Kind() == varVlEnum || right.Kind() == varVlEnum) {
+            // Enumeration members compare (and compute) as their ordinal numbers.
+            auto ordinal = [](const TVlValue &v) { return v.Kind() == varVlEnum ? TVlValue::Integer(v.RawInteger()) : v; };
+            return ApplyBinary(op, ordinal(left), ordinal(right));
+        }
+        TVlValue wide;
+        if (VlPrecisionFloatOp(op, left, right, wide))
+            return wide;
+        if (left.Kind() == varVlWideSet || right.Kind() == varVlWideSet)
+            return VlWideSetOp(op, left, right);
+        if (left.Kind() == varVlSet && right.Kind() == varVlSet) {
+            // What the core dialect has no operator for: intersection and inclusion.
+            if (op == tkMul)
+                return SetToValue(left.RawSet() & right.RawSet());
+            if (op == tkLessEqual || op == tkGreaterEqual)
+                return VlWideSetOp(op, left, right);
+        }
+        bool comparison = op >= tkEqual && op <= tkLessEqual;  // compared below, in 64 bits
+        if (!comparison && VlWideIntegerOp(OpCodeOf(op), left, right, wide))
+            return wide;
+    }
     switch (op) {
     case tkEqual: case tkNotEqual: {
         bool payloads = ComparesPayloads(left.Kind()) || (op == tkNotEqual && left.Kind() == varUnknown);
@@ -625,15 +656,31 @@ TVlValue TVlInterpreterExpression::Operator(int32_t op)
             if (opPriority >= OperatorPriority(kind))
                 return result;
             TVlValue left = Pop();
+            if (ShortCircuits(kind, left)) {
+                SkipOperand(kind);
+                result = std::move(left);
+                Push(result);
+                continue;
+            }
             TVlValue right = Operator(kind);
             result = ApplyBinary(kind, left, right);
+            Push(result);
+            continue;
+        }
+        if (kind == tkIn && ExtendedDialect) {
+            // "in" compares like "=": its right operand stops at the relational operators.
+            if (opPriority >= OperatorPriority(tkEqual))
+                return result;
+            TVlValue element = Pop();
+            TVlValue set = Operator(tkEqual);
+            result = VlInSet(element, set);
             Push(result);
             continue;
         }
         switch (kind) {
         case tkPlus: case tkMinus: {
             TVlValue operand = Operator(tkNot);
-            result = kind == tkMinus ? VlNegate(operand) : operand;
+            result = kind == tkMinus ? Negated(operand) : operand;
             Push(result);
             continue;
         }
@@ -662,6 +709,121 @@ TVlValue TVlInterpreterExpression::Operator(int32_t op)
             ReportExpected(ErrorMessageText(erTextExpression));
         }
     }
+}
+
+// Operator(op) without evaluating: the same tokens are read, and the reader is left where
+// Operator(op) leaves it; what only evaluating finds (undeclared names, types) is not reported.
+void TVlInterpreterExpression::SkipOperand(int32_t op)
+{
+    CheckStack();
+    NextToken();
+    int32_t entryKind = TokenKind;
+    int32_t opPriority = OperatorPriority(op);
+    bool operand = false;  // an operand has been read (Operator: a value is there)
+    for (;;) {
+        int32_t kind = TokenKind;
+        if (IsOperandKind(kind)) {
+            if (kind == tkIdentifier)
+                SkipDesignator();
+            NextToken();
+            if (IsOperandKind(TokenKind))
+                RaiseError(erMissingOperator, ReaderPos());
+            operand = true;
+            if (OperatorPriority(TokenKind) < opPriority)
+                return;
+            continue;
+        }
+        bool binarySign = (kind == tkPlus || kind == tkMinus) &&
+                          (IsOperandKind(PrevTokenKind) || PrevTokenKind == tkRParen || PrevTokenKind == tkRBracket);
+        if (IsBinaryKind(kind) && (binarySign || (kind != tkPlus && kind != tkMinus))) {
+            if (opPriority >= OperatorPriority(kind))
+                return;
+            SkipOperand(kind);
+            continue;
+        }
+        if (kind == tkIn && ExtendedDialect) {
+            if (opPriority >= OperatorPriority(tkEqual))
+                return;
+            SkipOperand(tkEqual);
+            continue;
+        }
+        switch (kind) {
+        case tkPlus: case tkMinus: case tkNot:
+            SkipOperand(tkNot);
+            operand = true;
+            continue;
+        case tkLParen:
+            SkipOperand(tkLParen);
+            if (TokenKind != tkRParen)
+                ReportExpected("')'");
+            NextToken();
+            operand = true;
+            continue;
+        case tkLBracket:
+            SkipBracketed(tkRBracket);
+            NextToken();
+            operand = true;
+            continue;
+        default:
+            if (operand || entryKind == tkIdentifier)
+                return;
+            ReportExpected(ErrorMessageText(erTextExpression));
+        }
+    }
+}
+
+// ReadDesignator's tokens: name [ (..) | [..] {[..]} ] [ . designator ], the token after it
+// pushed back.
+void TVlInterpreterExpression::SkipDesignator()
+{
+    CheckStack();
+    NextToken();
+    bool indexed = TokenKind == tkLBracket;
+    if (TokenKind == tkLParen || indexed) {
+        SkipBracketed(TokenKind == tkLParen ? tkRParen : tkRBracket);
+        NextToken();
+    }
+    while (indexed && TokenKind == tkLBracket) {
+        SkipBracketed(tkRBracket);
+        NextToken();
+    }
+    if (TokenKind == tkDot) {
+        NextToken();
+        if (TokenKind != tkIdentifier)
+            ReportExpected(ErrorMessageText(erTextIdentifier));
+        SkipDesignator();
+        NextToken();
+    }
+    BackToken();
+}
+
+// At "(" or "[": reads up to the matching closing bracket, which is then current.
+void TVlInterpreterExpression::SkipBracketed(int32_t closing)
+{
+    std::vector<int32_t> open{closing};
+    while (!open.empty()) {
+        NextToken();
+        switch (TokenKind) {
+        case tkEof:
+            ReportExpected(open.back() == tkRParen ? "')'" : "']'");
+        case tkLParen: open.push_back(tkRParen); break;
+        case tkLBracket: open.push_back(tkRBracket); break;
+        case tkRParen: case tkRBracket:
+            if (TokenKind != open.back())
+                ReportExpected(open.back() == tkRParen ? "')'" : "']'");
+            open.pop_back();
+            break;
+        default: break;
+        }
+    }
+}
+
+// -value; the fuller dialect keeps a single a single.
+TVlValue TVlInterpreterExpression::Negated(const TVlValue &value) const
+{
+    if (ExtendedDialect && value.Kind() == varSingle)
+        return TVlValue::Single(-static_cast<float>(value.RawDouble()));
+    return VlNegate(value);
 }
 
 bool TVlInterpreterExpression::ReadLocalFast(TVlValue &result)
@@ -698,7 +860,7 @@ bool TVlInterpreterExpression::ReadLocalFast(TVlValue &result)
         EvaluateExpression(index);
         if (count >= 10)
             RaiseError(erTooManyBounds, -1);
-        indexes[count++] = index.Kind() == varInteger ? index.RawInteger() : ValueToInteger(index);
+        indexes[count++] = VlIndexOf(index, array.RawScriptArray()->OrdinalIndexes);
         if (TokenKind == tkComma)
             continue;
         if (TokenKind != tkRBracket)
@@ -722,8 +884,45 @@ bool TVlInterpreterExpression::ReadLocalArgument(int32_t closing, TVlValue &resu
     return true;
 }
 
+// [ element {, element} ] of the fuller dialect: elements are ordinal expressions or ranges a..b.
+// A set of elements 0 to 31 only is the core dialect's Set value, any other a wide set.
+void TVlInterpreterExpression::ReadWideSetConstructor(TVlValue &result)
+{
+    std::string mask(32, '\0');
+    bool narrow = true;
+    while (TokenKind != tkRBracket) {
+        int32_t start = TokenStart();
+        TVlValue low, high;
+        EvaluateWithoutAssignment(low);
+        high = low;
+        if (TokenKind == tkDotDot) {
+            NextToken();
+            EvaluateWithoutAssignment(high);
+        }
+        int64_t from, to;
+        if (!VlOrdinalOf(low, from) || !VlOrdinalOf(high, to))
+            RaiseError(erIntegerRequired, start);
+        narrow = narrow && (from > to || (from >= 0 && to < 32));
+        for (int64_t e = std::max<int64_t>(from, 0); e <= to && e < 256; ++e)
+            mask[static_cast<size_t>(e / 8)] = static_cast<char>(mask[static_cast<size_t>(e / 8)] | (1 << (e % 8)));
+        if (TokenKind == tkComma) {
+            NextToken();
+            continue;
+        }
+        if (TokenKind != tkRBracket)
+            ReportExpected("']'");
+    }
+    result = TVlValue::WideSet(std::move(mask));
+    if (narrow)
+        result = ConvertToKind(result, varVlSet);
+}
+
 void TVlInterpreterExpression::ReadSetConstructor(TVlValue &result)
 {
+    if (ExtendedDialect) {
+        ReadWideSetConstructor(result);
+        return;
+    }
     uint32_t mask = 0;
     result = TVlValue::Byte(0);
     while (TokenKind == tkIdentifier || TokenKind == tkInteger) {
@@ -773,6 +972,31 @@ void TVlInterpreterExpression::ReleaseArgs(TVlInterpreterArgs *args)
     ArgsPool.emplace_back(args);
 }
 
+// At "[" starting an argument: whether the brackets hold the whole argument, a list of values
+// (an array constructor); otherwise (ranges in them, an operator after them) they start a set
+// expression.
+bool TVlInterpreterExpression::IsArrayConstructorArgument() const
+{
+    int32_t depth = 0;
+    for (int32_t i = TokIndex;; ++i) {
+        switch (TokenBase[i].Kind) {
+        case tkEof: case tkFailure: return true;  // reading reports it
+        case tkLParen: case tkLBracket: ++depth; break;
+        case tkDotDot:
+            if (depth == 1)
+                return false;
+            break;
+        case tkRParen: case tkRBracket:
+            if (--depth == 0) {
+                int32_t after = TokenBase[i + 1].Kind;
+                return after == tkComma || after == tkRParen || after == tkRBracket || after == tkColon;
+            }
+            break;
+        default: break;
+        }
+    }
+}
+
 bool TVlInterpreterExpression::AcceptsFormattedArgs(int32_t atom)
 {
     if (Adapter->AcceptsFormattedArgs(atom) || Global->AcceptsFormattedArgs(atom))
@@ -780,6 +1004,10 @@ bool TVlInterpreterExpression::AcceptsFormattedArgs(int32_t atom)
     for (const auto &adapter : HostAdapters)
         if (adapter->AcceptsFormattedArgs(atom))
             return true;
+    if (ExtendedDialect)
+        for (const auto &adapter : FallbackAdapters)
+            if (adapter->AcceptsFormattedArgs(atom))
+                return true;
     return false;
 }
 
@@ -795,6 +1023,7 @@ void TVlInterpreterExpression::ReadArguments(int32_t nameAtom)
     Args = fresh;
     remembered->ElementArgs.clear();
     remembered->ElementIndexes.clear();
+    remembered->FieldArgs.clear();
     try {
         NextToken();
         int32_t count = 0;
@@ -813,10 +1042,10 @@ void TVlInterpreterExpression::ReadArguments(int32_t nameAtom)
                 remembered->Decimals[count] = -1;
                 fresh->Clear();
                 TVlValue value;
-                if (TokenKind == tkLBracket) {
+                if (TokenKind == tkLBracket && (!ExtendedDialect || IsArrayConstructorArgument())) {
                     std::vector<TVlValue> items;
                     NextToken();
-                    for (;;) {
+                    for (bool empty = ExtendedDialect && TokenKind == tkRBracket; !empty;) {
                         TVlValue item;
                         EvaluateExpression(item);
                         items.push_back(std::move(item));
@@ -835,6 +1064,9 @@ void TVlInterpreterExpression::ReadArguments(int32_t nameAtom)
                         array.Items[i] = std::move(items[i]);
                 } else if (closing == tkRParen && ReadElementArgument(*remembered, count, value)) {
                     // an element of a script variable, remembered for a by-reference write-back
+                } else if (closing == tkRParen && ExtendedDialect &&
+                           ReadFieldArgument(*remembered, count, value, formats)) {
+                    // a field of a record, likewise
                 } else if (formats) {
                     EvaluateWithoutAssignment(value);
                 } else if (!ReadLocalArgument(closing, value)) {
@@ -899,10 +1131,13 @@ void TVlInterpreterExpression::ReadDesignator(void *targetObject, uint16_t targe
     NextToken();
     TVlInterpreterArgs &args = *Args;
     args.Indexed = TokenKind == tkLBracket;
+    args.Parenthesized = TokenKind == tkLParen;
     if (TokenKind == tkLParen || TokenKind == tkLBracket)
         ReadArguments(atom);
     else
         args.Count = 0;
+    while (args.Indexed && TokenKind == tkLBracket && ExtendedDialect)
+        ReadMoreIndexes(args);  // a[i][j]
     args.Obj = targetObject;
     args.ObjType = targetKind;
     if (TokenKind == tkColon && AllowAssignment) {
@@ -925,7 +1160,7 @@ void TVlInterpreterExpression::ReadDesignator(void *targetObject, uint16_t targe
     CompleteDesignatorValue(result, args);
     if (args.Indexed && !args.IndexedResult) {
         TVlValue container = result;
-        if (!GetElement(container, result, args))
+        if (!GetIndexed(container, result, args))
             RaiseError(erArrayRequired, TokenStart());
     }
     args.Obj = nullptr;
@@ -949,6 +1184,11 @@ void TVlInterpreterExpression::ReadDesignator(void *targetObject, uint16_t targe
         void *payload = kind == varVlRecord ? static_cast<void *>(result.RawRecord()) : result.RawPointer();
         if (!payload)
             throw EVlRuntimeError("EAccessViolation", "Access violation: member '" + *TokenNamePtr + "' of nil");
+        if (FieldCapture && kind == varVlRecord) {
+            FieldCapture->Record = result;
+            FieldCapture->Name = *TokenNamePtr;
+            FieldCapture->Atom = TokenAtom;
+        }
         TVlValue member;
         Args->Clear();
         ReadDesignator(payload, kind, member);
@@ -956,6 +1196,117 @@ void TVlInterpreterExpression::ReadDesignator(void *targetObject, uint16_t targe
         NextToken();
     }
     BackToken();
+}
+
+// [ index {, index} ] after the first index list: the indexes are appended to the request.
+void TVlInterpreterExpression::ReadMoreIndexes(TVlInterpreterArgs &args)
+{
+    TVlInterpreterArgs *fresh = AcquireArgs();
+    fresh->Clear();
+    Args = fresh;
+    try {
+        NextToken();
+        for (;;) {
+            if (args.Count >= VlMaxArgs)
+                RaiseError(erTooManyBounds, TokenStart());
+            fresh->Clear();
+            TVlValue index;
+            EvaluateExpression(index);
+            args.VarNames[args.Count].clear();
+            args.VarAtoms[args.Count] = 0;
+            args.Values[args.Count++] = std::move(index);
+            if (TokenKind == tkComma) {
+                NextToken();
+                continue;
+            }
+            if (TokenKind != tkRBracket)
+                ReportExpected("']'");
+            break;
+        }
+        NextToken();
+    } catch (...) {
+        Args = &args;
+        ReleaseArgs(fresh);
+        throw;
+    }
+    Args = &args;
+    ReleaseArgs(fresh);
+}
+
+// How many of the indexes a value takes itself: the dimensions of an array, one for a string,
+// all that are left for anything else.
+static int32_t IndexesTaken(const TVlValue &container, int32_t left)
+{
+    if (container.IsScriptArray())
+        return std::min(container.RawScriptArray()->DimCount, left);
+    if (container.IsVariantArray())
+        return std::min(container.RawVariantArray()->DimCount, left);
+    if (container.IsString())
+        return 1;
+    return left;
+}
+
+// Copies indexes first..first+count-1 of a request into another one.
+static void TakeIndexes(const TVlInterpreterArgs &from, int32_t first, int32_t count, TVlInterpreterArgs &to)
+{
+    to.Clear();
+    for (int32_t i = 0; i < count; ++i)
+        to.Values[i] = from.Values[first + i];
+    to.Count = count;
+    to.Indexed = true;
+}
+
+bool TVlInterpreterExpression::GetIndexed(const TVlValue &container, TVlValue &result, TVlInterpreterArgs &args)
+{
+    int32_t taken = IndexesTaken(container, args.Count);
+    if (!ExtendedDialect || taken >= args.Count)
+        return GetElement(container, result, args);
+    // a[i][j]: each value takes its own indexes in turn.
+    TVlInterpreterArgs *part = AcquireArgs();
+    TVlValue current = container;
+    bool found = true;
+    try {
+        for (int32_t used = 0; used < args.Count && found; used += taken) {
+            taken = IndexesTaken(current, args.Count - used);
+            TakeIndexes(args, used, taken, *part);
+            found = GetElement(current, result, *part);
+            current = result;
+        }
+    } catch (...) {
+        ReleaseArgs(part);
+        throw;
+    }
+    ReleaseArgs(part);
+    return found;
+}
+
+bool TVlInterpreterExpression::SetIndexed(TVlValue &container, const TVlValue &value, TVlInterpreterArgs &args,
+                                          int32_t first)
+{
+    int32_t taken = IndexesTaken(container, args.Count - first);
+    if (!ExtendedDialect || (first == 0 && taken >= args.Count))
+        return SetElement(container, value, args);
+    TVlInterpreterArgs *part = AcquireArgs();
+    bool done = false;
+    try {
+        TakeIndexes(args, first, taken, *part);
+        if (first + taken >= args.Count) {
+            done = SetElement(container, value, *part);
+        } else {
+            // The inner value is changed, then stored back (strings and variant arrays are copies).
+            TVlValue inner;
+            done = GetElement(container, inner, *part) && SetIndexed(inner, value, args, first + taken);
+            if (done && (inner.IsString() || inner.IsVariantArray())) {
+                TakeIndexes(args, first, taken, *part);
+                done = SetElement(container, inner, *part);
+            }
+        }
+    } catch (...) {
+        ReleaseArgs(part);
+        throw;
+    }
+    ReleaseArgs(part);
+    return done;
 }
 
 void TVlInterpreterExpression::CompleteDesignatorValue(TVlValue &result, TVlInterpreterArgs &args)
@@ -975,7 +1326,9 @@ void TVlInterpreterExpression::CompleteDesignatorValue(TVlValue &result, TVlInte
         args.ObjType = 0;
         for (int i = 0; i < args.Count; ++i)
             if ((args.Types[i] & varByRef) && !args.VarNames[i].empty()) {
-                if (const TVlElementArg *element = args.ElementArgOf(i))
+                if (const TVlFieldArg *field = args.FieldArgs.empty() ? nullptr : args.FieldArgOf(i))
+                    StoreFieldArgument(*field, args.Values[i]);
+                else if (const TVlElementArg *element = args.ElementArgOf(i))
                     StoreElementArgument(args, *element, args.VarNames[i], args.VarAtoms[i], args.Values[i]);
                 else
                     SetValue(args.VarNames[i], args.VarAtoms[i], args.Values[i], args);
@@ -1082,6 +1435,10 @@ bool TVlInterpreterExpression::UnitExistsAnywhere(const std::string &name)
     for (const auto &adapter : HostAdapters)
         if (adapter->HasHostUnit(atom) || adapter->UnitExists(name))
             return true;
+    if (ExtendedDialect)
+        for (const auto &adapter : FallbackAdapters)
+            if (adapter->HasHostUnit(atom))
+                return true;
     return false;
 }
 

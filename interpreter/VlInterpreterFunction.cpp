@@ -22,6 +22,11 @@ void TVlInterpreterFunction::ResetState()
     StateStack.clear();
     CurrentUnitName.clear();
     CurrentInstance = nullptr;
+    WithTargets.clear();
+    StaticValues.clear();
+    StaticSlots.clear();
+    EnumTypes.clear();
+    EnumTypeSlots.clear();
     AppendCache.clear();
     EventBridges.clear();
 }
@@ -49,8 +54,75 @@ bool TVlInterpreterFunction::GetValue(const std::string &name, int32_t atom, TVl
             result = var->Value;
             return true;
         }
+        if (!args.Obj && (frame->Outer || !WithTargets.empty()) && ReadOuterName(name, atom, result, args))
+            return true;
+    } else if (!WithTargets.empty() && !args.Obj && ReadWithField(name, atom, result, args)) {
+        return true;
     }
     return TVlInterpreterExpression::GetValue(name, atom, result, args);
+}
+
+// The locals of the running routine and what the fuller dialect shows beside them.
+bool TVlInterpreterFunction::ReadScopeName(const std::string &name, int32_t atom, TVlValue &result,
+                                           TVlInterpreterArgs &args)
+{
+    TRoutineFrame *frame = CurrentFrame();
+    if (frame) {
+        if (TVlInterpreterVar *var = frame->Vars.LookupAtom(0, atom)) {
+            result = var->Value;
+            return true;
+        }
+        return (frame->Outer || !WithTargets.empty()) && ReadOuterName(name, atom, result, args);
+    }
+    return !WithTargets.empty() && ReadWithField(name, atom, result, args);
+}
+
+// Names of the fuller dialect that come after the current frame's locals: fields of "with"
+// records, then the locals of the routines the running one is declared in.
+bool TVlInterpreterFunction::ReadOuterName(const std::string &name, int32_t atom, TVlValue &result,
+                                           TVlInterpreterArgs &args)
+{
+    if (!WithTargets.empty() && ReadWithField(name, atom, result, args))
+        return true;
+    if (!atom)
+        atom = VlNames().Intern(name);
+    for (TRoutineFrame *outer = CurrentFrame()->Outer; outer; outer = outer->Outer)
+        if (TVlInterpreterVar *var = outer->Vars.LookupAtom(0, atom)) {
+            result = var->Value;
+            return true;
+        }
+    return false;
+}
+
+bool TVlInterpreterFunction::WriteOuterName(const std::string &name, int32_t atom, const TVlValue &value,
+                                            TVlInterpreterArgs &args)
+{
+    if (!WithTargets.empty() && WriteWithField(name, atom, value, args))
+        return true;
+    if (!atom)
+        atom = VlNames().Intern(name);
+    TRoutineFrame *frame = CurrentFrame();
+    for (TRoutineFrame *outer = frame ? frame->Outer : nullptr; outer; outer = outer->Outer)
+        if (TVlInterpreterVar *var = outer->Vars.LookupAtom(0, atom)) {
+            TVlInterpreterVarList::StoreInto(*var, value);
+            return true;
+        }
+    return false;
+}
+
+// name := value where name is the running function (or one it is declared in): its result.
+bool TVlInterpreterFunction::WriteFunctionResult(int32_t atom, const TVlValue &value)
+{
+    static const int32_t resultAtom = VlNames().Intern("Result");
+    for (TRoutineFrame *frame = CurrentFrame(); frame; frame = frame->Outer) {
+        if (frame->Desc && frame->HasResult && VlNames().Find(frame->Desc->Identifier) == atom) {
+            if (TVlInterpreterVar *result = frame->Vars.LookupAtom(0, resultAtom)) {
+                TVlInterpreterVarList::StoreInto(*result, value);
+                return true;
+            }
+        }
+    }
+    return false;
 }
 
 bool TVlInterpreterFunction::SetValue(const std::string &name, int32_t atom, const TVlValue &value,
@@ -66,6 +138,14 @@ bool TVlInterpreterFunction::SetValue(const std::string &name, int32_t atom, con
             }
             return true;
         }
+    }
+    if (ExtendedDialect && !args.Obj && !args.Indexed) {
+        if ((CurrentFrame() && CurrentFrame()->Outer) || !WithTargets.empty())
+            if (WriteOuterName(name, atom, value, args))
+                return true;
+        if (TVlInterpreterExpression::SetValue(name, atom, value, args))
+            return true;
+        return WriteFunctionResult(atom ? atom : VlNames().Intern(name), value);
     }
     return TVlInterpreterExpression::SetValue(name, atom, value, args);
 }
@@ -86,6 +166,7 @@ void TVlInterpreterFunction::EnterFrame(const TVlInterpreterFunctionDesc *desc)
     frame.Vars.Clear();
     frame.Desc = desc;
     frame.CallerArgs = Args;
+    frame.Outer = desc && desc->Scope ? OuterFrameOf(*desc) : nullptr;
     ResultValue.Clear();
     TVlInterpreterArgs &caller = *Args;
     static const std::string resultName = "Result";
@@ -98,7 +179,11 @@ void TVlInterpreterFunction::EnterFrame(const TVlInterpreterFunctionDesc *desc)
             uint16_t kind = desc->ParamTypes[i];
             const TVlValue &value = i < caller.Count ? caller.Values[i] : ConvertToKind(TVlValue(), kind);
             int32_t atom = desc->ParamAtoms[i] ? desc->ParamAtoms[i] : VlNames().Intern(desc->ParamNames[i]);
-            frame.Vars.DeclareAtom(0, atom, noUnit, desc->ParamNames[i], value, kind, desc->ParamTypeNames[i]);
+            if (ExtendedDialect && i < caller.Count)
+                frame.Vars.DeclareAtom(0, atom, noUnit, desc->ParamNames[i], ParameterValue(*desc, i, value, frame),
+                                       kind, desc->ParamTypeNames[i]);
+            else
+                frame.Vars.DeclareAtom(0, atom, noUnit, desc->ParamNames[i], value, kind, desc->ParamTypeNames[i]);
             if (kind & varByRef)
                 caller.HasVarArgs = true;
         }
@@ -143,7 +228,12 @@ void TVlInterpreterFunction::LeaveFrame(bool copyBack)
             if (TVlInterpreterVar *var = frame.Vars.LookupAtom(0, resultAtom))
                 ResultValue = std::move(var->Value);
         }
+        if (!frame.Rebased.empty())
+            ReturnRebasedArrays(frame, *Args);
     }
+    if (!frame.Statics.empty())
+        KeepStatics(frame);
+    frame.Rebased.clear();
     frame.Vars.Clear();
     --FrameCount;
 }
@@ -151,7 +241,8 @@ void TVlInterpreterFunction::LeaveFrame(bool copyBack)
 void TVlInterpreterFunction::RunRoutineBody(const TVlInterpreterFunctionDesc *desc)
 {
     for (int32_t i = 0; i < Args->Count; ++i)
-        if (Args->Values[i].IsRecord() || Args->Values[i].IsScriptArray())
+        if ((Args->Values[i].IsRecord() || Args->Values[i].IsScriptArray()) &&
+            !(desc && i < desc->ParamCount && desc->TakesComposite[i] && ExtendedDialect))
             RaiseError(erInternal, -1,
                        "Array and Record types are not allowed as procedure/function parameter" "not implemented");
     CountStep();
@@ -173,7 +264,7 @@ void TVlInterpreterFunction::RunRoutineBody(const TVlInterpreterFunctionDesc *de
                 NextToken();
             } else if (TokenKind == tkBegin) {
                 break;
-            } else {
+            } else if (!ExtendedDialect || !ReadLocalDeclaration()) {
                 ReportExpected("'begin'");
             }
         }
@@ -205,6 +296,8 @@ static int32_t ReadBound(TVlInterpreterExpression &reader, std::string text, boo
 
 TVlDataTypePtr TVlInterpreterFunction::ReadDataType(std::string &typeName)
 {
+    if (ExtendedDialect)
+        return ReadExtendedDataType(typeName);
     if (TokenKind == tkIdentifier) {
         typeName = *TokenNamePtr;
         std::shared_ptr<const TVlInterpreterRecord> record = Adapter->FindRecordType(typeName);
@@ -289,9 +382,24 @@ void TVlInterpreterFunction::ReadVarSection(const TDeclareFunc &declare)
         NextToken();
         std::string typeName;
         TVlDataTypePtr type = ReadDataType(typeName);
+        TVlValue initial;
+        bool initialised = false;
+        if (ExtendedDialect) {
+            // var Total: Integer = 0; (looked at without reading on, as the core dialect reads)
+            initialised = (TokenBacked ? TokenKind : TokenBase[NextIndex].Kind) == tkEqual && names.size() == 1;
+            if (initialised) {
+                NextToken();
+                NextToken();
+                ReadInitializer(type, initial);
+                BackToken();
+            }
+        }
         for (const std::string &name : names) {
             TVlValue value;
-            type->InitValue(value);
+            if (initialised)
+                value = initial;
+            else
+                type->InitValue(value);
             declare(CurrentUnitName, name, type, value, type->KindCode(), typeName);
         }
         NextToken();
@@ -302,6 +410,34 @@ void TVlInterpreterFunction::ReadVarSection(const TDeclareFunc &declare)
     } while (TokenKind == tkIdentifier);
 }
 
+// name : type = value; a typed constant is a variable with an initial value; inside a routine it
+// keeps its value from one call to the next.
+void TVlInterpreterFunction::ReadTypedConstant(const TDeclareFunc &declare, const std::string &name, int32_t nameToken)
+{
+    NextToken();
+    std::string typeName;
+    TVlDataTypePtr type = ReadDataType(typeName);
+    NextToken();
+    if (TokenKind != tkEqual)
+        ReportExpected("'='");
+    NextToken();
+    TVlValue value;
+    ReadInitializer(type, value);
+    TRoutineFrame *frame = CurrentFrame();
+    if (frame && frame->Desc) {
+        bool fresh = false;
+        int32_t slot = StaticSlot(nameToken, fresh);
+        if (fresh)
+            StaticValues[static_cast<size_t>(slot)] = value;
+        else
+            value = StaticValues[static_cast<size_t>(slot)];
+        declare(CurrentUnitName, name, type, value, type->KindCode(), typeName);
+        frame->Statics.emplace_back(VlNames().Intern(name), slot);
+        return;
+    }
+    declare(CurrentUnitName, name, type, value, type->KindCode(), typeName);
+}
+
 void TVlInterpreterFunction::ReadConstSection(const TDeclareFunc &declare)
 {
     do {
@@ -309,14 +445,22 @@ void TVlInterpreterFunction::ReadConstSection(const TDeclareFunc &declare)
         if (TokenKind != tkIdentifier)
             ReportExpected(ErrorMessageText(erTextIdentifier));
         std::string name = *TokenNamePtr;
+        int32_t nameToken = TokIndex;
         NextToken();
-        if (TokenKind != tkEqual)
-            ReportExpected("=");
-        NextToken();
-        TVlValue value;
-        EvaluateExpression(value);
-        declare(CurrentUnitName, name, std::make_shared<TVlInterpreterSimpleDataType>(value.Kind()), value, 0,
-                std::string());
+        if (TokenKind == tkColon && ExtendedDialect) {
+            ReadTypedConstant(declare, name, nameToken);
+        } else {
+            if (TokenKind != tkEqual)
+                ReportExpected("=");
+            NextToken();
+            TVlValue value;
+            EvaluateExpression(value);
+            if (ExtendedDialect && value.Kind() == varDouble &&
+                static_cast<double>(static_cast<float>(value.RawDouble())) == value.RawDouble())
+                value = TVlValue::Single(static_cast<float>(value.RawDouble()));  // as compilers type such constants
+            declare(CurrentUnitName, name, std::make_shared<TVlInterpreterSimpleDataType>(value.Kind()), value, 0,
+                    std::string());
+        }
         if (TokenKind != tkSemicolon)
             ReportExpected("';'");
         NextToken();

@@ -1,6 +1,8 @@
 // Arithmetic, logic and comparison on values, with the variant promotion rules.
 #include "VlInterpreterOperations.h"
 
+#include "VlInterpreterTypes.h"
+
 #include <cmath>
 #include <cstdlib>
 #include <limits>
@@ -13,10 +15,18 @@ enum TRank { rkInteger, rkCurrency, rkDouble, rkDate };
 bool IsIntegerKind(uint16_t k)
 {
     return k == varSmallint || k == varInteger || k == varShortInt || k == varByte ||
-           k == varWord || k == varLongWord || k == varBoolean || k == varEmpty;
+           k == varWord || k == varLongWord || k == varInt64 || k == varBoolean || k == varEmpty;
 }
 
 bool IsFloatKind(uint16_t k) { return k == varSingle || k == varDouble; }
+
+// x / 0: 0 / 0 (and NaN / 0) is an invalid operation, anything else a division by zero.
+[[noreturn]] void FloatDivisionByZero(bool invalid)
+{
+    if (invalid)
+        throw EVlRuntimeError("EInvalidOp", "Invalid floating point operation");
+    throw EVlRuntimeError("EZeroDivide", "Floating point division by zero");
+}
 
 [[noreturn]] void Mismatch(const TVlValue &v)
 {
@@ -47,7 +57,7 @@ TRank RankOf(const TVlValue &v)
         return rkInteger;
     if (k == varCurrency)
         return rkCurrency;
-    if (IsFloatKind(k))
+    if (IsFloatKind(k) || k == varVlExtended)
         return rkDouble;
     if (k == varDate)
         return rkDate;
@@ -130,11 +140,8 @@ TVlValue VlBinaryOp(int32_t op, const TVlValue &leftIn, const TVlValue &rightIn)
     }
     if (op == opDivide) {
         double a = ValueToDouble(left), b = ValueToDouble(right);
-        if (b == 0) {
-            if (a == 0 || std::isnan(a))
-                throw EVlRuntimeError("EInvalidOp", "Invalid floating point operation");
-            throw EVlRuntimeError("EZeroDivide", "Floating point division by zero");
-        }
+        if (b == 0)
+            FloatDivisionByZero(a == 0 || std::isnan(a));
         return TVlValue::Double(a / b);
     }
     TRank rank = lr > rr ? lr : rr;
@@ -163,6 +170,7 @@ TVlValue VlNegate(const TVlValue &value)
     case varCurrency: return TVlValue::CurrencyScaled(-v.RawInt64());
     case varSingle: case varDouble: return TVlValue::Double(-v.RawDouble());
     case varDate: return TVlValue::Date(-v.RawDouble());
+    case varVlExtended: return TVlValue::Extended(-v.RawExtended());
     default:
         if (!IsIntegerKind(v.Kind()))
             Mismatch(v);
@@ -207,4 +215,154 @@ int VlCompare(const TVlValue &left, const TVlValue &right)
     }
     double a = ValueToDouble(l), b = ValueToDouble(r);
     return a < b ? -1 : a > b;
+}
+
+namespace {
+
+bool IsSizedInteger(uint16_t k)
+{
+    return k == varSmallint || k == varInteger || k == varShortInt || k == varByte || k == varWord ||
+           k == varLongWord || k == varInt64;
+}
+
+// The 32-byte mask of a set operand.
+std::string SetMask(const TVlValue &v)
+{
+    if (v.Kind() == varVlWideSet)
+        return v.RawString();
+    std::string mask(32, '\0');
+    if (v.Kind() == varVlSet) {
+        uint32_t bits = v.RawSet();
+        for (int i = 0; i < 4; ++i)
+            mask[static_cast<size_t>(i)] = static_cast<char>((bits >> (8 * i)) & 0xFF);
+    } else if (!v.IsEmpty()) {
+        Mismatch(v);
+    }
+    return mask;
+}
+
+} // namespace
+
+bool VlWideIntegerOp(int32_t op, const TVlValue &left, const TVlValue &right, TVlValue &result)
+{
+    if (!IsSizedInteger(left.Kind()) || !IsSizedInteger(right.Kind()))
+        return false;
+    int64_t a = ValueToInt64(left), b = ValueToInt64(right);
+    uint64_t ua = static_cast<uint64_t>(a), ub = static_cast<uint64_t>(b);
+    int64_t r;
+    switch (op) {
+    case opAdd: r = static_cast<int64_t>(ua + ub); break;
+    case opSubtract: r = static_cast<int64_t>(ua - ub); break;
+    case opMultiply: r = static_cast<int64_t>(ua * ub); break;
+    case opIntDivide: case opModulus:
+        if (b == 0)
+            return false;
+        if (b == -1)
+            r = op == opIntDivide ? static_cast<int64_t>(0 - ua) : 0;
+        else
+            r = op == opIntDivide ? a / b : a % b;
+        break;
+    case opAnd: r = a & b; break;
+    case opOr: r = a | b; break;
+    case opXor: r = a ^ b; break;
+    case opShiftLeft: case opShiftRight:
+        // An Int64 shifts in 64 bits; narrower integers shift as the core dialect does.
+        if (left.Kind() != varInt64)
+            return false;
+        r = static_cast<int64_t>(op == opShiftLeft ? ua << (b & 63) : ua >> (b & 63));
+        break;
+    default: return false;
+    }
+    result = r >= INT32_MIN && r <= INT32_MAX ? TVlValue::Integer(static_cast<int32_t>(r)) : TVlValue::Int64(r);
+    return true;
+}
+
+TVlValue VlWideSetOp(int32_t tokenKind, const TVlValue &left, const TVlValue &right)
+{
+    std::string a = SetMask(left), b = SetMask(right);
+    bool subset = true, superset = true;
+    for (size_t i = 0; i < 32; ++i) {
+        unsigned char x = static_cast<unsigned char>(a[i]), y = static_cast<unsigned char>(b[i]);
+        subset = subset && (x & ~y) == 0;
+        superset = superset && (y & ~x) == 0;
+        switch (tokenKind) {
+        case tkPlus: a[i] = static_cast<char>(x | y); break;
+        case tkMinus: a[i] = static_cast<char>(x & ~y); break;
+        case tkMul: a[i] = static_cast<char>(x & y); break;
+        default: break;
+        }
+    }
+    switch (tokenKind) {
+    case tkPlus: case tkMinus: case tkMul: return TVlValue::WideSet(std::move(a));
+    case tkEqual: return TVlValue::Boolean(subset && superset);
+    case tkNotEqual: return TVlValue::Boolean(!(subset && superset));
+    case tkLessEqual: return TVlValue::Boolean(subset);
+    case tkGreaterEqual: return TVlValue::Boolean(superset);
+    default: throw EVlVariantError("Invalid variant operation on Set");
+    }
+}
+
+TVlValue VlInSet(const TVlValue &element, const TVlValue &set)
+{
+    int64_t e;
+    if (!VlOrdinalOf(element, e))
+        Mismatch(element);
+    std::string mask = SetMask(set);
+    return TVlValue::Boolean(e >= 0 && e < 256 && (static_cast<unsigned char>(mask[static_cast<size_t>(e / 8)]) >> (e % 8)) & 1);
+}
+
+long double VlToLongDouble(const TVlValue &value)
+{
+    if (value.Kind() == varVlExtended)
+        return value.RawExtended();
+    if (IsIntegerKind(value.Kind()))
+        return static_cast<long double>(ValueToInt64(value));
+    return ValueToDouble(value);
+}
+
+namespace {
+
+bool IsPlainNumber(uint16_t k)
+{
+    return (IsIntegerKind(k) && k != varBoolean && k != varEmpty) || IsFloatKind(k) || k == varVlExtended;
+}
+
+// op on two numbers of a precision, a real of it for + - * /, a Boolean for the comparisons.
+template <typename TReal, typename TMake>
+bool FloatOp(int32_t tokenKind, TReal a, TReal b, TMake make, TVlValue &result)
+{
+    switch (tokenKind) {
+    case tkPlus: result = make(a + b); return true;
+    case tkMinus: result = make(a - b); return true;
+    case tkMul: result = make(a * b); return true;
+    case tkSlash:
+        if (b == 0)
+            FloatDivisionByZero(a == 0 || std::isnan(a));
+        result = make(a / b);
+        return true;
+    case tkEqual: result = TVlValue::Boolean(a == b); return true;
+    case tkNotEqual: result = TVlValue::Boolean(a != b); return true;
+    case tkLess: result = TVlValue::Boolean(a < b); return true;
+    case tkGreater: result = TVlValue::Boolean(a > b); return true;
+    case tkLessEqual: result = TVlValue::Boolean(a <= b); return true;
+    case tkGreaterEqual: result = TVlValue::Boolean(a >= b); return true;
+    default: return false;
+    }
+}
+
+} // namespace
+
+bool VlPrecisionFloatOp(int32_t tokenKind, const TVlValue &left, const TVlValue &right, TVlValue &result)
+{
+    uint16_t lk = left.Kind(), rk = right.Kind();
+    if (!IsPlainNumber(lk) || !IsPlainNumber(rk))
+        return false;
+    if (lk == varVlExtended || rk == varVlExtended)
+        return FloatOp(tokenKind, VlToLongDouble(left), VlToLongDouble(right),
+                       [](long double v) { return TVlValue::Extended(v); }, result);
+    bool singles = (lk == varSingle || rk == varSingle) && lk != varDouble && rk != varDouble;
+    if (!singles)
+        return false;
+    return FloatOp(tokenKind, static_cast<float>(ValueToDouble(left)), static_cast<float>(ValueToDouble(right)),
+                   [](float v) { return TVlValue::Single(v); }, result);
 }

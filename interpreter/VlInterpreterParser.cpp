@@ -28,7 +28,8 @@ struct TCutFailure {
 // Reads one token text starting at pos (text is NUL-terminated by std::string).
 class TCutter {
 public:
-    explicit TCutter(const std::string &text) : Text(text), Size(static_cast<int32_t>(text.size())) {}
+    TCutter(const std::string &text, bool extended)
+        : Text(text), Size(static_cast<int32_t>(text.size())), Extended(extended) {}
 
     char At(int32_t i) const { return i < Size ? Text[static_cast<size_t>(i)] : '\0'; }
 
@@ -88,6 +89,10 @@ public:
         } else if (IsDigit(c)) {
             while (IsDigit(At(i)) || (At(i) == '.' && At(i + 1) != '.'))
                 ++i;
+            if (Extended)
+                i = ExponentEnd(i);
+        } else if (Extended && c == '#' && At(pos + 1) == '$' && IsHexDigit(At(pos + 2))) {
+            return CutHexCharacter(pos, end);
         } else if (c == '$' && IsHexDigit(At(pos + 1))) {
             ++i;
             while (IsHexDigit(At(i)))
@@ -117,6 +122,34 @@ public:
     }
 
 private:
+    // "e5", "E-6", "e+10" after the digits of a number: the offset after it, or i when none.
+    int32_t ExponentEnd(int32_t i) const
+    {
+        if (At(i) != 'e' && At(i) != 'E')
+            return i;
+        int32_t j = i + 1;
+        if (At(j) == '+' || At(j) == '-')
+            ++j;
+        if (!IsDigit(At(j)))
+            return i;
+        while (IsDigit(At(j)))
+            ++j;
+        return j;
+    }
+
+    // #$41: the character of a hexadecimal code, as a one-character string constant.
+    std::string CutHexCharacter(int32_t pos, int32_t &end) const
+    {
+        int32_t i = pos + 2;
+        uint32_t code = 0;
+        while (IsHexDigit(At(i))) {
+            char h = At(i++);
+            code = (code * 16 + static_cast<uint32_t>(IsDigit(h) ? h - '0' : (h | 0x20) - 'a' + 10)) & 0xFFFF;
+        }
+        end = i;
+        return std::string("'") + static_cast<char>(code % 256) + "'";
+    }
+
     std::string CutString(int32_t pos, int32_t &end) const
     {
         int32_t i = pos + 1;
@@ -153,8 +186,15 @@ private:
 
     const std::string &Text;
     int32_t Size;
+    bool Extended;  // the fuller dialect: exponents and #$hex characters
     mutable int32_t NulEnd = -1;
 };
+
+// A number text with an exponent ("1.0e-6", "10E9"): only the fuller dialect cuts them.
+bool HasExponent(const std::string &text)
+{
+    return !text.empty() && IsDigit(text[0]) && text.find_first_of("eE") != std::string::npos;
+}
 
 const std::unordered_map<std::string, int32_t> &ReservedWords()
 {
@@ -195,6 +235,25 @@ int32_t ParseIntegerText(const std::string &text, bool &exact, double &wide)
         return 0;
     }
     return static_cast<int32_t>(std::atol(text.c_str()));
+}
+
+// 'abc'#13#10'def': string constants and character codes written without blanks between them
+// are one string constant in the fuller dialect; cut (a complete string constant) and end grow.
+void FuseAdjacentStrings(const TCutter &cutter, std::string &cut, int32_t &end)
+{
+    while (cut.size() >= 2 && cut.back() == '\'' && (cutter.At(end) == '\'' || cutter.At(end) == '#')) {
+        int32_t next = end;
+        std::string piece;
+        try {
+            piece = cutter.Cut(end, next);
+        } catch (const TCutFailure &) {
+            return;  // read again as a token of its own, which reports it
+        }
+        if (piece.size() < 2 || TokenKindOf(piece) != tkString || piece.back() != '\'')
+            return;
+        cut = cut.substr(0, cut.size() - 1) + piece.substr(1);
+        end = next;
+    }
 }
 
 } // namespace
@@ -276,11 +335,12 @@ int32_t OperatorPriority(int32_t kind)
     }
 }
 
-std::shared_ptr<TVlSource> VlTokenize(const std::string &text)
+std::shared_ptr<TVlSource> VlTokenize(const std::string &text, bool extended)
 {
     auto source = std::make_shared<TVlSource>();
     source->Text = text;
-    TCutter cutter(source->Text);
+    source->Extended = extended;
+    TCutter cutter(source->Text, extended);
     int32_t pos = 0;
     for (;;) {
         TVlToken token{};
@@ -297,10 +357,12 @@ std::shared_ptr<TVlSource> VlTokenize(const std::string &text)
             source->Tokens.push_back(token);
             break;
         }
+        token.Kind = extended && HasExponent(cut) ? tkFloat : TokenKindOf(cut);
+        if (extended && token.Kind == tkString)
+            FuseAdjacentStrings(cutter, cut, end);
         token.Start = start;
         token.End = end;
         token.TextLen = static_cast<int32_t>(cut.size());
-        token.Kind = TokenKindOf(cut);
         token.Index = -1;
         switch (token.Kind) {
         case tkIdentifier:
@@ -313,13 +375,24 @@ std::shared_ptr<TVlSource> VlTokenize(const std::string &text)
             double wide = 0;
             int32_t v = ParseIntegerText(cut, exact, wide);
             token.Index = static_cast<int32_t>(source->Values.size());
-            source->Values.push_back(exact ? TVlValue::Integer(v) : TVlValue::Double(wide));
+            unsigned long long wider = cut[0] != '$' && cut.size() <= 19 ? std::strtoull(cut.c_str(), nullptr, 10) : 0;
+            if (!exact && extended && wider > 0 && wider <= 9223372036854775807ULL)
+                source->Values.push_back(TVlValue::Int64(static_cast<int64_t>(wider)));
+            else
+                source->Values.push_back(exact ? TVlValue::Integer(v) : TVlValue::Double(wide));
             break;
         }
         case tkFloat: {
             char *stop = nullptr;
-            double v = std::strtod(cut.c_str(), &stop);
             token.Index = static_cast<int32_t>(source->Values.size());
+            if (extended) {
+                // A real constant is a single when a single holds it exactly, else an extended.
+                long double v = std::strtold(cut.c_str(), &stop);
+                bool single = static_cast<long double>(static_cast<float>(v)) == v;
+                source->Values.push_back(single ? TVlValue::Single(static_cast<float>(v)) : TVlValue::Extended(v));
+                break;
+            }
+            double v = std::strtod(cut.c_str(), &stop);
             source->Values.push_back(TVlValue::Double(v));
             break;
         }

@@ -29,6 +29,7 @@ struct TVlTokenFailure {
 // One source text with its tokens; shared by everything that reads the text.
 struct TVlSource {
     std::string Text;
+    bool Extended = false;               // tokenized for the fuller dialect
     std::vector<TVlToken> Tokens;        // ends with a tkEof or tkFailure token
     std::vector<TVlValue> Values;        // token values of constants and identifiers
     std::vector<std::string> Texts;      // token texts where they differ from the source
@@ -50,7 +51,8 @@ struct TVlSource {
     std::string TokenText(const TVlToken &token) const;
 };
 
-std::shared_ptr<TVlSource> VlTokenize(const std::string &text);
+// extended: the fuller dialect (exponents such as 1.0e-6, #$0D characters, Int64 literals).
+std::shared_ptr<TVlSource> VlTokenize(const std::string &text, bool extended = false);
 
 // The on-demand tokenizer, restartable at any offset.
 class TVlInterpreterParser {

@@ -64,10 +64,40 @@ static bool StartsWithProgram(const std::string &text)
     return true;
 }
 
-// program name [(files)] ; { declaration } begin statements end .
+bool TVlInterpreterProgram::IsProgramSource()
+{
+    if (StartsWithProgram(SourceText()))
+        return true;
+    if (!ExtendedDialect)
+        return false;
+    // Comments and blank lines may come before the heading.
+    if (Source->Extended != ExtendedDialect)
+        UseSource(VlTokenize(Source->Text, ExtendedDialect));
+    return Source->Tokens[0].Kind == tkProgram;
+}
+
 void TVlInterpreterProgram::Execute()
 {
-    if (!StartsWithProgram(SourceText())) {
+    Halted = false;
+    ExitCode = 0;
+    try {
+        RunSource();
+    } catch (const EVlHalt &halt) {
+        // Halt ends the run as its end would, with the code for the host.
+        Halted = true;
+        ExitCode = halt.Code;
+        ResultValue.Clear();
+        ClearFailure();
+        LastFailure.Code = 0;
+        LastFailure.Message.clear();
+        LastFailure.BareMessage.clear();
+    }
+}
+
+// program name [(files)] ; { declaration } begin statements end .
+void TVlInterpreterProgram::RunSource()
+{
+    if (!IsProgramSource()) {
         TVlInterpreterUnit::Execute();
         return;
     }

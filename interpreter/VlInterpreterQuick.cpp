@@ -30,10 +30,16 @@ public:
         if (HasCalls) {
             if (MaxDepth > 16)
                 return false;
-            for (const TVlQuickStep &step : Steps)
+            for (const TVlQuickStep &step : Steps) {
                 if (!step.InArguments && step.Kind != TVlQuickStep::skLocal && step.Kind != TVlQuickStep::skConstant &&
                     step.Kind != TVlQuickStep::skBinary && step.Kind != TVlQuickStep::skCall)
                     return false;
+                // The fuller dialect's "and" and "or" may leave their right operand unread: the
+                // postfix form, which computes it first, cannot call routines there.
+                if (Source.Extended && step.Kind == TVlQuickStep::skBinary &&
+                    (step.Operand == tkAnd || step.Operand == tkOr))
+                    return false;
+            }
         }
         out.Steps = Fused(Steps);
         out.Constants = Constants;

@@ -48,8 +48,13 @@ void TVlInterpreterFunction::SkipStatementTokens()
     switch (TokenKind) {
     case tkEof: case tkProcedure: case tkFunction:
         ReportExpected("'end'");
-    case tkSemicolon: case tkEnd: case tkBreak: case tkContinue: case tkExit:
+    case tkSemicolon: case tkEnd: case tkBreak: case tkContinue:
         NextToken();
+        break;
+    case tkExit:
+        NextToken();
+        if (ExtendedDialect && TokenKind == tkLParen)
+            SkipExpression();  // exit(value)
         break;
     case tkBegin: case tkTry: case tkCase:
         SkipBlock();
@@ -89,6 +94,12 @@ void TVlInterpreterFunction::SkipStatementTokens()
         SkipExpression();
         break;
     case tkIdentifier:
+        if (ExtendedDialect && AtWithStatement()) {
+            SkipUntil(tkDo);
+            NextToken();
+            SkipStatement();
+            break;
+        }
         SkipExpression();
         break;
     default:
@@ -158,7 +169,8 @@ void TVlInterpreterFunction::SkipExpression()
         case tkEof:
             ReportExpected("'end'");
         default:
-            if (TokenKind >= tkNot && TokenKind <= tkXor) {
+            if ((TokenKind >= tkNot && TokenKind <= tkXor) ||
+                (ExtendedDialect && (TokenKind == tkIn || TokenKind == tkDotDot))) {
                 NextToken();
                 continue;
             }

@@ -40,6 +40,10 @@ void TVlInterpreterFunction::ExecuteStatementBody()
 {
     switch (TokenKind) {
     case tkIdentifier:
+        if (ExtendedDialect && AtWithStatement()) {
+            ExecuteWith();
+            break;
+        }
         ExecuteIdentifierStatement();
         if (!VlEndsStatement(TokenKind))
             ReportExpected("';'");
@@ -54,7 +58,11 @@ void TVlInterpreterFunction::ExecuteStatementBody()
     case tkCase: ExecuteCase(); break;
     case tkBreak: BreakFlag = true; break;
     case tkContinue: ContinueFlag = true; break;
-    case tkExit: ExitFlag = true; break;
+    case tkExit:
+        if (ExtendedDialect && TokenBase[NextIndex].Kind == tkLParen)
+            ExecuteExitValue();
+        ExitFlag = true;
+        break;
     case tkTry: ExecuteTryStatement(); break;
     case tkRaise: ExecuteRaise(); break;
     default: ReportExpected("';'");
@@ -95,7 +103,7 @@ bool TVlInterpreterFunction::TryStoreLocalElement()
             }
             if (count >= 10)
                 RaiseError(erTooManyBounds, -1);
-            indexes[count++] = index.Kind() == varInteger ? index.RawInteger() : ValueToInteger(index);
+            indexes[count++] = VlIndexOf(index, array.RawScriptArray()->OrdinalIndexes);
             if (TokenKind == tkComma)
                 continue;
             if (TokenKind != tkRBracket)
@@ -374,7 +382,7 @@ void TVlInterpreterFunction::StoreAssignment(const std::string &name, int32_t at
                 found = GetValue(name, atom, container, *fresh);
             }
             if (found) {
-                if (!SetElement(container, ResultValue, target))
+                if (!SetIndexed(container, ResultValue, target))
                     RaiseError(erArrayRequired, TokenStart());
                 if (container.IsString() || container.IsVariantArray()) {
                     fresh->Clear();
@@ -547,6 +555,10 @@ void TVlInterpreterFunction::ExecuteFor()
     std::string name = *TokenNamePtr;
     int32_t atom = TokenAtom;
     NextToken();
+    if (TokenKind == tkIn && ExtendedDialect) {
+        ExecuteForIn(name, atom);
+        return;
+    }
     if (TokenKind != tkColon)
         ReportExpected("':'");
     NextToken();
@@ -554,24 +566,36 @@ void TVlInterpreterFunction::ExecuteFor()
         ReportExpected("'='");
     NextToken();
     TVlValue first, last;
-    EvaluateTyped(varInteger, first);
+    int64_t from = 0, to = 0;
+    if (ExtendedDialect)
+        from = EvaluateOrdinal(first);
+    else
+        EvaluateTyped(varInteger, first);
     if (TokenKind != tkTo && TokenKind != tkDownto)
         ReportExpected(std::string("'to") + VlOrText + "downto'");
     bool down = TokenKind == tkDownto;
     NextToken();
-    EvaluateTyped(varInteger, last);
+    if (ExtendedDialect)
+        to = EvaluateOrdinal(last);
+    else
+        EvaluateTyped(varInteger, last);
     if (TokenKind != tkDo)
         ReportExpected("'do'");
     int32_t afterDo = Cursor;
     int32_t afterDoIndex = NextIndex;
     NextToken();
-    int64_t from = first.RawInteger(), to = last.RawInteger();
+    if (!ExtendedDialect) {
+        from = first.RawInteger();
+        to = last.RawInteger();
+    }
     int64_t step = down ? -1 : 1;
     if (down ? from >= to : to >= from) {
         for (int64_t i = from;; i += step) {
             CountStep();
             Args->Clear();
-            if (!SetValue(name, atom, TVlValue::Integer(static_cast<int32_t>(i)), *Args))
+            TVlValue control = first.Kind() == varInteger ? TVlValue::Integer(static_cast<int32_t>(i))
+                                                           : VlOrdinalLike(first, i);
+            if (!SetValue(name, atom, control, *Args))
                 RaiseError(erUndeclared, TokenStart(), name);
             BreakFlag = false;
             ContinueFlag = false;
@@ -592,8 +616,14 @@ void TVlInterpreterFunction::ExecuteCase()
 {
     NextToken();
     TVlValue selectorValue;
-    EvaluateTyped(varInteger, selectorValue);
-    int32_t selector = selectorValue.RawInteger();
+    bool extended = ExtendedDialect;
+    int64_t selector = 0;
+    if (extended) {
+        selector = EvaluateOrdinal(selectorValue);
+    } else {
+        EvaluateTyped(varInteger, selectorValue);
+        selector = selectorValue.RawInteger();
+    }
     if (TokenKind != tkOf)
         ReportExpected("'of'");
     bool stay = false;
@@ -601,17 +631,28 @@ void TVlInterpreterFunction::ExecuteCase()
         if (!stay)
             NextToken();
         stay = false;
-        if (TokenKind == tkIdentifier || TokenKind == tkInteger) {
+        if (TokenKind == tkIdentifier || TokenKind == tkInteger ||
+            (extended && (TokenKind == tkString || TokenKind == tkMinus || TokenKind == tkLParen))) {
             bool matched = false;
             for (;;) {
                 TVlValue low, high;
-                EvaluateTyped(varInteger, low);
-                high = low;
+                int64_t from = 0, to = 0;
+                if (extended) {
+                    from = to = EvaluateOrdinal(low);
+                } else {
+                    EvaluateTyped(varInteger, low);
+                    from = to = low.RawInteger();
+                }
                 if (TokenKind == tkDotDot) {
                     NextToken();
-                    EvaluateTyped(varInteger, high);
+                    if (extended) {
+                        to = EvaluateOrdinal(high);
+                    } else {
+                        EvaluateTyped(varInteger, high);
+                        to = high.RawInteger();
+                    }
                 }
-                if (low.RawInteger() <= selector && selector <= high.RawInteger())
+                if (from <= selector && selector <= to)
                     matched = true;
                 if (TokenKind != tkComma)
                     break;

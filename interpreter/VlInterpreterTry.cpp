@@ -62,6 +62,8 @@ void TVlInterpreterFunction::ExecuteTryStatement()
                 ReportExpected("'finally'");
             }
         }
+    } catch (const EVlHalt &) {
+        throw;  // ends the run: no handler runs
     } catch (...) {
         failure = std::current_exception();
     }

@@ -5,6 +5,7 @@
 #include "VlInterpreterArgs.h"
 #include "VlInterpreterError.h"
 #include "VlInterpreterNames.h"
+#include "VlInterpreterOperations.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -100,8 +101,133 @@ int32_t FieldStorageSize(uint16_t kind)
 void TVlInterpreterSimpleDataType::InitValue(TVlValue &value) const
 {
     value.Clear();
-    if (Kind != 0 && Kind != varVlObject)
+    if (ExactZero)
+        value = VlZeroOfKind(Kind);
+    else if (Kind != 0 && Kind != varVlObject)
         value = ConvertToKind(TVlValue(), Kind, true);
+}
+
+void TVlInterpreterOrdinalDataType::InitValue(TVlValue &value) const
+{
+    value = ValueOf(0);
+}
+
+TVlValue TVlInterpreterOrdinalDataType::ValueOf(int64_t n) const
+{
+    if (EnumId >= 0)
+        return VlEnumValue(n, EnumId);
+    switch (Kind) {
+    case varString: return TVlValue::String(std::string(1, static_cast<char>(n & 0xFF)));
+    case varBoolean: return TVlValue::Boolean(n != 0);
+    case varInteger: return TVlValue::Integer(static_cast<int32_t>(n));
+    default: return ConvertToKind(TVlValue::Int64(n), Kind);
+    }
+}
+
+TVlValue VlZeroOfKind(uint16_t kind)
+{
+    // The core dialect's zeros (the Byte 0 of integers, the Currency 0 of doubles) print as the
+    // zeros of their kinds do; a single's does not.
+    switch (kind) {
+    case varSingle: return TVlValue::Single(0);
+    case 0: case varVlObject: return TVlValue();
+    default: return ConvertToKind(TVlValue(), kind, true);
+    }
+}
+
+bool VlOrdinalOf(const TVlValue &value, int64_t &ordinal)
+{
+    switch (value.Kind()) {
+    case varSmallint: case varInteger: case varShortInt: case varByte: case varWord: case varLongWord: case varInt64:
+        ordinal = ValueToInt64(value);
+        return true;
+    case varVlEnum:
+        ordinal = value.RawInteger();
+        return true;
+    case varBoolean:
+        ordinal = value.RawInteger() ? 1 : 0;
+        return true;
+    case varString:
+        if (value.RawString().size() != 1)
+            return false;
+        ordinal = static_cast<unsigned char>(value.RawString()[0]);
+        return true;
+    default:
+        return false;
+    }
+}
+
+TVlValue VlOrdinalLike(const TVlValue &model, int64_t n)
+{
+    if (model.IsString())
+        return TVlValue::String(std::string(1, static_cast<char>(n & 0xFF)));
+    if (model.Kind() == varBoolean)
+        return TVlValue::Boolean(n != 0);
+    if (model.Kind() == varVlEnum)
+        return VlEnumValue(n, VlEnumId(model));
+    return TVlValue::Integer(static_cast<int32_t>(n));
+}
+
+const TVlInterpreterOrdinalDataType *VlOrdinalTypeOf(const TVlValue &typeValue)
+{
+    if (typeValue.Kind() != varVlType)
+        return nullptr;
+    return dynamic_cast<const TVlInterpreterOrdinalDataType *>(
+        static_cast<const IVlInterpreterDataType *>(typeValue.RawPointer()));
+}
+
+uint16_t VlExtendedKindOfTypeName(const std::string &name)
+{
+    static const struct { const char *Name; uint16_t Kind; } table[] = {
+        {"word", varWord}, {"cardinal", varLongWord}, {"longword", varLongWord}, {"dword", varLongWord},
+        {"int64", varInt64}, {"qword", varInt64}, {"uint64", varInt64}, {"shortint", varShortInt},
+        {"real", varDouble}, {"extended", varVlExtended}, {"single", varSingle}, {"currency", varCurrency},
+        {"comp", varInt64}, {"nativeint", varInt64}, {"sizeint", varInt64},
+    };
+    if (name.size() <= 11) {
+        std::string lower = VlLowerName(name);
+        for (const auto &entry : table)
+            if (lower == entry.Name)
+                return entry.Kind;
+    }
+    return KindOfTypeName(name);
+}
+
+std::shared_ptr<const TVlInterpreterOrdinalDataType> VlStandardOrdinalType(const std::string &name)
+{
+    using TType = TVlInterpreterOrdinalDataType;
+    static const struct { const char *Name; std::shared_ptr<const TType> Type; } table[] = {
+        {"integer", std::make_shared<TType>(varInteger, INT32_MIN, INT32_MAX)},
+        {"longint", std::make_shared<TType>(varInteger, INT32_MIN, INT32_MAX)},
+        {"byte", std::make_shared<TType>(varByte, 0, 255)},
+        {"shortint", std::make_shared<TType>(varShortInt, -128, 127)},
+        {"smallint", std::make_shared<TType>(varSmallint, -32768, 32767)},
+        {"word", std::make_shared<TType>(varWord, 0, 65535)},
+        {"cardinal", std::make_shared<TType>(varLongWord, 0, UINT32_MAX)},
+        {"longword", std::make_shared<TType>(varLongWord, 0, UINT32_MAX)},
+        {"int64", std::make_shared<TType>(varInt64, INT64_MIN, INT64_MAX)},
+        {"char", std::make_shared<TType>(varString, 0, 255)},
+        {"boolean", std::make_shared<TType>(varBoolean, 0, 1)},
+    };
+    if (name.size() > 8)
+        return nullptr;
+    std::string lower = VlLowerName(name);
+    for (const auto &entry : table)
+        if (lower == entry.Name)
+            return entry.Type;
+    return nullptr;
+}
+
+void TVlInterpreterVarList::StoreConverted(TVlInterpreterVar &var, const TVlValue &value)
+{
+    var.Value = ConvertToKind(value, var.DeclaredKind);
+    if (var.DeclaredKind == varVlShortString) {
+        // A string[N] variable keeps at most N characters; its type name is "string[N]".
+        size_t open = var.TypeName.find('[');
+        size_t limit = open == std::string::npos ? 255 : std::strtoul(var.TypeName.c_str() + open + 1, nullptr, 10);
+        if (var.Value.RawString().size() > limit)
+            var.Value.MutableString().resize(limit);
+    }
 }
 
 void TVlInterpreterArrayDataType::InitValue(TVlValue &value) const
@@ -140,6 +266,8 @@ TVlValue NewScriptArray(const TVlInterpreterArrayDataType &type)
     auto *array = new TVlInterpreterArrayRec;
     TVlValue result = TVlValue::AdoptScriptArray(array);
     array->DimCount = type.DimCount;
+    array->OrdinalIndexes = type.OrdinalIndexes;
+    array->Dynamic = type.Dynamic;
     array->ElementKind = type.ElementKind;
     array->ElementType = type.ElementType;
     array->ElementSize = ElementSizeOf(type.ElementKind);
@@ -258,10 +386,38 @@ static void CopyRecordFields(TVlInterpreterRecHolder &destination, const TVlInte
     }
 }
 
+TVlValue VlCopyScriptArray(const TVlInterpreterArrayRec &array, bool rebase)
+{
+    auto *copy = new TVlInterpreterArrayRec(array);
+    TVlValue result = TVlValue::AdoptScriptArray(copy);
+    copy->Refs = 1;
+    if (rebase && copy->DimCount == 1) {
+        copy->HighBounds[0] -= copy->LowBounds[0];
+        copy->LowBounds[0] = 0;
+    }
+    for (TVlValue &item : copy->Items) {
+        if (item.IsScriptArray() && item.RawScriptArray()->OrdinalIndexes && !item.RawScriptArray()->Dynamic)
+            item = VlCopyScriptArray(*item.RawScriptArray());
+        else if (item.IsRecord()) {
+            TVlValue own;
+            AssignComposite(own, item);
+            item = std::move(own);
+        }
+    }
+    return result;
+}
+
 void AssignComposite(TVlValue &destination, const TVlValue &source)
 {
-    if (source.IsScriptArray())
+    if (source.IsScriptArray()) {
+        // Arrays of the fuller dialect are values: a static one is copied, a dynamic one shared.
+        const TVlInterpreterArrayRec &array = *source.RawScriptArray();
+        if (array.OrdinalIndexes) {
+            destination = array.Dynamic ? source : VlCopyScriptArray(array);
+            return;
+        }
         RaiseError(erInternal, -1, "Array to array assignment" "not implemented");
+    }
     if (source.IsRecord()) {
         if (destination.IsRecord() && destination.RawRecord() != source.RawRecord() &&
             destination.RawRecord()->RecordDesc == source.RawRecord()->RecordDesc) {
@@ -294,8 +450,12 @@ TVlValue ConvertToKind(const TVlValue &value, uint16_t kind, bool forInit)
         case varShortInt: return TVlValue::ShortInt(0);
         case varWord: return TVlValue::Word(0);
         case varLongWord: return TVlValue::LongWord(0);
+        case varInt64: return TVlValue::Int64(0);
+        case varVlShortString: return TVlValue::String(std::string());
         case varVlObject: case varVlClass: case varVlPointer: return TVlValue::Pointer(kind, nullptr);
         case varVlSet: return SetToValue(0);
+        case varVlWideSet: return TVlValue::WideSet(std::string());
+        case varVlExtended: return TVlValue::Extended(0);
         default:
             if (value.IsEmpty())
                 return value;
@@ -317,6 +477,9 @@ TVlValue ConvertToKind(const TVlValue &value, uint16_t kind, bool forInit)
     case varByte: return TVlValue::Byte(static_cast<uint8_t>(ValueToInt64(value)));
     case varWord: return TVlValue::Word(static_cast<uint16_t>(ValueToInt64(value)));
     case varLongWord: return TVlValue::LongWord(static_cast<uint32_t>(ValueToInt64(value)));
+    case varInt64: return TVlValue::Int64(ValueToInt64(value));
+    case varVlShortString: return TVlValue::String(ValueToString(value));
+    case varVlExtended: return TVlValue::Extended(VlToLongDouble(value));
     case varSingle: return TVlValue::Single(static_cast<float>(ValueToDouble(value)));
     case varDouble: return TVlValue::Double(ValueToDouble(value));
     case varDate: return TVlValue::Date(ValueToDouble(value));
@@ -328,8 +491,23 @@ TVlValue ConvertToKind(const TVlValue &value, uint16_t kind, bool forInit)
         if (value.Kind() == varVlObject || value.Kind() == varVlClass || value.Kind() == varVlPointer)
             return TVlValue::Pointer(kind, value.RawPointer());
         break;
+    case varVlWideSet:
+        if (value.Kind() == varVlSet)
+            return VlWideSetOp(tkPlus, value, TVlValue());
+        if (value.IsVariantArray()) {
+            // [a, b] given as an argument for a set parameter
+            std::string mask(32, '\0');
+            for (const TVlValue &item : value.RawVariantArray()->Items) {
+                int64_t e = 0;
+                if (!VlOrdinalOf(item, e) || e < 0 || e > 255)
+                    throw EVlVariantError("Invalid set element");
+                mask[static_cast<size_t>(e / 8)] = static_cast<char>(mask[static_cast<size_t>(e / 8)] | (1 << (e % 8)));
+            }
+            return TVlValue::WideSet(std::move(mask));
+        }
+        break;
     case varVlSet:
-        if (value.IsVariantArray())
+        if (value.IsVariantArray() || value.Kind() == varVlWideSet)
             return SetToValue(ValueToSet(value));
         return SetToValue(static_cast<uint32_t>(ValueToInt64(value)));
     default:
@@ -341,7 +519,7 @@ TVlValue ConvertToKind(const TVlValue &value, uint16_t kind, bool forInit)
 
 // Position of the element addressed by the indexes in args (codes 171 to 173).
 static size_t ElementPosition(int32_t dimCount, const int32_t *low, const int32_t *high,
-                              const TVlInterpreterArgs &args)
+                              const TVlInterpreterArgs &args, bool ordinal = false)
 {
     if (args.Count > dimCount)
         RaiseError(erTooManyBounds, -1);
@@ -349,7 +527,7 @@ static size_t ElementPosition(int32_t dimCount, const int32_t *low, const int32_
         RaiseError(erNotEnoughBounds, -1);
     int64_t position = 0, multiplier = 1;
     for (int d = 0; d < dimCount; ++d) {
-        int32_t index = ValueToInteger(args.Values[d]);
+        int32_t index = ordinal ? VlIndexOf(args.Values[d], true) : ValueToInteger(args.Values[d]);
         if (index < low[d] || index > high[d])
             RaiseError(erIndexOutOfBounds, -1);
         position += (static_cast<int64_t>(index) - low[d]) * multiplier;
@@ -402,7 +580,8 @@ bool GetElement(const TVlValue &container, TVlValue &result, const TVlInterprete
     }
     if (container.IsScriptArray()) {
         const TVlInterpreterArrayRec &array = *container.RawScriptArray();
-        result = array.Items[ElementPosition(array.DimCount, array.LowBounds, array.HighBounds, args)];
+        result = array.Items[ElementPosition(array.DimCount, array.LowBounds, array.HighBounds, args,
+                                             array.OrdinalIndexes)];
         return true;
     }
     if (container.IsVariantArray()) {
@@ -429,7 +608,8 @@ bool SetElement(TVlValue &container, const TVlValue &value, const TVlInterpreter
     }
     if (container.IsScriptArray()) {
         TVlInterpreterArrayRec &array = *container.RawScriptArray();
-        size_t position = ElementPosition(array.DimCount, array.LowBounds, array.HighBounds, args);
+        size_t position =
+            ElementPosition(array.DimCount, array.LowBounds, array.HighBounds, args, array.OrdinalIndexes);
         StoreElement(array.Items[position], array.ElementKind, value);
         return true;
     }

@@ -22,16 +22,75 @@ using TVlDataTypePtr = std::shared_ptr<const IVlInterpreterDataType>;
 
 class TVlInterpreterSimpleDataType : public IVlInterpreterDataType {
 public:
-    explicit TVlInterpreterSimpleDataType(uint16_t kind) : Kind(kind) {}
+    explicit TVlInterpreterSimpleDataType(uint16_t kind, bool exactZero = false) : Kind(kind), ExactZero(exactZero) {}
     void InitValue(TVlValue &value) const override;
     uint16_t KindCode() const override { return Kind; }
     uint16_t Kind;
+    bool ExactZero;  // the fuller dialect: start as VlZeroOfKind (a single as Single 0)
 };
+
+// The fuller dialect's ordinal types: subranges, enumerations and the bounded standard types.
+// Values are Integers (Strings of one character for chars, Booleans for booleans).
+class TVlInterpreterOrdinalDataType : public IVlInterpreterDataType {
+public:
+    TVlInterpreterOrdinalDataType(uint16_t kind, int64_t low, int64_t high) : Kind(kind), Low(low), High(high) {}
+    void InitValue(TVlValue &value) const override;
+    // Enumeration values keep their own kind wherever they are stored.
+    uint16_t KindCode() const override { return EnumId >= 0 ? 0 : Kind; }
+    // The value of ordinal number n in this type's kind.
+    TVlValue ValueOf(int64_t n) const;
+    uint16_t Kind;
+    int64_t Low, High;
+    std::vector<std::string> Names;  // the members of an enumeration
+    int32_t EnumId = -1;  // values are members of this enumeration (enumerations and their subranges)
+};
+
+// string[N]: a String of at most N characters.
+class TVlInterpreterShortStringDataType : public IVlInterpreterDataType {
+public:
+    explicit TVlInterpreterShortStringDataType(int32_t maxLength) : MaxLength(maxLength) {}
+    void InitValue(TVlValue &value) const override { value = TVlValue::String(std::string()); }
+    uint16_t KindCode() const override { return varVlShortString; }
+    int32_t MaxLength;
+};
+
+// set of T: a wide set (elements 0..255).
+class TVlInterpreterSetDataType : public IVlInterpreterDataType {
+public:
+    void InitValue(TVlValue &value) const override { value = TVlValue::WideSet(std::string()); }
+    uint16_t KindCode() const override { return varVlWideSet; }
+};
+
+// The value a variable of a kind starts with in the fuller dialect: the core dialect's, except
+// that a single starts as Single 0 (which prints as singles do).
+TVlValue VlZeroOfKind(uint16_t kind);
+// A member of enumeration id (varVlEnum) and the enumeration of one.
+inline TVlValue VlEnumValue(int64_t ordinal, int32_t id)
+{
+    TVlValue v = TVlValue::Int64(static_cast<int64_t>((static_cast<uint64_t>(static_cast<uint32_t>(id)) << 32) |
+                                                      static_cast<uint32_t>(ordinal)));
+    v.ForceKind(varVlEnum);
+    return v;
+}
+inline int32_t VlEnumId(const TVlValue &value) { return static_cast<int32_t>(value.RawInt64() >> 32); }
+// The ordinal number of a value: integers, one-character Strings (their code), Booleans,
+// enumeration members; false for other values.
+bool VlOrdinalOf(const TVlValue &value, int64_t &ordinal);
+// The value of ordinal number n of the kind of model: a character, a Boolean or an Integer.
+TVlValue VlOrdinalLike(const TVlValue &model, int64_t n);
+// The ordinal type a type value (varVlType) stands for, or null.
+const TVlInterpreterOrdinalDataType *VlOrdinalTypeOf(const TVlValue &typeValue);
+// KindOfTypeName in the fuller dialect: the sized integer and real types have kinds of their own.
+uint16_t VlExtendedKindOfTypeName(const std::string &name);
+// The standard ordinal type of a name (integer, byte, char, boolean, ...), or null.
+std::shared_ptr<const TVlInterpreterOrdinalDataType> VlStandardOrdinalType(const std::string &name);
 
 class TVlInterpreterArrayDataType : public IVlInterpreterDataType {
 public:
     void InitValue(TVlValue &value) const override;
     uint16_t KindCode() const override { return varVlArray; }
+    bool OrdinalIndexes = false;  // see TVlInterpreterArrayRec
+    bool Dynamic = false;         // "array of T"
     int32_t DimCount = 1;
     int32_t LowBounds[10] = {};
     int32_t HighBounds[10] = {};
@@ -59,7 +118,15 @@ struct TVlInterpreterArrayRec {
     int32_t ElementSize = 0;
     int32_t ElementCount = 0;
     std::vector<TVlValue> Items;  // every element, whatever its kind
+    // Made by the fuller dialect: characters and booleans index it by their ordinal number, and
+    // storing it whole copies it (a dynamic array, "array of T", is shared instead).
+    bool OrdinalIndexes = false;
+    bool Dynamic = false;
 };
+
+// A copy of a script array of the fuller dialect with elements of its own (nested arrays and
+// records copied too); lowBound moves a one-dimensional copy (open array parameters see 0).
+TVlValue VlCopyScriptArray(const TVlInterpreterArrayRec &array, bool rebase = false);
 
 // Payload of a Record value: the record type's name, its registration and its memory.
 struct TVlInterpreterRecHolder {
@@ -107,6 +174,18 @@ bool GetElement(const TVlValue &container, TVlValue &result, const TVlInterprete
                 int32_t readerPos = -1);
 bool SetElement(TVlValue &container, const TVlValue &value, const TVlInterpreterArgs &args,
                 int32_t readerPos = -1);
+
+// An index value as a number: with ordinal set (arrays of the fuller dialect), characters and
+// booleans give their ordinal number.
+inline int32_t VlIndexOf(const TVlValue &index, bool ordinal)
+{
+    if (index.Kind() == varInteger)
+        return index.RawInteger();
+    int64_t n;
+    if (ordinal && VlOrdinalOf(index, n))
+        return static_cast<int32_t>(n);
+    return ValueToInteger(index);
+}
 
 // Position of an element (codes 171 to 173) and storing by element kind.
 size_t ScriptArrayPosition(const TVlInterpreterArrayRec &array, const int32_t *indexes, int32_t count);
@@ -183,8 +262,9 @@ public:
         if (kind == 0 || kind == varVariant || kind == value.Kind())
             AssignValue(var.Value, value);
         else
-            var.Value = ConvertToKind(value, kind);
+            StoreConverted(var, value);
     }
+    static void StoreConverted(TVlInterpreterVar &var, const TVlValue &value);
     // Empties the list; the variable records are kept for reuse by later declarations.
     void Clear()
     {

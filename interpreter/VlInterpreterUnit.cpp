@@ -7,6 +7,8 @@ void TVlInterpreterUnit::ResetState()
     Adapter->ClearSource();
     Section = 0;
     UsesText.clear();
+    RoutineScope = 0;
+    ScopeCount = 0;
 }
 
 int32_t TVlInterpreterUnit::CurrentUnitAtom()
@@ -170,7 +172,7 @@ void TVlInterpreterUnit::LoadUnit(const std::string &name)
         if (!GetUnitSourceText(name, text))
             RaiseError(erUnitNotFound, TokenStart(), name);
         CurrentUnitName = name;
-        SwitchSource(VlTokenize(text));
+        SwitchSource(VlTokenize(text, ExtendedDialect));
         NextToken();
         if (TokenKind != tkUnit)
             ReportExpected("'unit'");
@@ -200,6 +202,7 @@ bool TVlInterpreterUnit::GetUnitSourceText(const std::string &unitName, std::str
 void TVlInterpreterUnit::ReadRoutine()
 {
     TVlInterpreterFunctionDesc desc;
+    desc.Scope = RoutineScope;
     ReadRoutineHeading(desc);
     desc.BodyStart = Cursor;
     int32_t headingEnd = TokIndex;
@@ -257,9 +260,17 @@ void TVlInterpreterUnit::ReadRoutine()
         TokenKind = tkSemicolon;
         return;
     }
-    SkipUntil(tkBegin);
+    if (ExtendedDialect) {
+        if (ReadForward())
+            return;
+        ReadNestedRoutines(desc);
+    } else {
+        SkipUntil(tkBegin);
+    }
     SkipBlock();
     desc.BodyEnd = TokIndex > 0 ? Source->Tokens[static_cast<size_t>(TokIndex - 1)].End : Cursor;
+    if (ExtendedDialect && desc.ResultType)
+        desc.AssignsOwnName = AssignsName(headingEnd, TokIndex, desc.Identifier);
     Adapter->AddSourceFunction(desc);
 }
 
@@ -340,9 +351,19 @@ void TVlInterpreterUnit::ReadParameterList(TVlInterpreterFunctionDesc &desc)
                 return;
             } else if (TokenKind == tkColon) {
                 NextToken();
+                bool openArray = ExtendedDialect && TokenKind == tkArray;
+                if (openArray) {
+                    // array of T: an open array parameter
+                    NextToken();
+                    if (TokenKind != tkOf)
+                        ReportExpected("'of'");
+                    NextToken();
+                }
                 if (TokenKind != tkIdentifier)
                     ReportExpected(ErrorMessageText(erTextIdentifier));
                 std::string typeName = *TokenNamePtr;
+                if (ExtendedDialect)
+                    MarkCompositeParameters(desc, groupStart, openArray, typeName);
                 NextToken();
                 while (TokenKind != tkSemicolon && TokenKind != tkRParen) {
                     if (TokenKind == tkEof)
@@ -352,7 +373,7 @@ void TVlInterpreterUnit::ReadParameterList(TVlInterpreterFunctionDesc &desc)
                 if (TokenKind == tkRParen)
                     BackToken();
                 ++desc.ParamCount;
-                uint16_t kind = KindOfTypeName(typeName);
+                uint16_t kind = openArray ? 0 : ExtendedDialect ? ParameterKind(typeName) : KindOfTypeName(typeName);
                 for (int32_t i = groupStart; i < desc.ParamCount; ++i) {
                     desc.ParamTypeNames[i] = typeName;
                     desc.ParamTypes[i] = static_cast<uint16_t>(kind | flags);
@@ -369,8 +390,16 @@ void TVlInterpreterUnit::ReadParameterList(TVlInterpreterFunctionDesc &desc)
     }
 }
 
-// type name = record fields end ; | type name = class(parent) ... end ;
+// type declaration {declaration}: one per type word in the core dialect
 void TVlInterpreterUnit::ReadTypeSection()
+{
+    ReadTypeDeclaration();
+    while (ExtendedDialect && MoreTypes())
+        ReadTypeDeclaration();
+}
+
+// name = record fields end ; | name = class(parent) ... end ;
+void TVlInterpreterUnit::ReadTypeDeclaration()
 {
     NextToken();
     if (TokenKind != tkIdentifier)
@@ -380,6 +409,10 @@ void TVlInterpreterUnit::ReadTypeSection()
     if (TokenKind != tkEqual)
         ReportExpected("'='");
     NextToken();
+    if (ExtendedDialect && TokenKind != tkClass) {
+        ReadExtendedType(typeName);
+        return;
+    }
     if (TokenKind == tkRecord) {
         auto record = std::make_shared<TVlInterpreterRecord>();
         record->UnitName = CurrentUnitName;
@@ -457,7 +490,7 @@ std::shared_ptr<TVlSource> TVlInterpreterUnit::UnitSource(const std::string &uni
     if (!unit)
         return VlTokenize(std::string());
     if (!unit->Tokens)
-        unit->Tokens = VlTokenize(unit->Source);
+        unit->Tokens = VlTokenize(unit->Source, ExtendedDialect);
     return unit->Tokens;
 }
 
@@ -492,19 +525,32 @@ void TVlInterpreterUnit::InterpretRoutine(const TVlInterpreterFunctionDesc &desc
 
 bool TVlInterpreterUnit::GetValue(const std::string &name, int32_t atom, TVlValue &result, TVlInterpreterArgs &args)
 {
-    if (TVlInterpreterFunction::GetValue(name, atom, result, args))
+    // The fuller dialect: a program's own routines come before the host's of the same name
+    // (names no script routine has take the core path).
+    bool ownFirst = ExtendedDialect && !args.Obj &&
+                    Adapter->HasSourceFunctionNamed(atom ? atom : (atom = VlNames().Intern(name)));
+    if (ownFirst && ReadScopeName(name, atom, result, args))
+        return true;
+    if (!ownFirst && TVlInterpreterFunction::GetValue(name, atom, result, args))
         return true;
     if (!atom)
         atom = VlNames().Intern(name);
     const TVlInterpreterFunctionDesc *desc = nullptr;
     if (!args.Obj) {
-        desc = Adapter->FindSourceFunctionAtom(CurrentUnitAtom(), atom, 0);
+        if (ownFirst && Adapter->HasScopedFunctions())
+            desc = FindNestedRoutine(atom);
+        if (!desc && (ownFirst || !ExtendedDialect))  // else no script routine has the name
+            desc = Adapter->FindSourceFunctionAtom(CurrentUnitAtom(), atom, 0);
     } else if (args.ObjType == varVlObject) {
         if (TVlInterpreterSrcUnit *unit = TVlInterpreterAdapter::AsUnitQualifier(args.Obj))
             desc = Adapter->FindSourceFunctionAtom(unit->NameAtom, atom, 0);
     }
+    if (!desc && ownFirst && TVlInterpreterFunction::GetValue(name, atom, result, args))
+        return true;
     if (!desc)
-        return false;
+        return ExtendedDialect && ReadDialectName(name, atom, result, args);
+    if (ExtendedDialect && ReadOwnResult(*desc, result, args))
+        return true;
     TVlInterpreterAdapter::CheckArgs(desc->ParamCount, desc->ParamTypes, args);
     TVlInterpreterArgs *savedArgs = Args;
     Args = &args;

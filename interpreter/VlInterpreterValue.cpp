@@ -11,7 +11,7 @@
 
 void TVlValue::AddRefSlow() const
 {
-    if (VType == varString || VType == varOleStr)
+    if (VType == varString || VType == varOleStr || VType == varVlWideSet || VType == varVlExtended)
         ++VString->Refs;
     else if (VType & varArrayFlag)
         ++VArray->Refs;
@@ -23,7 +23,7 @@ void TVlValue::AddRefSlow() const
 
 void TVlValue::ReleaseSlow()
 {
-    if (VType == varString || VType == varOleStr) {
+    if (VType == varString || VType == varOleStr || VType == varVlWideSet || VType == varVlExtended) {
         if (--VString->Refs == 0)
             delete VString;
     } else if (VType & varArrayFlag) {
@@ -141,6 +141,33 @@ TVlValue TVlValue::String(std::string text)
     return r;
 }
 
+// The ten significant bytes of the x87 format (sign, exponent, 64-bit mantissa).
+constexpr size_t ExtendedBytes = 10;
+
+TVlValue TVlValue::Extended(long double v)
+{
+    char bytes[sizeof(long double)] = {};
+    std::memcpy(bytes, &v, sizeof v);
+    TVlValue r = String(std::string(bytes, ExtendedBytes));
+    r.VType = varVlExtended;
+    return r;
+}
+
+long double TVlValue::RawExtended() const
+{
+    long double v = 0;
+    std::memcpy(&v, VString->Text.data(), ExtendedBytes);
+    return v;
+}
+
+TVlValue TVlValue::WideSet(std::string mask)
+{
+    mask.resize(32, '\0');
+    TVlValue r = String(std::move(mask));
+    r.VType = varVlWideSet;
+    return r;
+}
+
 TVlValue TVlValue::OleStr(std::string text)
 {
     TVlValue r = String(std::move(text));
@@ -206,6 +233,9 @@ std::string VlKindName(uint16_t kind)
     case varByte: return "Byte";
     case varWord: return "Word";
     case varLongWord: return "LongWord";
+    case varInt64: return "Int64";
+    case varVlEnum: return "Enumeration";
+    case varVlExtended: return "Extended";
     case varString: return "String";
     case varVlObject: return "Object";
     case varVlClass: return "Class";
@@ -213,6 +243,7 @@ std::string VlKindName(uint16_t kind)
     case varVlPointer: return "Pointer";
     case varVlSet: return "Set";
     case varVlArray: return "Array";
+    case varVlWideSet: return "Set";
     default: return "Unknown";
     }
 }
@@ -318,6 +349,7 @@ int64_t ValueToInt64(const TVlValue &v)
     case varBoolean:
         return v.RawInteger();
     case varLongWord: return static_cast<uint32_t>(v.RawInteger());
+    case varInt64: return v.RawInt64();
     case varSingle: case varDouble: case varDate:
         return RoundToInt64(v.RawDouble(), v.Kind());
     case varCurrency: return RoundToInt64(static_cast<double>(v.RawInt64()) / 10000.0, varCurrency);
@@ -333,6 +365,9 @@ int64_t ValueToInt64(const TVlValue &v)
         ConversionFailed(v.Kind(), "Integer");
     }
     case varVlSet: return static_cast<uint32_t>(v.RawInteger());
+    case varVlWideSet: return ValueToSet(v);
+    case varVlEnum: return v.RawInteger();
+    case varVlExtended: return RoundToInt64(static_cast<double>(v.RawExtended()), varDouble);
     default: ConversionFailed(v.Kind(), "Integer");
     }
 }
@@ -349,6 +384,7 @@ double ValueToDouble(const TVlValue &v)
     switch (v.Kind()) {
     case varSingle: case varDouble: case varDate: return v.RawDouble();
     case varCurrency: return static_cast<double>(v.RawInt64()) / 10000.0;
+    case varVlExtended: return static_cast<double>(v.RawExtended());
     case varString: case varOleStr: {
         bool isInteger = false;
         int64_t i = 0;
@@ -386,6 +422,7 @@ bool ValueToBoolean(const TVlValue &v)
         return ValueToDouble(v) != 0;
     }
     case varSingle: case varDouble: case varDate: return v.RawDouble() != 0;
+    case varVlExtended: return v.RawExtended() != 0;
     case varCurrency: return v.RawInt64() != 0;
     default:
         try {
@@ -454,6 +491,9 @@ std::string ValueToString(const TVlValue &v)
     case varSmallint: case varInteger: case varShortInt: case varByte: case varWord:
         return std::to_string(v.RawInteger());
     case varLongWord: return std::to_string(static_cast<uint32_t>(v.RawInteger()));
+    case varInt64: return std::to_string(v.RawInt64());
+    case varVlEnum: return std::to_string(v.RawInteger());
+    case varVlExtended: return VlFloatToText(static_cast<double>(v.RawExtended()));
     case varBoolean: return v.RawInteger() ? "True" : "False";
     case varSingle: case varDouble: return VlFloatToText(v.RawDouble());
     case varCurrency: return VlFloatToText(static_cast<double>(v.RawInt64()) / 10000.0);
@@ -476,6 +516,12 @@ uint32_t ValueToSet(const TVlValue &v)
         uint32_t mask = 0;
         for (const TVlValue &item : v.RawVariantArray()->Items)
             mask |= 1u << (static_cast<uint32_t>(ValueToInteger(item)) % 32);
+        return mask;
+    }
+    if (v.Kind() == varVlWideSet) {
+        uint32_t mask = 0;
+        for (size_t i = 0; i < 4; ++i)
+            mask |= static_cast<uint32_t>(static_cast<unsigned char>(v.RawString()[i])) << (8 * i);
         return mask;
     }
     return v.RawSet();

@@ -102,7 +102,8 @@ public:
     int64_t RawInt64() const { return VInt64; }
     void *RawPointer() const { return VPointer; }
     uint32_t RawSet() const { return static_cast<uint32_t>(VInteger); }
-    const std::string &RawString() const;  // String or OleStr values only
+    const std::string &RawString() const;  // String, OleStr, wide set and extended values only
+    long double RawExtended() const;       // extended values only
     TVlVariantArray *RawVariantArray() const { return VArray; }
     TVlInterpreterArrayRec *RawScriptArray() const { return VScriptArray; }
     TVlInterpreterRecHolder *RawRecord() const { return VRecord; }
@@ -126,6 +127,13 @@ public:
     static TVlValue Byte(uint8_t v) { return MakeInt(varByte, v); }
     static TVlValue Word(uint16_t v) { return MakeInt(varWord, v); }
     static TVlValue LongWord(uint32_t v) { return MakeInt(varLongWord, static_cast<int32_t>(v)); }
+    static TVlValue Int64(int64_t v)
+    {
+        TVlValue r;
+        r.VType = varInt64;
+        r.VInt64 = v;
+        return r;
+    }
     static TVlValue Boolean(bool v) { return MakeInt(varBoolean, v ? -1 : 0); }
     static TVlValue Double(double v);
     static TVlValue Single(float v);
@@ -140,6 +148,9 @@ public:
     // An interpreter kind with a plain pointer or 32-bit payload.
     static TVlValue Pointer(uint16_t kind, void *p);
     static TVlValue Mask(uint16_t kind, int32_t bits) { return MakeInt(kind, bits); }
+    // A set of elements 0..255 from its 32-byte mask (bit e of byte e / 8 is element e).
+    static TVlValue WideSet(std::string mask);
+    static TVlValue Extended(long double v);
     // Takes over one reference of a script array or record holder.
     static TVlValue AdoptScriptArray(TVlInterpreterArrayRec *array);
     static TVlValue AdoptRecord(TVlInterpreterRecHolder *holder);
@@ -158,7 +169,8 @@ private:
     {
         // Numbers, booleans and the other plain kinds are below varString; test them first.
         return VType == varOleStr || (VType >= varString && (VType == varString || (VType & varArrayFlag) ||
-                                                             VType == varVlArray || VType == varVlRecord));
+                                                             VType == varVlArray || VType == varVlRecord ||
+                                                             VType == varVlWideSet || VType == varVlExtended));
     }
     void AddRef() const
     {
@@ -187,7 +199,8 @@ private:
 };
 
 static_assert(sizeof(TVlValue) == 16, "record fields store whole values in 16-byte slots");
-static_assert(varVlRecord >= varString && varVlArray >= varString && varArrayFlag >= varString,
+static_assert(varVlRecord >= varString && varVlArray >= varString && varArrayFlag >= varString &&
+                  varVlWideSet >= varString && varVlExtended >= varString,
               "counted kinds other than OleStr lie at or above varString");
 
 // Conversions used by the interpreter and by host routines; each throws EVlVariantError when

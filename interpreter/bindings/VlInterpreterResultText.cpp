@@ -15,6 +15,8 @@ std::string VlResultText(const TVlValue &value, TVlResultLanguage language)
         return russian ? "\xCF\xF3\xF1\xF2\xEE\xE9" : "Null";         // "Пустой"
     case varInteger:
         return std::to_string(value.RawInteger());
+    case varInt64:  // the fuller dialect's wide integers
+        return std::to_string(value.RawInt64());
     case varDouble:
         return VlSysUtils::FloatToStr(value.RawDouble());
     case varString:

@@ -208,7 +208,7 @@ void SuByteToCharIndex(TVlValue &r, TVlInterpreterArgs &a)
 TVlFormatArg FormatArgOf(const TVlValue &v)
 {
     switch (v.Kind()) {
-    case varSmallint: case varInteger: case varShortInt: case varByte: case varWord: case varLongWord:
+    case varSmallint: case varInteger: case varShortInt: case varByte: case varWord: case varLongWord: case varInt64:
         return TVlFormatArg::Int(ValueToInt64(v));
     case varSingle: case varDouble: case varDate:
         return TVlFormatArg::Flt(ValueToDouble(v));

@@ -3,7 +3,9 @@
 #include "VlInterpreterBindingTable.h"
 #include "VlInterpreterScriptMemory.h"
 
+#include "interpreter/VlInterpreter.h"
 #include "interpreter/VlInterpreterError.h"
+#include "interpreter/VlInterpreterOperations.h"
 #include "interpreter/VlInterpreterTypes.h"
 #include "rtl/VlObject.h"
 
@@ -36,7 +38,7 @@ std::mt19937 &RandomEngine()
 bool IsIntegerKind(uint16_t kind)
 {
     switch (kind) {
-    case varSmallint: case varInteger: case varShortInt: case varByte: case varWord: case varLongWord:
+    case varSmallint: case varInteger: case varShortInt: case varByte: case varWord: case varLongWord: case varInt64:
         return true;
     default:
         return false;
@@ -238,9 +240,36 @@ void SysInsert(TVlValue &, TVlInterpreterArgs &a)
 
 // Numbers ------------------------------------------------------------------------------------
 
+// The fuller dialect keeps the precision of reals as Free Pascal does: the routines taking any
+// real (Sin, Exp, ...) answer extended reals, Abs, Sqr and Sqrt one of their argument's precision.
+bool KeepsPrecision(const TVlInterpreterArgs &a) { return a.Caller && a.Caller->ExtendedDialect; }
+
+template <typename TFunc>
+bool ExtendedResult(TVlValue &r, const TVlInterpreterArgs &a, TFunc f)
+{
+    if (!KeepsPrecision(a))
+        return false;
+    r = TVlValue::Extended(f(VlToLongDouble(a.Values[0])));
+    return true;
+}
+
+// Abs, Sqr and Sqrt of a single or an extended in the fuller dialect.
+template <typename TFunc>
+bool SamePrecisionResult(TVlValue &r, const TVlInterpreterArgs &a, TFunc f)
+{
+    uint16_t kind = a.Values[0].Kind();
+    if (!KeepsPrecision(a) || (kind != varSingle && kind != varVlExtended))
+        return false;
+    long double x = f(VlToLongDouble(a.Values[0]));
+    r = kind == varSingle ? TVlValue::Single(static_cast<float>(x)) : TVlValue::Extended(x);
+    return true;
+}
+
 void SysAbs(TVlValue &r, TVlInterpreterArgs &a)
 {
     const TVlValue &v = a.Values[0];
+    if (SamePrecisionResult(r, a, [](long double x) { return std::fabs(x); }))
+        return;
     if (IsIntegerKind(v.Kind()))
         r = IntegerOrDouble(std::fabs(double(ValueToInteger(v))));
     else
@@ -251,6 +280,8 @@ void SysTrunc(TVlValue &r, TVlInterpreterArgs &a) { r = IntegerOrDouble(std::tru
 void SysSqr(TVlValue &r, TVlInterpreterArgs &a)
 {
     const TVlValue &v = a.Values[0];
+    if (SamePrecisionResult(r, a, [](long double x) { return x * x; }))
+        return;
     if (IsIntegerKind(v.Kind())) {
         double x = ValueToInteger(v);
         r = IntegerOrDouble(x * x);
@@ -264,6 +295,9 @@ void SysSqrt(TVlValue &r, TVlInterpreterArgs &a)
     double x = ValueToDouble(a.Values[0]);
     if (x < 0)
         InvalidFloatOp();
+    auto root = [](long double v) { return std::sqrt(v); };
+    if (SamePrecisionResult(r, a, root) || (a.Values[0].Kind() != varDouble && ExtendedResult(r, a, root)))
+        return;
     r = TVlValue::Double(std::sqrt(x));
 }
 void SysLn(TVlValue &r, TVlInterpreterArgs &a)
@@ -271,13 +305,35 @@ void SysLn(TVlValue &r, TVlInterpreterArgs &a)
     double x = ValueToDouble(a.Values[0]);
     if (x <= 0)
         InvalidFloatOp();
+    if (ExtendedResult(r, a, [](long double v) { return std::log(v); }))
+        return;
     r = TVlValue::Double(std::log(x));
 }
-void SysExp(TVlValue &r, TVlInterpreterArgs &a) { r = TVlValue::Double(std::exp(ValueToDouble(a.Values[0]))); }
-void SysSin(TVlValue &r, TVlInterpreterArgs &a) { r = TVlValue::Double(std::sin(ValueToDouble(a.Values[0]))); }
-void SysCos(TVlValue &r, TVlInterpreterArgs &a) { r = TVlValue::Double(std::cos(ValueToDouble(a.Values[0]))); }
-void SysTan(TVlValue &r, TVlInterpreterArgs &a) { r = TVlValue::Double(std::tan(ValueToDouble(a.Values[0]))); }
-void SysArcTan(TVlValue &r, TVlInterpreterArgs &a) { r = TVlValue::Double(std::atan(ValueToDouble(a.Values[0]))); }
+void SysExp(TVlValue &r, TVlInterpreterArgs &a)
+{
+    if (!ExtendedResult(r, a, [](long double v) { return std::exp(v); }))
+        r = TVlValue::Double(std::exp(ValueToDouble(a.Values[0])));
+}
+void SysSin(TVlValue &r, TVlInterpreterArgs &a)
+{
+    if (!ExtendedResult(r, a, [](long double v) { return std::sin(v); }))
+        r = TVlValue::Double(std::sin(ValueToDouble(a.Values[0])));
+}
+void SysCos(TVlValue &r, TVlInterpreterArgs &a)
+{
+    if (!ExtendedResult(r, a, [](long double v) { return std::cos(v); }))
+        r = TVlValue::Double(std::cos(ValueToDouble(a.Values[0])));
+}
+void SysTan(TVlValue &r, TVlInterpreterArgs &a)
+{
+    if (!ExtendedResult(r, a, [](long double v) { return std::tan(v); }))
+        r = TVlValue::Double(std::tan(ValueToDouble(a.Values[0])));
+}
+void SysArcTan(TVlValue &r, TVlInterpreterArgs &a)
+{
+    if (!ExtendedResult(r, a, [](long double v) { return std::atan(v); }))
+        r = TVlValue::Double(std::atan(ValueToDouble(a.Values[0])));
+}
 
 // Variants -----------------------------------------------------------------------------------
 
@@ -395,7 +451,9 @@ void SysSetLength(TVlValue &, TVlInterpreterArgs &a)
 void SysHigh(TVlValue &r, TVlInterpreterArgs &a)
 {
     const TVlValue &v = a.Values[0];
-    if (v.IsVariantArray()) {
+    if (const TVlInterpreterOrdinalDataType *type = VlOrdinalTypeOf(v)) {
+        r = type->ValueOf(type->High);  // High(TColor), High(Byte)
+    } else if (v.IsVariantArray()) {
         if (v.RawVariantArray()->DimCount != 1)
             OneDimensionalOnly();
         r = TVlValue::Integer(v.RawVariantArray()->HighBounds[0]);
@@ -408,7 +466,9 @@ void SysHigh(TVlValue &r, TVlInterpreterArgs &a)
 void SysLow(TVlValue &r, TVlInterpreterArgs &a)
 {
     const TVlValue &v = a.Values[0];
-    if (v.IsVariantArray()) {
+    if (const TVlInterpreterOrdinalDataType *type = VlOrdinalTypeOf(v)) {
+        r = type->ValueOf(type->Low);
+    } else if (v.IsVariantArray()) {
         if (v.RawVariantArray()->DimCount != 1)
             OneDimensionalOnly();
         r = TVlValue::Integer(v.RawVariantArray()->LowBounds[0]);

@@ -1,7 +1,9 @@
 // Fuzz target: arbitrary bytes as a script source (and as the source of every unit it uses),
 // run with a step budget; any outcome but a crash or a hang is fine. Each input runs twice, with
-// direct statements and token by token, and both runs must end alike.
+// direct statements and token by token, and both runs must end alike. The lowest bit of the
+// first byte switches the fuller dialect on for both runs.
 #include "interpreter/VlInterpreter.h"
+#include "interpreter/bindings/VlInterpreter_Classic.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -24,9 +26,11 @@ struct TOutcome {
     }
 };
 
-TOutcome Run(const std::string &source, bool direct)
+TOutcome Run(const std::string &source, bool direct, bool classic)
 {
     TVlInterpreterProgram program;
+    if (classic)
+        VlUseClassicDialect(program);
     program.DirectStatements = direct;
     program.StatementBudget = 20000;
     // Random "external" declarations must not reach native code (exit, abort, unlink, ...).
@@ -58,7 +62,8 @@ TOutcome Run(const std::string &source, bool direct)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     std::string source(reinterpret_cast<const char *>(data), size);
-    if (!(Run(source, true) == Run(source, false)))
+    bool classic = size > 0 && (data[0] & 1);
+    if (!(Run(source, true, classic) == Run(source, false, classic)))
         std::abort();
     return 0;
 }

@@ -1,6 +1,7 @@
 // Statements of locals run as cached trees must behave exactly as when read token by token:
 // every script is run both ways and the results, errors, positions, counted steps, the reader at
-// every statement hook and the place where a step budget stops the run are compared.
+// every statement hook and the place where a step budget stops the run are compared, in the core
+// dialect and in the fuller one (where the compat programs and the dialect's scripts join them).
 #include "InterpreterTestHost.h"
 
 #include "common/VlTestPaths.h"
@@ -9,6 +10,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <sstream>
 
@@ -229,6 +231,95 @@ const char *const EdgeSources[] = {
     "end;\n",
 };
 
+// Sources of the fuller dialect whose statements the trees run or hand back in their own ways.
+const char *const DialectEdgeSources[] = {
+    // short-circuit conditions over locals: guarded element reads, divisions, calls
+    "unit U;\n"
+    "var asked: integer;\n"
+    "function Odd2(n: integer): boolean;\n"
+    "begin\n"
+    "  asked := asked + 1;\n"
+    "  Odd2 := n mod 2 = 1;\n"
+    "end;\n"
+    "function main: integer;\n"
+    "var a: array[0..9] of integer; i, j, key, s, z: integer; ok: boolean;\n"
+    "begin\n"
+    "  for i := 0 to 9 do a[i] := (i * 7) mod 10;\n"
+    "  for i := 1 to 9 do\n"
+    "  begin\n"
+    "    key := a[i]; j := i - 1;\n"
+    "    while (j >= 0) and (a[j] > key) do begin a[j + 1] := a[j]; j := j - 1 end;\n"
+    "    a[j + 1] := key\n"
+    "  end;\n"
+    "  s := 0; z := 0;\n"
+    "  for i := 0 to 9 do\n"
+    "    if (i > 2) and (a[i] mod 2 = 0) or (i = 0) then s := s + a[i];\n"
+    "  ok := (z <> 0) and (10 div z > 1);\n"
+    "  if not ok then s := s + 100;\n"
+    "  ok := (z = 0) or (10 div z > 1);\n"
+    "  if ok then s := s + 1000;\n"
+    "  for i := 1 to 6 do\n"
+    "  begin\n"
+    "    ok := (i > 3) and Odd2(i);\n"
+    "    if ok or Odd2(i + 1) then s := s + i;\n"
+    "  end;\n"
+    "  j := 10;\n"
+    "  while (j > 0) and (a[j - 1] >= 0) do j := j - 1;\n"
+    "  Result := s * 100 + asked + j;\n"
+    "end;\n"
+    "end.\n",
+    // a skipped right operand of every shape, and an error only evaluating it would raise
+    "var x, n: integer; b: boolean; s: string;\n"
+    "begin\n"
+    "  x := 0; s := 'abc';\n"
+    "  b := (x > 0) and (Length(Copy(s, 1, 2)) > nothere[1, 2].f(3)) or (x = 0);\n"
+    "  if b then n := 1 else n := 2;\n"
+    "  b := (x = 0) or not (s[1] in ['a'..'z']) and (x div x = 1);\n"
+    "  if b then n := n + 10;\n"
+    "  b := (x <> 0) and -x + 2 * x > 1;\n"
+    "  if not b then n := n + 100;\n"
+    "  Result := n;\n"
+    "end;\n",
+    // nested routines, for..in, with, typed constants, open arrays, exit(value)
+    "unit U;\n"
+    "type TPoint = record X, Y: integer end;\n"
+    "function Sum(const a: array of integer): integer;\n"
+    "var i: integer;\n"
+    "begin\n"
+    "  Sum := 0;\n"
+    "  for i := Low(a) to High(a) do Sum := Sum + a[i];\n"
+    "end;\n"
+    "function Count: integer;\n"
+    "const calls: integer = 0;\n"
+    "begin\n"
+    "  Inc(calls);\n"
+    "  Count := calls;\n"
+    "end;\n"
+    "function Outer(n: integer): integer;\n"
+    "var total: integer;\n"
+    "  procedure Add(k: integer);\n"
+    "  begin\n"
+    "    total := total + k * n;\n"
+    "  end;\n"
+    "begin\n"
+    "  total := 0;\n"
+    "  Add(1); Add(2);\n"
+    "  if total > 100 then exit(-1);\n"
+    "  Outer := total;\n"
+    "end;\n"
+    "function main: integer;\n"
+    "var p: TPoint; c: char; v, t: integer;\n"
+    "begin\n"
+    "  with p do begin X := 3; Y := 4 end;\n"
+    "  t := 0;\n"
+    "  for c in 'abc' do t := t + Ord(c);\n"
+    "  for v in [2, 3, 5] do t := t + v;\n"
+    "  Count; Count;\n"
+    "  Result := Sum([1, 2, 3]) + Outer(5) + Outer(50) + Count * 1000 + p.X * p.Y + t;\n"
+    "end;\n"
+    "end.\n",
+};
+
 std::string ReadFile(const std::filesystem::path &path)
 {
     std::ifstream in(path, std::ios::binary);
@@ -237,30 +328,50 @@ std::string ReadFile(const std::filesystem::path &path)
     return buffer.str();
 }
 
-// Every script of the script suite, then the sources above.
-std::vector<std::pair<std::string, std::string>> Sources()
+using TSources = std::vector<std::pair<std::string, std::string>>;
+
+void AddFiles(TSources &sources, const std::string &dir)
 {
-    std::vector<std::pair<std::string, std::string>> sources;
     std::vector<std::filesystem::path> files;
-    for (const auto &entry : std::filesystem::directory_iterator(VlTestDataDir() + "/interpreter"))
+    for (const auto &entry : std::filesystem::directory_iterator(dir))
         if (entry.path().extension() == ".pas")
             files.push_back(entry.path());
     std::sort(files.begin(), files.end());
     for (const auto &file : files)
         sources.emplace_back(file.filename().string(), ReadFile(file));
+}
+
+template <size_t N>
+void AddEdgeSources(TSources &sources, const char *const (&edges)[N], const std::string &label)
+{
     int number = 0;
-    for (const char *source : EdgeSources)
-        sources.emplace_back("edge source " + std::to_string(++number), source);
+    for (const char *source : edges)
+        sources.emplace_back(label + " " + std::to_string(++number), source);
+}
+
+// Every script of the script suite, then the sources above; with classic, also the scripts and
+// edge sources of the fuller dialect.
+TSources Sources(bool classic)
+{
+    TSources sources;
+    AddFiles(sources, VlTestDataDir() + "/interpreter");
+    AddEdgeSources(sources, EdgeSources, "edge source");
+    if (classic) {
+        AddFiles(sources, VlTestDataDir() + "/interpreter/dialect");
+        AddEdgeSources(sources, DialectEdgeSources, "dialect edge source");
+    }
     return sources;
 }
 
-TRunResult RunOneWay(const std::string &source, bool direct, int64_t budget = -1, bool observe = false)
+TRunResult RunOneWay(const std::string &source, bool direct, int64_t budget = -1, bool observe = false,
+                     bool classic = false)
 {
     TRunOptions options;
     options.UnitDir = VlTestDataDir() + "/interpreter/units";
     options.Direct = direct;
     options.Budget = budget;
     options.Observe = observe;
+    options.Classic = classic;
     return RunWithOptions(source, options);
 }
 
@@ -271,35 +382,74 @@ void ExpectSame(const TRunResult &direct, const TRunResult &tokens, const std::s
     EXPECT_EQ(direct.Position, tokens.Position) << what;
     EXPECT_EQ(direct.Message, tokens.Message) << what;
     EXPECT_EQ(direct.BudgetLeft, tokens.BudgetLeft) << what;
+    EXPECT_EQ(direct.Output, tokens.Output) << what;
+}
+
+// run(direct, budget, observe); limit: a step budget for every run (-1: none), which long
+// programs then meet at the same place both ways.
+void ExpectBothWaysAlike(const std::string &name, const std::function<TRunResult(bool, int64_t, bool)> &run,
+                         int64_t limit = -1)
+{
+    ExpectSame(run(true, limit, false), run(false, limit, false), name);
+    // The same number of steps is counted.
+    int64_t counted = limit > 0 ? limit : 1000000000;
+    ExpectSame(run(true, counted, false), run(false, counted, false), name + " (counted)");
+    // The statement hook sees the reader at the same places.
+    TRunResult direct = run(true, limit, true);
+    TRunResult tokens = run(false, limit, true);
+    ExpectSame(direct, tokens, name + " (observed)");
+    EXPECT_EQ(direct.Trace, tokens.Trace) << name;
 }
 
 } // namespace
 
 TEST(DirectStatements, RunLikeTheTokenReader)
 {
-    for (const auto &[name, source] : Sources()) {
-        ExpectSame(RunOneWay(source, true), RunOneWay(source, false), name);
-        // The same number of steps is counted.
-        ExpectSame(RunOneWay(source, true, 1000000000), RunOneWay(source, false, 1000000000), name + " (counted)");
-        // The statement hook sees the reader at the same places.
-        TRunResult direct = RunOneWay(source, true, -1, true);
-        TRunResult tokens = RunOneWay(source, false, -1, true);
-        ExpectSame(direct, tokens, name + " (observed)");
-        EXPECT_EQ(direct.Trace, tokens.Trace) << name;
+    for (bool classic : {false, true})
+        for (const auto &[name, source] : Sources(classic))
+            ExpectBothWaysAlike(name + (classic ? " (fuller dialect)" : ""), [&](bool direct, int64_t budget, bool observe) {
+                return RunOneWay(source, direct, budget, observe, classic);
+            });
+}
+
+// The compat programs print alike both ways, in the dialect veltrano-run gives them (long ones
+// up to a step budget).
+TEST(DirectStatements, CompatProgramsRunLikeTheTokenReader)
+{
+    TSources programs;
+    AddFiles(programs, (std::filesystem::path(VlTestDataDir()).parent_path() / "compat").string());
+    ASSERT_GE(programs.size(), 80u);
+    for (const auto &[name, source] : programs) {
+        TRunOptions plain;
+        plain.Classic = true;
+        plain.Budget = 200000;
+        EXPECT_FALSE(RunConsoleProgram(source, plain).Output.empty()) << name << " prints nothing";
+        ExpectBothWaysAlike(name, [&](bool direct, int64_t budget, bool observe) {
+            TRunOptions options;
+            options.Direct = direct;
+            options.Budget = budget;
+            options.Observe = observe;
+            options.Classic = true;
+            return RunConsoleProgram(source, options, "7\n3 4\nword\n");
+        }, 200000);
     }
 }
 
 TEST(DirectStatements, StopAtEveryStepLikeTheTokenReader)
 {
-    int number = 0;
-    for (const char *source : EdgeSources) {
-        ++number;
-        TRunResult whole = RunOneWay(source, false, 1000000000);
+    auto stopEverywhere = [](const char *source, const std::string &name, bool classic) {
+        TRunResult whole = RunOneWay(source, false, 1000000000, false, classic);
         int64_t steps = std::min<int64_t>(1000000000 - whole.BudgetLeft, 400);
         for (int64_t budget = 0; budget <= steps; ++budget)
-            ExpectSame(RunOneWay(source, true, budget), RunOneWay(source, false, budget),
-                       "edge source " + std::to_string(number) + " with budget " + std::to_string(budget));
-    }
+            ExpectSame(RunOneWay(source, true, budget, false, classic), RunOneWay(source, false, budget, false, classic),
+                       name + " with budget " + std::to_string(budget));
+    };
+    int number = 0;
+    for (const char *source : EdgeSources)
+        stopEverywhere(source, "edge source " + std::to_string(++number), false);
+    number = 0;
+    for (const char *source : DialectEdgeSources)
+        stopEverywhere(source, "dialect edge source " + std::to_string(++number), true);
 }
 
 TEST(DirectStatements, DeepNestingIsLeftToTheTokenReader)

@@ -1,6 +1,8 @@
 // A small host for interpreter tests: a class tree with exceptions and a list.
 #include "InterpreterTestHost.h"
 
+#include "interpreter/bindings/VlInterpreter_Classic.h"
+#include "interpreter/bindings/VlInterpreter_Console.h"
 #include "interpreter/bindings/VlInterpreter_all.h"
 
 #include <fstream>
@@ -195,6 +197,8 @@ TRunResult RunWithOptionsOn(TVlInterpreterProgram &program, const std::string &s
     InstallTestHost(program);
     program.StatementBudget = options.Budget;
     program.DirectStatements = options.Direct;
+    if (options.Classic)
+        VlUseClassicDialect(program);
     std::string unitDir = options.UnitDir;
     program.OnGetUnitSource = [unitDir](TVlInterpreterUnit &, const std::string &name, std::string &text, bool &done) {
         std::ifstream in(unitDir + "/" + name + ".pas", std::ios::binary);
@@ -208,12 +212,60 @@ TRunResult RunWithOptionsOn(TVlInterpreterProgram &program, const std::string &s
     return RunProgram(program, source, options.Observe);
 }
 
-TRunResult RunWithBindings(const std::string &source)
+static void RegisterBindingsOnce()
 {
     static bool registered = (VlRegisterAllBindings(GlobalAdapter()), true);
     (void)registered;
+}
+
+TRunResult RunWithBindings(const std::string &source)
+{
+    return RunWithBindingsInDialect(source, false);
+}
+
+TRunResult RunWithBindingsInDialect(const std::string &source, bool classic)
+{
+    RegisterBindingsOnce();
     TVlInterpreterProgram program;
+    if (classic)
+        VlUseClassicDialect(program);
     return RunProgram(program, source, false);
+}
+
+namespace {
+
+// A program whose own adapter gets the console routines back after every reset.
+class TConsoleProgram : public TVlInterpreterProgram {
+public:
+    explicit TConsoleProgram(TVlConsole &console) : Console(console) {}
+
+protected:
+    void ResetState() override
+    {
+        TVlInterpreterProgram::ResetState();
+        VlRegisterConsole(OwnAdapter(), Console);
+    }
+
+private:
+    TVlConsole &Console;
+};
+
+} // namespace
+
+TRunResult RunConsoleProgram(const std::string &source, const TRunOptions &options, const std::string &input)
+{
+    RegisterBindingsOnce();
+    std::istringstream in(input);
+    std::ostringstream out;
+    TVlConsole console{&in, &out};
+    TConsoleProgram program(console);
+    program.StatementBudget = options.Budget;
+    program.DirectStatements = options.Direct;
+    if (options.Classic)
+        VlUseClassicDialect(program);
+    TRunResult result = RunProgram(program, source, options.Observe);
+    result.Output = out.str();
+    return result;
 }
 
 static TRunResult RunProgram(TVlInterpreterProgram &program, const std::string &source, bool observe)

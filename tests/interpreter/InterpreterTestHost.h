@@ -47,6 +47,7 @@ struct TRunResult {
     std::string Message;  // error message, or the result as "Kind: text"
     int64_t BudgetLeft = -1;
     std::vector<int32_t> Trace;  // reader position at every statement hook, when observed
+    std::string Output;          // what a console program wrote
 };
 
 struct TRunOptions {
@@ -54,6 +55,7 @@ struct TRunOptions {
     int64_t Budget = -1;     // StatementBudget
     bool Direct = true;      // DirectStatements
     bool Observe = false;    // record the reader position at every statement hook
+    bool Classic = false;    // the fuller dialect with its standard routines (VlUseClassicDialect)
 };
 
 // Runs a source (LF line ends become CR LF) with the test host.
@@ -70,4 +72,10 @@ inline TRunResult RunWithHost(const std::string &source, const std::string &unit
 }
 // Runs a source with the host library bindings registered in the GlobalAdapter instead.
 TRunResult RunWithBindings(const std::string &source);
+// The same in the fuller dialect when classic is set.
+TRunResult RunWithBindingsInDialect(const std::string &source, bool classic);
+// Runs a console program as veltrano-run does (host library bindings, console unit, the options'
+// dialect, direct statements, budget and observation); Output receives what it wrote, input is
+// what ReadLn reads.
+TRunResult RunConsoleProgram(const std::string &source, const TRunOptions &options, const std::string &input = "");
 std::string ResultText(const TVlValue &value);

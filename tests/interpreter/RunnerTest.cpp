@@ -62,7 +62,7 @@ TEST_F(Runner, ConsoleProgramPrintsLikeAConsolePascalProgram)
 {
     TRunResult r = RunRunner("hello.pas");
     EXPECT_EQ(r.Status, 0) << r.Err;
-    EXPECT_EQ(r.Out, "Hello, world\n1 2 3 \n  3.50|TRUE|   42| 2.5000000000000000E+000\n\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82\n");
+    EXPECT_EQ(r.Out, "Hello, world\n1 2 3 \n  3.50|TRUE|   42| 2.500000000E+00\n\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82\n");
     EXPECT_EQ(r.Err, "");
 }
 

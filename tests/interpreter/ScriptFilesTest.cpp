@@ -75,6 +75,14 @@ TEST(ScriptFiles, EachScriptGivesTheResultWrittenInIt)
     CheckScripts(dir, 21, [&](const std::string &text) { return RunWithHost(text, dir + "/units"); });
 }
 
+// Scripts of tests/data/interpreter/dialect run in the fuller dialect (VlUseClassicDialect), with
+// the host library bindings their standard routines come from.
+TEST(ScriptFiles, EachDialectScriptGivesTheResultWrittenInIt)
+{
+    CheckScripts(VlTestDataDir() + "/interpreter/dialect", 8,
+                 [](const std::string &text) { return RunWithBindingsInDialect(text, true); });
+}
+
 // Scripts of tests/data/interpreter/bindings reach the host library (SysUtils, Classes, ...).
 TEST(ScriptFiles, EachBindingScriptGivesTheResultWrittenInIt)
 {

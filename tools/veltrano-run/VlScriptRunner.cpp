@@ -7,6 +7,7 @@
 #include "interpreter/VlInterpreterExplain.h"
 #include "interpreter/bindings/VlInterpreterRegistrations.h"
 #include "interpreter/bindings/VlInterpreterResultText.h"
+#include "interpreter/bindings/VlInterpreter_Classic.h"
 #include "interpreter/bindings/VlInterpreter_Console.h"
 #include "interpreter/bindings/VlInterpreter_all.h"
 #include "rtl/VlCp1251.h"
@@ -113,16 +114,6 @@ std::string VlReadScriptSource(const std::string &fileName)
     return Utf8ToCp1251(ToCrLf(ReadTextFile(fileName)));
 }
 
-bool VlIsProgramSource(const std::string &source)
-{
-    if (source.size() < 7 || VlSysUtils::CompareText(source.substr(0, 7), "program") != 0)
-        return false;
-    if (source.size() == 7)
-        return true;
-    char next = source[7];
-    return !(std::isalnum(static_cast<unsigned char>(next)) || next == '_');
-}
-
 int VlRunScript(const TVlRunOptions &options, std::istream &in, std::ostream &out, std::ostream &err)
 {
     std::string source;
@@ -146,6 +137,7 @@ int VlRunScript(const TVlRunOptions &options, std::istream &in, std::ostream &ou
 #endif
     TVlRunnerProgram program;
     program.AddHostAdapter(consoleUnit);
+    VlUseClassicDialect(program);  // learners' programs use the fuller dialect
     program.OnGetUnitSource = [&](TVlInterpreterUnit &, const std::string &unitName, std::string &text, bool &done) {
         std::string file = VlFindUnitFile(dir.empty() ? fs::path(".") : dir, unitName);
         if (file.empty())
@@ -170,7 +162,9 @@ int VlRunScript(const TVlRunOptions &options, std::istream &in, std::ostream &ou
     try {
         program.Execute();
         out.flush();
-        if (!VlIsProgramSource(source))
+        if (program.Halted)
+            status = program.ExitCode & 0xFF;  // Halt(code)
+        else if (!program.IsProgramSource())
             out << Cp1251ToUtf8(VlResultText(program.ResultValue)) << '\n';
     } catch (const EVlInterpreterError &e) {
         out.flush();

@@ -24,9 +24,6 @@ std::string VlReadScriptSource(const std::string &fileName);
 // unitName.pas (or another extension) in dir; letter case need not match. Empty when absent.
 std::string VlFindUnitFile(const std::filesystem::path &dir, const std::string &unitName, const char *extension = ".pas");
 
-// Whether the interpreter runs the source as a program (it starts with the word "program").
-bool VlIsProgramSource(const std::string &source);
-
 // Runs the script: console output on `out`, the result value (except for programs) on a last
 // line of `out`, failures as "code: message" on `err`. Answers the process exit status: 0, or 1
 // when the source cannot be read, the run fails or reaches a limit, or `out` could not be written.
