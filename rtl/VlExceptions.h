@@ -39,6 +39,8 @@ VL_DECLARE_EXCEPTION(EWriteError, EFilerError)
 VL_DECLARE_EXCEPTION(EClassNotFound, EFilerError)
 VL_DECLARE_EXCEPTION(EInvalidImage, EFilerError)
 VL_DECLARE_EXCEPTION(EParserError, EConvertError)
+// Raised by the data sets and the database engines (the engine's own message).
+VL_DECLARE_EXCEPTION(EDatabaseError, Exception)
 
 // printf-style formatting of message texts ("List index out of bounds (%d)").
 std::string VlSprintf(const char *format, ...) __attribute__((format(printf, 1, 2)));
