@@ -11,7 +11,6 @@
 #include "rtl/VlSettingsStore.h"
 
 #include <QCheckBox>
-#include <QDir>
 #include <QFontComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -20,7 +19,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
-#include <QStandardPaths>
 #include <QTextEdit>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -372,8 +370,7 @@ void TOptions::Accept()
 
 void InstallOptionsCommands(TForm1 &form)
 {
-    const QString userDir = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-    const std::string file = ResolveSettingsFile(form.ProgramDir().toStdString(), userDir.toStdString(), "Config.ini");
+    const std::string file = form.Locations().SettingsFile("Config.ini");
     auto *options = new TOptions(form, QString::fromStdString(file));
     form.SetCommandHandler("OptionsClick", [options] { options->exec(); });
 }

@@ -69,6 +69,9 @@ void TVlAppearance::ChooseFontClick()
         return;
     DialogFont = font;
     fForm.Memo1->SetEditorFont(font);
+    // The dialog names the chosen style; that name would keep the keywords of the text tab from
+    // turning bold, and weight and slant carry the style as well.
+    font.setStyleName(QString());
     if (fForm.Memo2)
         fForm.Memo2->setFont(font);
 }

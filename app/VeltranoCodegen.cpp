@@ -1,5 +1,6 @@
 // Code generation commands of the main window.
 #include "VeltranoCodegen.h"
+#include "VeltranoDesigner.h"
 #include "VeltranoForm.h"
 #include "VeltranoStatusBar.h"
 
@@ -13,7 +14,6 @@
 #include "codegen/VlSnippets.h"
 #include "editor/VlRichView.h"
 
-#include <QDir>
 #include <QTabWidget>
 
 namespace {
@@ -54,10 +54,10 @@ void AppendLines(TForm1 &form, const QStringList &lines)
         form.Memo1->AppendLine(line);
 }
 
-// The design surface is cleared by the form designer once it exists; until then the page only
-// changes its enabled state.
+// Every skeleton starts with an empty design surface.
 void SetDesignerPageEnabled(TForm1 &form, bool enabled)
 {
+    ResetDesignSurface(form);
     if (QWidget *page = form.PageControl1->widget(DesignerPage))
         page->setEnabled(enabled);
 }
@@ -136,22 +136,22 @@ void BindSkeleton(TForm1 &form, const char *command, TDialog *dialog, TGenerate 
 // dialog, so that it is destroyed just before it (children go in creation order).
 class TVlEventListKeeper : public QObject {
 public:
-    TVlEventListKeeper(QString dataDir, std::function<void(const QString &)> reportError, QObject *owner)
-        : QObject(owner), FDataDir(std::move(dataDir)), FReportError(std::move(reportError))
+    TVlEventListKeeper(TVlEventListFiles files, std::function<void(const QString &)> reportError, QObject *owner)
+        : QObject(owner), FFiles(std::move(files)), FReportError(std::move(reportError))
     {
     }
     ~TVlEventListKeeper() override
     {
         if (!Dialog)
             return;
-        const QString error = Dialog->SaveListFiles(FDataDir);
+        const QString error = Dialog->SaveListFiles(FFiles);
         if (!error.isEmpty() && FReportError)
             FReportError(error);
     }
     TProcedureForm *Dialog = nullptr;
 
 private:
-    QString FDataDir;
+    TVlEventListFiles FFiles;
     std::function<void(const QString &)> FReportError; // a copy: the window is going away
 };
 
@@ -187,8 +187,11 @@ void InstallCodegenCommands(TForm1 &form)
 
 void InstallNewProcedureCommands(TForm1 &form)
 {
-    const QString dataDir = QDir(form.ProgramDir()).filePath("Data");
-    auto *keeper = new TVlEventListKeeper(dataDir, form.Hooks().ShowError, &form);
+    const auto listFile = [&form](const char *name) {
+        return QString::fromStdString(form.Locations().DataFile(std::string("Data/") + name));
+    };
+    const TVlEventListFiles files{listFile("FormProc.vlf"), listFile("ObjectProc.vlf")};
+    auto *keeper = new TVlEventListKeeper(files, form.Hooks().ShowError, &form);
     auto *dialog = new TProcedureForm(&form);
     dialog->FormNameProvider = [&form] { return CurrentFormName(form); };
     dialog->OnGenerate = [&form](const TVlEventProcedures &result) {
@@ -196,7 +199,7 @@ void InstallNewProcedureCommands(TForm1 &form)
         for (const QString &line : result.logLines)
             form.AddLog(line);
     };
-    const QString error = dialog->LoadListFiles(dataDir);
+    const QString error = dialog->LoadListFiles(files);
     if (!error.isEmpty())
         form.ShowErrorMessage(error);
     keeper->Dialog = dialog;

@@ -73,12 +73,16 @@ constexpr TVlMenuItemDesc kMainMenu[] = {
     {1, "FormActive1", "Активный", "", "DesignerActiveClick", vifAutoCheck | vifChecked},
     {1, "N12", "-"},
     {1, "FormClear1", "Очистить", "", "DesignerClearClick"},
+    {1, "N26", "-"},
+    {1, "FormUndo1", "Отменить изменение", "", "DesignerUndoClick"},
+    {1, "FormRedo1", "Вернуть изменение", "", "DesignerRedoClick"},
 
     {0, "Project1", "Проект"},
     {1, "Run1", "Запустить", "", "Button5Click", vifDefault},
     {1, "CompileProject1", "Компилировать", "", "Button5Click"},
     {1, "RunUnit", "Запустить юнит...", "", "RunProjectClick"},
     {1, "Run2Proj", "Запуск формы", "", "RunProjectClick"},
+    {1, "StopRun1", "Стоп", "Ctrl+F2", "StopRunClick"},
     {1, "N13", "-"},
     {1, "ProjectProperties1", "Свойства", "", "EditorPropertiesClick"},
 
@@ -186,6 +190,10 @@ constexpr TVlMenuItemDesc kDesignerPopup[] = {
     {0, "DsRefresh1", "Обновить", "", "DesignerRefreshClick"},
     {0, "DsN1", "-"},
     {0, "DsClear1", "Очистить", "", "DesignerClearClick"},
+    {0, "DsN2", "-"},
+    // Keys of their own: the command table's Ctrl+Z and Ctrl+Shift+Z stay the editor's.
+    {0, "DsUndo1", "Отменить изменение", "Alt+Backspace", "DesignerUndoClick"},
+    {0, "DsRedo1", "Вернуть изменение", "Shift+Alt+Backspace", "DesignerRedoClick"},
 };
 
 using enum TVlToolButtonStyle;
@@ -205,6 +213,7 @@ constexpr TVlToolButtonDesc kToolButtons[] = {
     {"ToolSep4", "", Separator, "", TVlIconKind::None},
     {"RunProject", "Запустить", Button, "RunProjectClick", TVlIconKind::Run},
     {"CompileProject", "Компилировать", Button, "RunProjectClick", TVlIconKind::Compile},
+    {"StopButton", "Стоп", Button, "StopRunClick", TVlIconKind::Stop},
     {"ToolSep5", "", Separator, "", TVlIconKind::None},
     {"ZoomInButton", "Увеличить", Button, "ZoomInClick", TVlIconKind::ZoomIn},
     {"ZoomOutButton", "Уменьшить", Button, "ZoomOutClick", TVlIconKind::ZoomOut},

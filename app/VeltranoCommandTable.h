@@ -30,7 +30,7 @@ struct TVlMenuItemDesc {
 enum class TVlToolButtonStyle { Button, DropDown, Separator };
 
 enum class TVlIconKind {
-    None, New, Open, Save, Cut, Copy, Paste, Undo, Redo, Procedure, Run, Compile, ZoomIn, ZoomOut,
+    None, New, Open, Save, Cut, Copy, Paste, Undo, Redo, Procedure, Run, Compile, Stop, ZoomIn, ZoomOut,
     Settings, About
 };
 

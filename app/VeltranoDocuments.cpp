@@ -97,15 +97,31 @@ void TVlDocuments::Open()
         return;
     const QByteArray bytes = ReadBytes(choice->Path);
     FForm.Memo1->SetText(QString::fromStdString(DecodeFileText(std::string_view(bytes.constData(), bytes.size()))));
+    FForm.Memo1->SetModified(false); // the text is what the file holds
     FForm.CurrentFileName = choice->Path;
     FForm.SetDocumentTitle(choice->Path);
 }
 
-void TVlDocuments::Save(bool saveAs)
+void TVlDocuments::SaveForm(const TVlFileChoice &choice)
+{
+    if (!SaveDesignerForm)
+        throw std::runtime_error("Форма не сохранена: дизайнер форм недоступен");
+    SaveDesignerForm(choice.Path);
+    FForm.CurrentFileName = choice.Path;
+    FForm.AddLog("Форма сохранена: " + choice.Path);
+}
+
+void TVlDocuments::Save()
 {
     const auto choice = AskFile(TVlFileDialogKind::Save);
     if (!choice)
         return;
+    // A file of the designer's own type holds the form, so an existing form is never replaced
+    // by the program text.
+    if (ChoiceStoresForm(choice->FilterIndex, choice->Path)) {
+        SaveForm(*choice);
+        return;
+    }
     try {
         ::WriteTextFile(choice->Path.toStdString(), FForm.Memo1->Text().toStdString());
     } catch (const EVlFileError &error) {
@@ -113,10 +129,6 @@ void TVlDocuments::Save(bool saveAs)
     }
     FForm.Memo1->SetModified(false);
     FForm.CurrentFileName = choice->Path;
-    // The designer's form goes only into a file of the designer's own type; the form designer
-    // will write it there (the text written above is then replaced by the form).
-    if (saveAs && SaveFilterStoresForm(choice->FilterIndex))
-        FForm.AddLog("Форма не сохранена: дизайнер форм ещё не подключён");
 }
 
 void TVlDocuments::WriteTextFile(const QString &path, bool selectionOnly)
@@ -149,8 +161,12 @@ void TVlDocuments::ReadTextFile(const QString &path)
 
 void TVlDocuments::SaveTextSelection()
 {
-    if (const auto choice = AskFile(TVlFileDialogKind::Save))
-        WriteTextFile(choice->Path, true);
+    const auto choice = AskFile(TVlFileDialogKind::Save);
+    if (!choice)
+        return;
+    if (ChoiceStoresForm(choice->FilterIndex, choice->Path))
+        throw std::runtime_error("Выделенный текст не сохраняется как форма Veltrano (*.vlf)");
+    WriteTextFile(choice->Path, true);
 }
 
 void TVlDocuments::SaveText()
@@ -158,10 +174,12 @@ void TVlDocuments::SaveText()
     const auto choice = AskFile(TVlFileDialogKind::Save);
     if (!choice)
         return;
+    if (ChoiceStoresForm(choice->FilterIndex, choice->Path)) {
+        SaveForm(*choice);
+        return;
+    }
     WriteTextFile(choice->Path, false);
     FForm.CurrentFileName = choice->Path;
-    if (SaveFilterStoresForm(choice->FilterIndex))
-        FForm.AddLog("Форма не сохранена: дизайнер форм ещё не подключён");
 }
 
 void TVlDocuments::LoadText()
@@ -184,8 +202,8 @@ void InstallDocumentCommands(TForm1 &form)
 {
     auto *documents = new TVlDocuments(form);
     form.SetCommandHandler("OpenClick", [documents] { documents->Open(); });
-    form.SetCommandHandler("SaveClick", [documents] { documents->Save(false); });
-    form.SetCommandHandler("SaveAsClick", [documents] { documents->Save(true); });
+    form.SetCommandHandler("SaveClick", [documents] { documents->Save(); });
+    form.SetCommandHandler("SaveAsClick", [documents] { documents->Save(); });
     form.SetCommandHandler("SaveSelectionClick", [documents] { documents->SaveTextSelection(); });
     form.SetCommandHandler("TextSaveClick", [documents] { documents->SaveText(); });
     form.SetCommandHandler("TextLoadClick", [documents] { documents->LoadText(); });

@@ -29,11 +29,14 @@ public:
     TVlTextMode TextMode = TVlTextMode::Default;
     // Shows a file dialog; nullopt when cancelled. Tests replace it.
     std::function<std::optional<TVlFileChoice>(TVlFileDialogKind kind)> AskFile;
+    // Writes the designer's form to a file (set by the form designer).
+    std::function<void(const QString &path)> SaveDesignerForm;
 
     // The commands; each throws std::runtime_error with the message to show when a file fails,
     // leaving the editors, CurrentFileName and the title as they were.
     void Open();
-    void Save(bool saveAs);
+    // Save and "Сохранить как..." do the same: a choice of the ".vlf" type gets the designer's form.
+    void Save();
     void SaveTextSelection();
     void SaveText();
     void LoadText();
@@ -45,6 +48,8 @@ public:
 
 private:
     std::optional<TVlFileChoice> ShowFileDialog(TVlFileDialogKind kind);
+    // A choice of the designer's own type gets the designer's form, never text.
+    void SaveForm(const TVlFileChoice &choice);
     TVlRichView *TextView() const;
 
     TForm1 &FForm;

@@ -52,6 +52,11 @@ bool SaveFilterStoresForm(int filterIndex)
     return filterIndex >= 0 && filterIndex < filters.size() && filters[filterIndex].Patterns == QStringList{"*.vlf"};
 }
 
+bool ChoiceStoresForm(int filterIndex, const QString &fileName)
+{
+    return SaveFilterStoresForm(filterIndex) || QFileInfo(fileName).suffix().compare("vlf", Qt::CaseInsensitive) == 0;
+}
+
 bool HasTxtExtension(const QString &fileName)
 {
     return QFileInfo(fileName).suffix().compare("txt", Qt::CaseInsensitive) == 0;

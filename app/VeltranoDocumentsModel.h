@@ -35,6 +35,8 @@ inline const QString DefaultSaveExtension = QStringLiteral("dpr");
 // True when the chosen save filter is "Форма Veltrano (*.vlf)", the only type that also stores
 // the designer's form.
 [[nodiscard]] bool SaveFilterStoresForm(int filterIndex);
+// True when a save choice gets the designer's form: that filter, or a name ending in ".vlf".
+[[nodiscard]] bool ChoiceStoresForm(int filterIndex, const QString &fileName);
 
 [[nodiscard]] bool HasTxtExtension(const QString &fileName);
 

@@ -6,11 +6,14 @@
 #include "VeltranoEditCommands.h"
 #include "OptionsForm.h"
 #include "VeltranoCodegen.h"
+#include "VeltranoDesigner.h"
 #include "VeltranoDocuments.h"
 #include "VeltranoDocumentsTextView.h"
 #include "VeltranoPrint.h"
 #include "VeltranoIcons.h"
 #include "VeltranoPlacement.h"
+#include "VeltranoPlugins.h"
+#include "VeltranoRunCommands.h"
 #include "VeltranoShellCommands.h"
 #include "VeltranoStatusBar.h"
 #include "rtl/VlCp1251.h"
@@ -34,6 +37,7 @@
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTextEdit>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
@@ -68,12 +72,19 @@ TVlShellHooks DesktopHooks(QWidget *owner, TVlShellHooks hooks)
     return hooks;
 }
 
-std::string SettingsFileIn(const QString &programDir)
+// The hooks' folders, the parts left empty filled with the desktop's standard ones.
+TVlUserFolders UserFoldersOf(const TVlShellHooks &hooks)
 {
-    const QString userDir = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-    return ResolveSettingsFile(QDir(programDir).absolutePath().toStdString(),
-                               (userDir.isEmpty() ? QDir::homePath() + "/.config/Veltrano" : userDir).toStdString(),
-                               "VlInterpreterTest.ini");
+    const auto standard = [](QStandardPaths::StandardLocation location, const char *fallback) {
+        const QString dir = QStandardPaths::writableLocation(location);
+        return (dir.isEmpty() ? QDir::homePath() + fallback : dir).toStdString();
+    };
+    TVlUserFolders folders = hooks.UserFolders;
+    if (folders.Config.empty())
+        folders.Config = standard(QStandardPaths::AppConfigLocation, "/.config/Veltrano");
+    if (folders.Data.empty())
+        folders.Data = standard(QStandardPaths::AppDataLocation, "/.local/share/Veltrano");
+    return folders;
 }
 
 // Hidden widgets get their resize events, and so their children's geometry, only when shown;
@@ -99,13 +110,17 @@ TForm1::TForm1(const QString &programDir, TVlShellHooks hooks, QWidget *parent)
 {
     setObjectName("Form1");
     FHooks = DesktopHooks(this, std::move(hooks));
+    FLocations = std::make_unique<TVlWritableLocations>(FProgramDir.toStdString(), UserFoldersOf(FHooks),
+                                                        FHooks.IsWritable);
+    FBackupFile = FLocations->DataFile("BackUp/Project.dpr");
+    FLogFile = FLocations->DataFile("Data/Last.log");
     FCommands.ReportError = [this](const QString &message) { ShowErrorMessage(message); };
     setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     setWindowTitle(QStringLiteral("Veltrano"));
     resize(815, 623);
 
     try {
-        FFormStorage = std::make_unique<TVlSettingsStore>(SettingsFileIn(FProgramDir));
+        FFormStorage = std::make_unique<TVlSettingsStore>(FLocations->SettingsFile("VlInterpreterTest.ini"));
     } catch (const EVlFileError &e) {
         // An unreadable settings file leaves the defaults; the window still comes up.
         FFormStorage = std::make_unique<TVlSettingsStore>(std::string());
@@ -166,12 +181,20 @@ TForm1::TForm1(const QString &programDir, TVlShellHooks hooks, QWidget *parent)
     Install(InstallEditCommands);  // the edit operations of Memo1 and Memo2
     Install(InstallAppearanceCommands);   // TGoLine, TAlBl, zoom, font, search, editor properties, status
     Install(InstallDocumentCommands);     // open, save, the text tab's files
+    Install(InstallDesigner);             // VlDesignPanel, the palette, VlInspector1, the "Форма" commands
     Install(InstallTextView);             // Memo2 as the rich-text view, indent, TRectF
     Install(InstallCodegenCommands);      // TDelphiF, TConsoleF, TLibraryF, TModuleF, snippets
     Install(InstallOptionsCommands);      // TOptions: applies Config.ini to the window
     Install(InstallNewProcedureCommands); // TProcedureForm: loads its event lists
+    Install(InstallPluginCommands);       // TPlug: loads every plug-in
     Install(InstallPrintCommands);        // printing the text tab, printer setup
+    Install(InstallRunCommands);          // run, compile, stop, the samples tab, the output pane
     // ---- end of install functions
+
+    if (FLocations->UsesUserFolders())
+        AddLog(QStringLiteral("Папка программы закрыта для записи, файлы сохраняются в папках пользователя: %1, %2")
+                   .arg(QString::fromStdString(FLocations->UserFolders().Config),
+                        QString::fromStdString(FLocations->UserFolders().Data)));
 }
 
 TForm1::~TForm1()
@@ -379,6 +402,9 @@ void TForm1::SetCommandHandler(const QString &id, std::function<void(const QStri
 
 void TForm1::RunCommand(const QString &id, const QString &sender)
 {
+    // A command of the window ends what the keyboard had started in the editor: a waiting two-key
+    // command and the completion list (which would otherwise float over whatever comes next).
+    Memo1->CancelPendingInput();
     FCommands.Run(id, sender);
 }
 
@@ -406,6 +432,7 @@ void TForm1::AttachContextMenu(QWidget *widget, QMenu *menu)
 QWidget *TForm1::ReplaceComponent(QWidget *old, QWidget *replacement)
 {
     QWidget *parent = old->parentWidget();
+    const bool wasHidden = old->isHidden(); // a splitter hides the widget it gives up
     replacement->setObjectName(old->objectName());
     if (auto *splitter = qobject_cast<QSplitter *>(parent)) {
         const int index = splitter->indexOf(old);
@@ -425,7 +452,7 @@ QWidget *TForm1::ReplaceComponent(QWidget *old, QWidget *replacement)
         FShortcuts.SetContextMenu(old, nullptr);
         AttachContextMenu(replacement, menu);
     }
-    replacement->setVisible(!old->isHidden());
+    replacement->setVisible(!wasHidden);
     old->hide();
     old->deleteLater();
     return replacement;
@@ -463,25 +490,35 @@ void TForm1::ShowErrorMessage(const QString &message)
 void TForm1::WriteBackup()
 {
     const auto report = [this](const QString &m) { ShowErrorMessage(m); };
-    const std::filesystem::path program(FProgramDir.toStdString());
-    RunGuarded([this, &program] {
+    RunGuarded([this] {
+        const std::filesystem::path folder = std::filesystem::path(FBackupFile).parent_path();
         std::error_code error;
-        std::filesystem::create_directories(program / "BackUp", error);
+        std::filesystem::create_directories(folder, error);
         if (error)
-            throw EVlFileError("Cannot create folder \"" + (program / "BackUp").string() + "\": " + error.message());
+            throw EVlFileError("Cannot create folder \"" + folder.string() + "\": " + error.message());
         QString text;
         for (int i = 0; i < Memo1->LineCount(); ++i)
             text += Memo1->Line(i) + QStringLiteral("\r\n");
-        WriteTextFile((program / "BackUp" / "Project.dpr").string(), text.toStdString());
+        WriteTextFile(FBackupFile, text.toStdString());
     }, report);
-    // The log goes out even when the backup failed: losing it too would help nobody. The Data
-    // folder is not created; without it the write fails with the system's reason.
-    RunGuarded([this, &program] {
+    // The log goes out even when the backup failed: losing it too would help nobody. The program
+    // folder's Data folder is not created; without it the write fails with the system's reason.
+    RunGuarded([this] {
         QString text;
         for (int i = 0; i < LOG1->count(); ++i)
             text += LOG1->item(i)->text() + QStringLiteral("\r\n");
-        WriteTextFile((program / "Data" / "Last.log").string(), text.toStdString());
+        WriteTextFile(FLogFile, text.toStdString());
     }, report);
+}
+
+void TForm1::CloseWithoutAsking()
+{
+    FQuitConfirmed = true;
+    // Modal dialogs and message boxes end first, so that their loops give way to the main one.
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (window != this && window->isVisible())
+            window->close();
+    QTimer::singleShot(0, this, [this] { close(); });
 }
 
 void TForm1::closeEvent(QCloseEvent *event)
@@ -543,6 +580,12 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
     if (!widget || widget->window() != this || QApplication::activePopupWidget())
         return QMainWindow::eventFilter(watched, event);
     auto *key = static_cast<QKeyEvent *>(event);
+    // Esc after the first key of a two-key command cancels that command, not the program.
+    if (widget == Memo1 && key->key() == Qt::Key_Escape && Memo1->KeySequencePending()) {
+        if (type == QEvent::ShortcutOverride)
+            event->accept();
+        return false;
+    }
     if (type == QEvent::ShortcutOverride) {
         // Claim the key so that no Qt shortcut takes it; the key press that follows runs the item.
         if (TryShortcut(widget, key, false)) {

@@ -19,6 +19,7 @@
 #include "VeltranoMenus.h"
 #include "editor/VlHLEditor.h"
 #include "rtl/VlSettingsStore.h"
+#include "rtl/VlWritableLocations.h"
 
 #include <QMainWindow>
 
@@ -43,12 +44,18 @@ struct TVlShellHooks {
     std::function<void(const QString &message)> ShowError;
     std::function<void(const QString &url)> OpenUrl;        // success is not checked
     std::function<bool(const QString &program)> StartInstance;
+    // The user's own folders, used when the program folder cannot be written; empty parts are the
+    // desktop's standard folders (~/.config/Veltrano, ~/.local/share/Veltrano).
+    TVlUserFolders UserFolders;
+    // Whether a folder or file may be written; empty: the operating system's access check.
+    TVlWritableLocations::TWritableCheck IsWritable;
 };
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
-    // `programDir` is the folder of the executable: settings, BackUp/ and Data/ live there.
+    // `programDir` is the folder of the executable: settings, BackUp/ and Data/ live there, or in
+    // the user's folders when it cannot be written (see Locations()).
     // Hooks left empty talk to the desktop (message boxes, the shell, process start).
     explicit TForm1(const QString &programDir, TVlShellHooks hooks = {}, QWidget *parent = nullptr);
     ~TForm1() override;
@@ -83,10 +90,15 @@ public:
     void AddLog(const QString &line);
 
     const QString &ProgramDir() const { return FProgramDir; }
+    // Where every file the program writes goes; a part that writes a file asks here for its path.
+    TVlWritableLocations &Locations() { return *FLocations; }
     // The "Test" store over VlInterpreterTest.ini, written back at exit.
     TVlSettingsStore &FormStorage() { return *FFormStorage; }
     TVlShellHooks &Hooks() { return FHooks; }
     void ShowErrorMessage(const QString &message);
+
+    // Closes the window without the quit question, ending open dialogs first (the session ends).
+    void CloseWithoutAsking();
 
     // Writes BackUp/Project.dpr and Data/Last.log; failures are shown and the other file is still
     // written. Called when the window is destroyed.
@@ -137,6 +149,9 @@ private:
     bool TryShortcut(QWidget *focus, QKeyEvent *key, bool run);
 
     QString FProgramDir;
+    std::unique_ptr<TVlWritableLocations> FLocations;
+    std::string FBackupFile;
+    std::string FLogFile;
     std::unique_ptr<TVlSettingsStore> FFormStorage;
     TVlCommandRegistry FCommands;
     TVlShortcutResolver FShortcuts;

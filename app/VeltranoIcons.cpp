@@ -149,6 +149,12 @@ QIcon MakeToolIcon(TVlIconKind kind)
             p.drawLine(QPointF(5, 11), QPointF(8, 11));
             p.drawLine(QPointF(12, 11), QPointF(15, 11));
         });
+    case TVlIconKind::Stop:
+        return Drawn([](QPainter &p) {
+            p.setPen(QPen(QColor(140, 20, 20), 1));
+            p.setBrush(QColor(210, 40, 40));
+            p.drawRoundedRect(QRectF(4.5, 4.5, 11, 11), 1.5, 1.5);
+        });
     case TVlIconKind::ZoomIn:
         return Drawn([](QPainter &p) { DrawMagnifier(p, true); });
     case TVlIconKind::ZoomOut:

@@ -11,9 +11,18 @@
 #include <memory>
 #include <stdexcept>
 
+bool HasPrintTarget(const QPrinter &printer, bool printersInstalled)
+{
+    // Without installed printers a printer falls back to PDF output, which goes nowhere until a
+    // file is named for it in the printer setup.
+    if (printer.outputFormat() == QPrinter::PdfFormat)
+        return !printer.outputFileName().isEmpty();
+    return printersInstalled;
+}
+
 void PrintTextDocument(const QTextDocument &document, QPrinter &printer, const QString &jobName)
 {
-    if (printer.outputFormat() == QPrinter::NativeFormat && QPrinterInfo::availablePrinters().isEmpty())
+    if (!HasPrintTarget(printer, !QPrinterInfo::availablePrinters().isEmpty()))
         throw std::runtime_error("Нет установленных принтеров");
     printer.setDocName(jobName);
     printer.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);

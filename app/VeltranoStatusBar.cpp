@@ -1,4 +1,4 @@
-// The main window's status bar: six fixed-width text panels counted from 0.
+// The main window's status bar: six text panels counted from 0, each at least its designed width.
 #include "VeltranoStatusBar.h"
 
 #include <QLabel>
@@ -18,7 +18,9 @@ TVlStatusBar::TVlStatusBar(QWidget *parent)
         panel->setObjectName(QString("StatusPanel%1").arg(FPanels.size()));
         panel->setFrameShape(QFrame::Panel);
         panel->setFrameShadow(QFrame::Sunken);
-        panel->setFixedWidth(width);
+        // The designed width, wider when a text needs it: no text is cut off in any font.
+        panel->setMinimumWidth(width);
+        panel->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
         panel->setContentsMargins(2, 0, 2, 0);
         addWidget(panel);
         FPanels.push_back(panel);

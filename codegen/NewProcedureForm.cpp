@@ -2,7 +2,6 @@
 #include "NewProcedureForm.h"
 
 #include <QComboBox>
-#include <QDir>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -54,6 +53,28 @@ TProcedureForm::TProcedureForm(QWidget *parent)
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
+void TProcedureForm::showEvent(QShowEvent *event)
+{
+    // Room for the longest description at the width the layout gives the label, so that no choice
+    // cuts its text off (the dialog grows with it).
+    QStringList texts{FDescription->text(), ChooseProcedureText};
+    for (const QString &item : BuiltInControlEvents())
+        texts << ControlEventDescription(item).value_or(QString());
+    for (const QString &item : BuiltInFormEvents())
+        texts << FormEventDescription(item).value_or(QString());
+    QLabel probe;
+    probe.setFont(FDescription->font());
+    probe.setWordWrap(true);
+    int height = 0;
+    for (const QString &text : texts) {
+        probe.setText(text);
+        height = std::max(height, probe.heightForWidth(FDescription->width()));
+    }
+    FDescription->setMinimumHeight(height);
+    layout()->activate();
+    QDialog::showEvent(event);
+}
+
 void TProcedureForm::SetItems(QComboBox *list, const QStringList &items)
 {
     const QSignalBlocker blocker(list);
@@ -101,26 +122,26 @@ void TProcedureForm::OkClicked()
     accept();
 }
 
-QString TProcedureForm::LoadListFiles(const QString &dataDir)
+QString TProcedureForm::LoadListFiles(const TVlEventListFiles &files)
 {
     QString error;
-    const auto formEvents = LoadEventList(QDir(dataDir).filePath("FormProc.vlf"), error);
+    const auto formEvents = LoadEventList(files.FormEvents, error);
     if (!formEvents)
         return error;
     SetItems(FFormEvents, *formEvents);
-    const auto controlEvents = LoadEventList(QDir(dataDir).filePath("ObjectProc.vlf"), error);
+    const auto controlEvents = LoadEventList(files.ControlEvents, error);
     if (!controlEvents)
         return error;
     SetItems(FControlEvents, *controlEvents);
     return {};
 }
 
-QString TProcedureForm::SaveListFiles(const QString &dataDir) const
+QString TProcedureForm::SaveListFiles(const TVlEventListFiles &files) const
 {
     QString error;
-    if (!SaveEventList(QDir(dataDir).filePath("FormProc.vlf"), Items(FFormEvents), error))
+    if (!SaveEventList(files.FormEvents, Items(FFormEvents), error))
         return error;
-    if (!SaveEventList(QDir(dataDir).filePath("ObjectProc.vlf"), Items(FControlEvents), error))
+    if (!SaveEventList(files.ControlEvents, Items(FControlEvents), error))
         return error;
     return {};
 }

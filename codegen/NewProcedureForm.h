@@ -22,17 +22,20 @@ public:
     // Receives what "ОК" generated; the caller appends the lines and writes the log lines.
     std::function<void(const TVlEventProcedures &)> OnGenerate;
 
-    // Fills the lists from the two files in dataDir, the form events first; stops at the first
-    // failure and returns its message ("Cannot open file ..."), or an empty string.
-    QString LoadListFiles(const QString &dataDir);
+    // Fills the lists from the two files, the form events first; stops at the first failure and
+    // returns its message ("Cannot open file ..."), or an empty string.
+    QString LoadListFiles(const TVlEventListFiles &files);
     // Writes both lists back, the form events first; returns the first failure's message or "".
-    QString SaveListFiles(const QString &dataDir) const;
+    QString SaveListFiles(const TVlEventListFiles &files) const;
 
     [[nodiscard]] QComboBox *ControlEvents() const { return FControlEvents; }
     [[nodiscard]] QComboBox *FormEvents() const { return FFormEvents; }
     [[nodiscard]] QLineEdit *ControlName() const { return FControlName; }
     [[nodiscard]] QLabel *Description() const { return FDescription; }
     [[nodiscard]] QPushButton *OkButton() const { return FOk; }
+
+protected:
+    void showEvent(QShowEvent *event) override;
 
 private:
     void ListChanged(QComboBox *list, bool controlList);

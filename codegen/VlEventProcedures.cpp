@@ -3,8 +3,7 @@
 
 #include "VlCp1251.h"
 
-#include <QFile>
-#include <QSaveFile>
+#include <QDir>
 
 namespace {
 
@@ -96,15 +95,21 @@ TVlEventProcedures GenerateEventProcedures(const QString &controlItem, const QSt
     return result;
 }
 
+TVlEventListFiles TVlEventListFiles::In(const QString &folder)
+{
+    return {QDir(folder).filePath("FormProc.vlf"), QDir(folder).filePath("ObjectProc.vlf")};
+}
+
 std::optional<QStringList> LoadEventList(const QString &path, QString &error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = QString("Cannot open file \"%1\". %2").arg(path, file.errorString());
+    std::string bytes;
+    try {
+        bytes = ReadFileBytes(path.toStdString());
+    } catch (const EVlFileError &e) {
+        error = QString("Cannot open file \"%1\". %2").arg(path, QString::fromStdString(e.Reason()));
         return std::nullopt;
     }
-    const QByteArray bytes = file.readAll();
-    QString text = QString::fromStdString(DecodeFileText(std::string_view(bytes.constData(), bytes.size())));
+    QString text = QString::fromStdString(DecodeFileText(bytes));
     text.replace("\r\n", "\n").replace('\r', '\n');
     QStringList items = text.split('\n');
     if (!items.isEmpty() && items.last().isEmpty())
@@ -117,11 +122,10 @@ bool SaveEventList(const QString &path, const QStringList &items, QString &error
     QString text;
     for (const QString &item : items)
         text += item + "\r\n";
-    const std::string bytes = EncodeFileText(text.toStdString());
-    QSaveFile file(path); // the old list stays whole when writing fails part-way
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
-                                                 static_cast<qint64>(bytes.size()) || !file.commit()) {
-        error = QString("Cannot create file \"%1\". %2").arg(path, file.errorString());
+    try {
+        WriteFileBytesAtomically(path.toStdString(), EncodeFileText(text.toStdString()));
+    } catch (const EVlFileError &e) {
+        error = QString("Cannot create file \"%1\". %2").arg(path, QString::fromStdString(e.Reason()));
         return false;
     }
     return true;

@@ -31,9 +31,17 @@ struct TVlEventProcedures {
                                                          const QString &formName,
                                                          const QString &controlName);
 
+// The two list files of the dialog.
+struct TVlEventListFiles {
+    QString FormEvents;    // FormProc.vlf
+    QString ControlEvents; // ObjectProc.vlf
+    // Both files in `folder`.
+    [[nodiscard]] static TVlEventListFiles In(const QString &folder);
+};
+
 // Reads a list file (one item per line); on failure returns nullopt and sets error to
 // "Cannot open file "<path>". <reason>".
 [[nodiscard]] std::optional<QStringList> LoadEventList(const QString &path, QString &error);
-// Writes a list file completely or not at all; on failure returns false and sets error to
-// "Cannot create file "<path>". <reason>".
+// Writes a list file completely or not at all (a full disk leaves the previous list whole); on
+// failure returns false and sets error to "Cannot create file "<path>". <reason>".
 [[nodiscard]] bool SaveEventList(const QString &path, const QStringList &items, QString &error);

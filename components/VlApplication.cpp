@@ -147,7 +147,7 @@ void TApplication::HandleException(const std::exception_ptr &error)
     if (FPreviousHandler)
         FPreviousHandler(error);
     else
-        ShowMessage(VlErrorText(error));
+        ShowMessage(VlExceptionMessage(error));
 }
 
 void TApplication::SetOnException(const TMethod &h)

@@ -13,7 +13,7 @@ std::vector<TPropInfo> VlJoinProps(std::initializer_list<std::vector<TPropInfo>>
     const TClassInfo &Class::StaticClassInfo()                                                           \
     {                                                                                                    \
         static const TClassInfo info(#Class, &Parent::StaticClassInfo(), UnitName, VlFactoryFor<Class>(), \
-                                     VlJoinProps({__VA_ARGS__}));                                         \
+                                     TPropTable([] { return VlJoinProps({__VA_ARGS__}); }));             \
         return info;                                                                                     \
     }
 

@@ -42,17 +42,6 @@ TVlExceptionHandler SetVlExceptionHandler(TVlExceptionHandler handler)
     return previous;
 }
 
-std::string VlErrorText(const std::exception_ptr &error)
-{
-    try {
-        std::rethrow_exception(error);
-    } catch (const std::exception &e) {
-        return e.what();
-    } catch (...) {
-        return "Unknown exception";
-    }
-}
-
 void VlHandleException(const std::exception_ptr &error)
 {
     if (ExceptionHandler()) {
@@ -63,5 +52,5 @@ void VlHandleException(const std::exception_ptr &error)
             // A failing handler falls back to the plain report below.
         }
     }
-    std::fprintf(stderr, "%s\n", VlErrorText(error).c_str());
+    std::fprintf(stderr, "%s\n", VlExceptionMessage(error).c_str());
 }

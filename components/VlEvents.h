@@ -8,6 +8,7 @@
 // Components do not raise events while they are loading, being designed or destroyed.
 #pragma once
 
+#include "VlExceptions.h"
 #include "VlTypInfo.h"
 
 #include <cstdint>
@@ -84,8 +85,6 @@ bool DispatchVlEvent(const TMethod &handler, TVlEventArgs &args);
 using TVlExceptionHandler = std::function<void(const std::exception_ptr &error)>;
 TVlExceptionHandler SetVlExceptionHandler(TVlExceptionHandler handler);
 void VlHandleException(const std::exception_ptr &error);
-// The text of an exception for messages.
-std::string VlErrorText(const std::exception_ptr &error);
 
 template <class F>
 void VlGuard(F &&action)

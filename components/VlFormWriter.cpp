@@ -15,7 +15,12 @@ constexpr int MaxSubObjectDepth = 8;
 
 void TFormWriter::WriteRootComponent(TComponent *root)
 {
-    FRoot = root;
+    WriteRootComponent(root, root);
+}
+
+void TFormWriter::WriteRootComponent(TComponent *root, TComponent *lookupRoot)
+{
+    FRoot = lookupRoot;
     Write("TPF0", 4);
     WriteComponent(root);
 }
@@ -178,11 +183,12 @@ void TFormWriter::WriteCollection(TPersistent *target, TComponent *instance, int
     FPropPath = oldPath;
 }
 
-std::string WriteComponentToBinary(TComponent *root, const TFormWriter::TGetMethodName &getMethodName)
+std::string WriteComponentToBinary(TComponent *root, const TFormWriter::TGetMethodName &getMethodName,
+                                   TComponent *lookupRoot)
 {
     TStringStream stream;
     TFormWriter writer(stream);
     writer.OnGetMethodName = getMethodName;
-    writer.WriteRootComponent(root);
+    writer.WriteRootComponent(root, lookupRoot ? lookupRoot : root);
     return stream.DataString();
 }

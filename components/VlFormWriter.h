@@ -17,6 +17,9 @@ public:
     // "TPF0", then root with its stored non-default published properties, its defined
     // properties, and, nested, the children its GetChildren reports (recursively).
     void WriteRootComponent(TComponent *root);
+    // The same with another component deciding which children belong (the components it owns),
+    // as when a designer copies a control of its form together with the controls inside it.
+    void WriteRootComponent(TComponent *root, TComponent *lookupRoot);
     void WriteData(TComponent *instance) override;
 
     TComponent *Root() const { return FRoot; }
@@ -32,5 +35,6 @@ private:
     TComponent *FRoot = nullptr;
 };
 
-// The binary form stream of root and its children.
-std::string WriteComponentToBinary(TComponent *root, const TFormWriter::TGetMethodName &getMethodName = nullptr);
+// The binary form stream of root and its children (those that lookupRoot owns, when given).
+std::string WriteComponentToBinary(TComponent *root, const TFormWriter::TGetMethodName &getMethodName = nullptr,
+                                   TComponent *lookupRoot = nullptr);

@@ -66,15 +66,22 @@ void TVlEditorCompletionList::DrawItem(QPainter &painter, int index, const QRect
     painter.setFont(font);
     const QString entry = fItems[index];
     const QRect text = r.adjusted(0, 2, -6, 0);
-    if (fMode == cmTemplates) {
-        painter.drawText(text.adjusted(3, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop, VlCompletionField(entry, 1, fSeparator));
-        font.setBold(true);
-        painter.setFont(font);
-        painter.drawText(text, Qt::AlignRight | Qt::AlignTop, VlCompletionField(entry, 0, fSeparator));
-    } else {
-        painter.drawText(text.adjusted(9, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop, VlCompletionField(entry, 0, fSeparator));
-        painter.drawText(text, Qt::AlignRight | Qt::AlignTop, VlCompletionField(entry, 1, fSeparator).trimmed());
-    }
+    // The right-hand text is drawn whole; the left-hand one ends short of it (with "..." when it
+    // must), so the two never run into each other.
+    const auto drawPair = [&](const QString &left, int leftMargin, const QString &right, bool rightBold) {
+        QFont rightFont = font;
+        rightFont.setBold(rightBold);
+        const int rightWidth = QFontMetrics(rightFont).horizontalAdvance(right);
+        const int room = text.width() - leftMargin - rightWidth - 6;
+        painter.drawText(text.adjusted(leftMargin, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop,
+                         painter.fontMetrics().elidedText(left, Qt::ElideRight, std::max(0, room)));
+        painter.setFont(rightFont);
+        painter.drawText(text, Qt::AlignRight | Qt::AlignTop, right);
+    };
+    if (fMode == cmTemplates)
+        drawPair(VlCompletionField(entry, 1, fSeparator), 3, VlCompletionField(entry, 0, fSeparator), true);
+    else
+        drawPair(VlCompletionField(entry, 0, fSeparator), 9, VlCompletionField(entry, 1, fSeparator).trimmed(), false);
 }
 
 void TVlEditorCompletionList::mousePressEvent(QMouseEvent *e)
@@ -178,6 +185,25 @@ void TVlCompletion::DropDown(int mode, bool force)
     fList->SetItemIndex(selected);
     fList->show();
     fList->raise();
+    fEditor->installEventFilter(this);
+    fEditor->window()->installEventFilter(this);
+}
+
+bool TVlCompletion::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::Hide:
+    case QEvent::WindowDeactivate:
+    case QEvent::WindowStateChange:
+        if (watched == fEditor->window() || event->type() == QEvent::Hide)
+            Close(false);
+        break;
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 bool TVlCompletion::KeyDown(QKeyEvent *e)
@@ -248,6 +274,8 @@ void TVlCompletion::Close(bool insert)
         return;
     fSelected = fList->ItemIndex();
     fList->hide();
+    fEditor->removeEventFilter(this);
+    fEditor->window()->removeEventFilter(this);
     fPopupTimer->stop();
     if (insert && fSelected >= 0)
         Insert(fSelected);

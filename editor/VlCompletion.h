@@ -71,6 +71,11 @@ public:
     // Shows the list of the given mode; without force nothing shows unless a word is selectable.
     void DropDown(int mode, bool force);
 
+protected:
+    // While the list shows: the window moving, resizing, hiding or losing activation closes it,
+    // since the list floats at a place of the screen and would stay there.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void Reselect();
     void Insert(int index);

@@ -201,18 +201,20 @@ void TVlEditorCommands::InsertPara()
     m.StartGroup();
     m.DeleteSelection();
     const TVlPos at = m.fCaret;
+    const QString &line = m.Line(at.Y);
+    const TVlPos split{std::min(at.X, LineLength(at.Y)), at.Y};
     int indent = 0;
     if (m.fOptions.AutoIndent && at.X > 0) {
-        // The nearest non-blank line at or above the caret sets the indentation.
+        // The new line starts with as many blanks as the nearest non-blank line at or above the
+        // caret is indented; blanks that move down with the rest of the line count towards them.
         for (int y = at.Y; y >= 0; --y)
             if (!IsBlankLine(m.Line(y))) {
                 indent = LeadingBlanks(m.Line(y));
                 break;
             }
-        indent = std::min(indent, at.X);
+        indent = std::max(0, indent - LeadingBlanks(line.mid(split.X)));
     }
-    const TVlPos end = m.InsertText({std::min(at.X, LineLength(at.Y)), at.Y},
-                                    QLatin1Char('\n') + QString(indent, QLatin1Char(' ')));
+    const TVlPos end = m.InsertText(split, QLatin1Char('\n') + QString(indent, QLatin1Char(' ')));
     m.SetCaret({indent, end.Y});
     m.EnsureCaretVisible();
 }
@@ -372,17 +374,43 @@ void TVlEditorCommands::ChangeCase(int command)
 {
     if (!m.SelAvail())
         return;
+    const auto changed = [command](QChar ch) {
+        if (command == ecToUpperCase)
+            return ch.toUpper();
+        if (command == ecToLowerCase)
+            return ch.toLower();
+        return ch.isUpper() ? ch.toLower() : ch.toUpper();
+    };
+    // Every character keeps its place: the selected span of each line is replaced in place, so
+    // no line moves and a column block changes only inside its columns.
     const TVlPos anchor = m.fAnchor, caret = m.fCaret;
-    QString text = m.SelText();
-    if (command == ecToUpperCase)
-        text = text.toUpper();
-    else if (command == ecToLowerCase)
-        text = text.toLower();
-    else
+    const TVlSelectionMode mode = m.fSelMode;
+    const TVlPos b = m.SelBegin(), e = m.SelEnd();
+    m.BeginCompound();
+    for (int y = b.Y; y <= std::min(e.Y, LastLine()); ++y) {
+        int from = 0, to = LineLength(y);
+        if (mode == TVlSelectionMode::Column) {
+            from = std::min(b.X, e.X);
+            to = std::max(b.X, e.X);
+        } else if (mode != TVlSelectionMode::Line) {
+            if (y == b.Y)
+                from = b.X;
+            if (y == e.Y)
+                to = e.X + (mode == TVlSelectionMode::Inclusive ? 1 : 0);
+        }
+        to = std::min(to, LineLength(y));
+        if (from >= to)
+            continue;
+        const QString part = m.Line(y).mid(from, to - from);
+        QString text = part;
         for (QChar &ch : text)
-            ch = ch.isUpper() ? ch.toLower() : ch.toUpper();
-    m.SetSelText(text);
+            ch = changed(ch);
+        if (text != part)
+            m.ReplaceText({from, y}, {to, y}, text);
+    }
+    m.fSelMode = mode;
     m.SetSelection(anchor, caret);
+    m.EndCompound();
 }
 
 void TVlEditorCommands::DeleteLine()

@@ -551,12 +551,12 @@ void TVlEditorModel::Undo()
     for (const TVlUndoRecord &r : group) {
         if (!r.Inserted.isEmpty())
             RawDelete(r.Start, r.End);
-        if (!r.Removed.isEmpty() || r.EmptiedList)
+        if (r.EmptiedList && !fLines.isEmpty())
+            RawInsert({0, 0}, r.Removed + QLatin1Char('\n')); // lines added since stay lines of their own
+        else if (!r.Removed.isEmpty() || r.EmptiedList)
             RawInsert(r.Start, r.Removed);
-        if (r.CreatedFirstLine && fLines.size() == 1 && fLines[0].isEmpty()) {
-            fLines.clear();
-            fStates.Reset(0);
-        }
+        if (r.CreatedFirstLine && !fLines.isEmpty() && fLines[0].isEmpty())
+            RemoveFirstLine();
         TextWasChanged(r.Start.Y);
     }
     fUndoing = false;
@@ -566,6 +566,16 @@ void TVlEditorModel::Undo()
     fLastEditKind = 0;
     fGroup = 0;
     EndUpdate();
+}
+
+void TVlEditorModel::RemoveFirstLine()
+{
+    if (fLines.size() == 1) {
+        fLines.clear();
+        fStates.Reset(0);
+        return;
+    }
+    RawDelete({0, 0}, {0, 1});
 }
 
 void TVlEditorModel::Redo()
@@ -583,12 +593,12 @@ void TVlEditorModel::Redo()
             end.X = (parts.size() == 1 ? r.Start.X : 0) + static_cast<int>(parts.back().size());
             RawDelete(r.Start, end);
         }
-        if (!r.Inserted.isEmpty())
+        if (r.CreatedFirstLine && !fLines.isEmpty())
+            RawInsert({0, 0}, r.Inserted + QLatin1Char('\n')); // the first line again, before the others
+        else if (!r.Inserted.isEmpty())
             RawInsert(r.Start, r.Inserted);
-        if (r.EmptiedList && fLines.size() == 1 && fLines[0].isEmpty()) {
-            fLines.clear();
-            fStates.Reset(0);
-        }
+        if (r.EmptiedList && !fLines.isEmpty() && fLines[0].isEmpty())
+            RemoveFirstLine();
         TextWasChanged(r.Start.Y);
     }
     fUndoing = false;

@@ -156,6 +156,8 @@ private:
     // Raw changes used by undo and redo (no records, no trimming).
     TVlPos RawInsert(TVlPos at, const QString &text);
     void RawDelete(TVlPos from, TVlPos to);
+    // The line that an empty list got (or lost) goes again, with its line break when others follow.
+    void RemoveFirstLine();
     QString TextBetween(TVlPos from, TVlPos to) const;
     TVlPos ClampToText(TVlPos pos) const;
     TVlPos ClampCaret(TVlPos pos) const;

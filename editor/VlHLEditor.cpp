@@ -51,6 +51,9 @@ TVlHLEditor::TVlHLEditor(QWidget *parent)
     connect(fModel, &TVlEditorModel::CaretMoved, this, &TVlHLEditor::CaretWasMoved);
     connect(fModel, &TVlEditorModel::StatusChanged, this, &TVlHLEditor::ChangeStatus);
     connect(fModel, &TVlEditorModel::TextChanged, this, [this] {
+        fLongestLine = 0;
+        for (const QString &line : fModel->Lines())
+            fLongestLine = std::max(fLongestLine, static_cast<int>(line.size()));
         UpdateScrollBars();
         viewport()->update();
         emit TextChanged();
@@ -72,9 +75,27 @@ TVlHLEditor::~TVlHLEditor() = default;
 
 void TVlHLEditor::SetEditorFont(const QFont &font)
 {
-    setFont(font);
-    viewport()->setFont(font);
+    // A style name (as a font dialog gives it) would override every weight and slant asked for
+    // later: the chosen style is kept as weight and slant instead.
+    QFont base = font;
+    base.setStyleName(QString());
+    setFont(base);
+    viewport()->setFont(base);
+    for (int style = 0; style < 16; ++style) {
+        QFont &styled = fStyledFonts[style];
+        styled = base;
+        if (style & fsBold)
+            styled.setWeight(std::max(base.weight(), QFont::Bold));
+        styled.setItalic(base.italic() || (style & fsItalic));
+        styled.setUnderline(base.underline() || (style & fsUnderline));
+        styled.setStrikeOut(base.strikeOut() || (style & fsStrikeOut));
+    }
     UpdateMetrics();
+}
+
+const QFont &TVlHLEditor::StyledFont(std::uint8_t style) const
+{
+    return fStyledFonts[style & 15];
 }
 
 void TVlHLEditor::UpdateMetrics()
@@ -93,8 +114,11 @@ void TVlHLEditor::UpdateScrollBars()
     const int rows = fModel->VisibleRows();
     verticalScrollBar()->setRange(0, std::max(0, fModel->LineCount() - rows));
     verticalScrollBar()->setPageStep(rows);
+    // Wide enough for the longest line and for the caret beyond it (only the first cells are
+    // coloured; the rest of a long line is still text to reach and edit).
     const int columns = std::max(1, (viewport()->width() - fGutterWidth - 2) / fCharWidth);
-    horizontalScrollBar()->setRange(0, std::max(0, VlMaxColoredCells - columns));
+    const int width = std::max({VlMaxColoredCells, fLongestLine + 1, fModel->Caret().X + 1});
+    horizontalScrollBar()->setRange(0, std::max(0, width - columns));
     horizontalScrollBar()->setPageStep(columns);
 }
 
@@ -242,6 +266,7 @@ QRect TVlHLEditor::CellRect(TVlPos pos) const
 
 void TVlHLEditor::CaretWasMoved()
 {
+    UpdateScrollBars();
     ScrollToCaret();
     fCaretVisible = true;
     viewport()->update();
@@ -343,9 +368,15 @@ void TVlHLEditor::inputMethodEvent(QInputMethodEvent *e)
     e->accept();
 }
 
+void TVlHLEditor::CancelPendingInput()
+{
+    fKeyboard.Cancel();
+    fCompletion->Close(false);
+}
+
 void TVlHLEditor::mousePressEvent(QMouseEvent *e)
 {
-    fCompletion->Close(false);
+    CancelPendingInput();
     if (e->button() != Qt::LeftButton)
         return QAbstractScrollArea::mousePressEvent(e);
     TVlPos pos = PosAt(e->position().toPoint());
@@ -407,7 +438,7 @@ void TVlHLEditor::focusInEvent(QFocusEvent *e)
 void TVlHLEditor::focusOutEvent(QFocusEvent *e)
 {
     fCaretTimer->stop();
-    fCompletion->Close(false);
+    CancelPendingInput();
     viewport()->update();
     QAbstractScrollArea::focusOutEvent(e);
 }

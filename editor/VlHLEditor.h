@@ -76,6 +76,12 @@ public:
     void SetInsertMode(bool value) { fModel->SetInsertMode(value); }
     bool Recording() const { return fModel->Recording(); }
 
+    // A two-key command waiting for its second key (after Ctrl+K, Ctrl+O, Ctrl+Q ...).
+    bool KeySequencePending() const { return fKeyboard.Pending(); }
+    // Drops a waiting two-key command and closes the completion list without inserting: a click,
+    // a focus change or a command of the window ends what the keyboard had started.
+    void CancelPendingInput();
+
     // Runs a key-map command as if its key had been pressed.
     void ExecuteCommand(int command, const QString &text = QString());
 
@@ -105,7 +111,10 @@ public:
     QString TabStops() const { return fModel->TabStops().Text(); }
     void SetTabStops(const QString &text) { fModel->SetTabStops(text); }
     TVlEditorOptions &Options() { return fModel->Options(); }
+    // The chosen font's own style stays; token classes add bold, italic and the rest to it.
     void SetEditorFont(const QFont &font);
+    // The font painted for a token style (TVlFontStyle bits).
+    const QFont &StyledFont(std::uint8_t style) const;
     int CharWidth() const { return fCharWidth; }
     int RowHeight() const { return fRowHeight; }
 
@@ -166,8 +175,10 @@ private:
     int fRowHeight = 16;
     int fAscent = 12;
     int fWheelRemainder = 0;
+    int fLongestLine = 0; // characters, for the horizontal scroll range
     bool fMouseSelecting = false;
     bool fCaretVisible = true;
     QTimer *fCaretTimer;
     std::vector<TVlTokenClass> fCells; // reused for every painted line
+    std::array<QFont, 16> fStyledFonts; // by TVlFontStyle bits, made when the font is set
 };

@@ -11,29 +11,6 @@
 #include <QScrollBar>
 
 namespace {
-QFont StyledFont(const QFont &base, std::uint8_t style)
-{
-    // Fonts for the sixteen style combinations, rebuilt when the editor font changes.
-    static QFont cachedBase;
-    static QFont styled[16];
-    static bool filled[16] = {};
-    if (!(cachedBase == base)) {
-        cachedBase = base;
-        std::fill(std::begin(filled), std::end(filled), false);
-    }
-    style &= 15;
-    if (filled[style])
-        return styled[style];
-    QFont f = base;
-    f.setBold(style & fsBold);
-    f.setItalic(style & fsItalic);
-    f.setUnderline(style & fsUnderline);
-    f.setStrikeOut(style & fsStrikeOut);
-    styled[style] = f;
-    filled[style] = true;
-    return f;
-}
-
 // Draws a run of characters in fixed cells. Glyphs are looked up directly in the font, so no text
 // shaping happens per paint; characters the font lacks go through ordinary text drawing.
 void DrawCells(QPainter &painter, QPoint baseline, const QString &text, const QFont &font, int cellWidth)
@@ -184,11 +161,11 @@ void TVlHLEditor::PaintLine(QPainter &painter, int line, int y, const QRect &cli
         else if (sc.BackColor != VlColors::clWindow && sc.BackColor != fBackColor)
             painter.fillRect(r, VlToQColor(sc.BackColor, pal));
         if (sc.Style != currentStyle) {
-            painter.setFont(StyledFont(font(), sc.Style));
+            painter.setFont(StyledFont(sc.Style));
             currentStyle = sc.Style;
         }
         painter.setPen(selected ? selFore : VlToQColor(sc.ForeColor, pal));
-        DrawCells(painter, QPoint(r.x(), y + fAscent), text.mid(col, runEnd - col), StyledFont(font(), sc.Style), fCharWidth);
+        DrawCells(painter, QPoint(r.x(), y + fAscent), text.mid(col, runEnd - col), StyledFont(sc.Style), fCharWidth);
         col = runEnd;
     }
     // Selection past the end of the text of the line.

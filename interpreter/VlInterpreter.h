@@ -20,6 +20,7 @@
 #include "VlInterpreterError.h"
 #include "VlInterpreterParser.h"
 
+#include <atomic>
 #include <exception>
 #include <functional>
 #include <memory>
@@ -284,6 +285,10 @@ public:
     int64_t StatementBudget = -1;
     // Stops the running script at its next step with code 3 (callable from callbacks).
     void RequestStop() { StopRequested = true; }
+    // Makes the running script call Interrupted() at its next step. Unlike RequestStop it may be
+    // called from any thread: a host's timer keeps its window live this way without a callback
+    // at every statement.
+    void RequestInterrupt() { InterruptRequested.store(true, std::memory_order_relaxed); }
 
 protected:
     void ResetState() override;
@@ -387,9 +392,11 @@ private:
     std::vector<std::pair<const TVlSource *, std::vector<uint8_t>>> AppendCache;
 
 protected:
-    // Counts one step against StatementBudget and honours RequestStop.
+    // Counts one step against StatementBudget and honours RequestInterrupt and RequestStop.
     void CountStep()
     {
+        if (InterruptPending()) [[unlikely]]
+            TakeInterrupt();
         if (StopRequested || StatementBudget == 0)
             StopRun();
         if (StatementBudget > 0)
@@ -397,6 +404,19 @@ protected:
     }
     [[noreturn]] void StopRun();
     bool StopRequested = false;
+
+    // Runs at the step after RequestInterrupt, with the reader at that step; it may raise to end
+    // the run, or call RequestStop. Programs fire OnInterrupt.
+    virtual void Interrupted() {}
+    bool InterruptPending() const { return InterruptRequested.load(std::memory_order_relaxed); }
+    void TakeInterrupt()
+    {
+        InterruptRequested.store(false, std::memory_order_relaxed);
+        Interrupted();
+    }
+
+private:
+    std::atomic<bool> InterruptRequested{false};
 };
 
 // TVlInterpreterUnit: declarations, used units and the source shapes it runs.
@@ -454,9 +474,12 @@ public:
     std::vector<std::string> Pas() const;
 
     TStatementEvent OnStatement;
+    // Fired at the step after RequestInterrupt (see there).
+    TStatementEvent OnInterrupt;
 
 protected:
     void StatementHook() override;
+    void Interrupted() override;
     bool ObservesStatements() const override { return static_cast<bool>(OnStatement); }
     TVlInterpreterProgram *OwningProgram() override { return this; }
 };

@@ -3,6 +3,7 @@
 
 #include "VlInterpreter.h"
 #include "VlInterpreterError.h"
+#include "VlInterpreterForeign.h"
 
 #include <algorithm>
 #include <cstring>
@@ -626,8 +627,11 @@ bool TVlInterpreterAdapter::ReadObjectMember(TVlInterpreterExpression *expr, con
         return true;
     }
     for (const auto &m : DirectMethods) {
-        if (m->NativeEntry && m->NameAtom == atom && args.ObjType == varVlObject && ObjectMatches(m->ClassType, args))
-            RaiseError(erCallingConvention, -1, name);  // native method calls are not available
+        if (m->NativeEntry && m->NameAtom == atom && args.ObjType == varVlObject && ObjectMatches(m->ClassType, args)) {
+            PrepareHostCall(expr, name, *m, args);
+            VlCallDirectMethod(*m, value, args);
+            return true;
+        }
     }
     return false;
 }
@@ -779,8 +783,15 @@ bool TVlInterpreterAdapter::ReadPlainName(TVlInterpreterExpression *expr, const 
     }
     if (!ExternalCallsDisabled) {
         for (const auto &f : ExtFunctions)
-            if (f->NameAtom == atom)
-                RaiseError(erLoadLibrary, -1, f->DllName);  // foreign calls are not available
+            if (f->NameAtom == atom) {
+                args.Identifier = name;
+                args.Data = f->Data;
+                args.Caller = expr;
+                CheckCall(expr, args, f->Data);
+                CheckArgs(f->Desc.ParamCount, f->Desc.ParamTypes, args);
+                VlCallExternalFunction(*f, value, args);
+                return true;
+            }
     }
     uint16_t kind = args.Count >= 1 ? VlNames().TypeKind(atom) : 0;
     if (kind != 0) {

@@ -61,13 +61,13 @@ void TVlInterpreterFunction::RunDirect(const TVlDirectStatement &statement, bool
 // The hook that runs before every statement and every empty statement of a compound.
 [[gnu::always_inline]] inline void TVlInterpreterFunction::DirectStep(int32_t index)
 {
-    if (DirectObserved || StopRequested || StatementBudget >= 0)
+    if (DirectObserved || StopRequested || StatementBudget >= 0 || InterruptPending())
         DirectHookedStep(index);
 }
 
 void TVlInterpreterFunction::DirectHookedStep(int32_t index)
 {
-    if (DirectObserved || StopRequested || StatementBudget == 0) {
+    if (DirectObserved || StopRequested || StatementBudget == 0 || InterruptPending()) {
         PlaceReader(index, -1);
         StatementHook();
         return;
@@ -78,9 +78,10 @@ void TVlInterpreterFunction::DirectHookedStep(int32_t index)
 // The step counted at every pass of a loop, with the reader where the loop has it then.
 [[gnu::always_inline]] inline void TVlInterpreterFunction::DirectCount(int32_t index)
 {
-    if (StopRequested || StatementBudget == 0) {
+    if (StopRequested || StatementBudget == 0 || InterruptPending()) {
         PlaceReader(index, -1);
-        StopRun();
+        CountStep();
+        return;
     }
     if (StatementBudget > 0)
         --StatementBudget;

@@ -73,14 +73,3 @@ void LocateError(EVlInterpreterError &error, const std::string &unitName,
                                           std::to_string(error.ErrorLine), error.BareMessage);
     error.Located = true;
 }
-
-std::string VlExceptionMessage(const std::exception_ptr &error)
-{
-    try {
-        std::rethrow_exception(error);
-    } catch (const std::exception &e) {
-        return e.what();
-    } catch (...) {
-        return "Unknown exception";
-    }
-}

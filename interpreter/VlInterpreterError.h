@@ -1,6 +1,8 @@
 // The interpreter's one exception class and the helpers that raise and locate it.
 #pragma once
 
+#include "VlExceptions.h"
+
 #include <cstdint>
 #include <exception>
 #include <string>
@@ -34,6 +36,3 @@ std::string VlFormatErrorTemplate(const std::string &pattern, const std::string 
 // when the error has no position yet.
 void LocateError(EVlInterpreterError &error, const std::string &unitName,
                  const std::string &source, int32_t readerPos);
-
-// The message of any exception (interpreter, host or library).
-std::string VlExceptionMessage(const std::exception_ptr &error);

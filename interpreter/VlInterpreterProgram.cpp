@@ -43,6 +43,12 @@ void TVlInterpreterProgram::StatementHook()
         OnStatement(*this);
 }
 
+void TVlInterpreterProgram::Interrupted()
+{
+    if (OnInterrupt)
+        OnInterrupt(*this);
+}
+
 static bool StartsWithProgram(const std::string &text)
 {
     static const char word[] = "program ";

@@ -8,13 +8,27 @@ TClassInfo::TClassInfo(std::string_view className, const TClassInfo *parent, std
     : FClassName(className), FParent(parent), FUnitName(unitName), FFactory(factory),
       FOwnProperties(std::move(properties))
 {
-    if (parent) {
+    if (parent)
         FAncestors = parent->FAncestors;
-        FProperties = parent->FProperties;
-        FLookup = parent->FLookup;
-    }
     FAncestors.push_back(this);
     FDepth = FAncestors.size() - 1;
+}
+
+TClassInfo::TClassInfo(std::string_view className, const TClassInfo *parent, std::string_view unitName,
+                       TObjectFactory factory, TPropTable properties)
+    : TClassInfo(className, parent, unitName, factory, std::vector<TPropInfo>())
+{
+    FBuild = properties.Build;
+}
+
+void TClassInfo::BuildLookup() const
+{
+    if (FBuild)
+        FOwnProperties = FBuild();
+    if (FParent) {
+        FProperties = FParent->Properties();
+        FLookup = FParent->FLookup;
+    }
     for (const TPropInfo &prop : FOwnProperties) {
         auto found = FLookup.find(std::string_view(prop.Name));
         if (found != FLookup.end()) {
@@ -31,6 +45,7 @@ TClassInfo::TClassInfo(std::string_view className, const TClassInfo *parent, std
 
 const TPropInfo *TClassInfo::FindProperty(std::string_view name) const
 {
+    std::call_once(FBuilt, [this] { BuildLookup(); });
     auto found = FLookup.find(name);
     return found == FLookup.end() ? nullptr : found->second;
 }

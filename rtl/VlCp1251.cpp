@@ -1,15 +1,8 @@
 // Code page 1251 <-> Unicode conversion and the rules for reading and writing text files.
 #include "VlCp1251.h"
 
+#include <algorithm>
 #include <array>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <fstream>
-#include <sstream>
-#include <unistd.h>
 
 namespace {
 
@@ -109,9 +102,15 @@ std::string ReplaceMalformedUtf8(std::string_view bytes)
     return out;
 }
 
-std::string SystemReason(const std::string &action, const std::string &path)
+// How DecodeFileText reads these bytes: a BOM or non-ASCII content says UTF-8 only when the bytes
+// (after the BOM) are valid UTF-8.
+TVlTextEncoding DetectEncoding(std::string_view bytes)
 {
-    return action + " \"" + path + "\": " + std::strerror(errno);
+    if (bytes.starts_with(kUtf8Bom))
+        return IsValidUtf8(bytes.substr(kUtf8Bom.size())) ? TVlTextEncoding::Utf8 : TVlTextEncoding::Cp1251;
+    const bool hasNonAscii =
+        std::any_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    return hasNonAscii && IsValidUtf8(bytes) ? TVlTextEncoding::Utf8 : TVlTextEncoding::Cp1251;
 }
 
 } // namespace
@@ -194,37 +193,33 @@ bool IsValidUtf8(std::string_view bytes)
 
 std::string DecodeFileText(std::string_view bytes, TVlTextEncoding *detected)
 {
-    auto report = [detected](TVlTextEncoding encoding) {
-        if (detected)
-            *detected = encoding;
-    };
-    if (bytes.starts_with(kUtf8Bom)) {
-        report(TVlTextEncoding::Utf8);
+    const TVlTextEncoding encoding = DetectEncoding(bytes);
+    if (detected)
+        *detected = encoding;
+    if (encoding == TVlTextEncoding::Cp1251)
+        return Cp1251ToUtf8(bytes);
+    if (bytes.starts_with(kUtf8Bom))
         bytes.remove_prefix(kUtf8Bom.size());
-        return ReplaceMalformedUtf8(bytes);
-    }
-    bool hasNonAscii = false;
-    for (char c : bytes) {
-        if (static_cast<unsigned char>(c) >= 0x80) {
-            hasNonAscii = true;
-            break;
-        }
-    }
-    if (hasNonAscii && IsValidUtf8(bytes)) {
-        report(TVlTextEncoding::Utf8);
-        return std::string(bytes);
-    }
-    report(TVlTextEncoding::Cp1251);
-    return Cp1251ToUtf8(bytes);
+    return std::string(bytes);
 }
 
 std::string EncodeFileText(std::string_view utf8, TVlTextEncoding *used)
 {
-    const bool fits = CanEncodeCp1251(utf8);
-    if (used)
-        *used = fits ? TVlTextEncoding::Cp1251 : TVlTextEncoding::Utf8;
-    if (fits)
-        return Utf8ToCp1251(utf8);
+    const auto report = [used](TVlTextEncoding encoding) {
+        if (used)
+            *used = encoding;
+    };
+    if (CanEncodeCp1251(utf8)) {
+        std::string bytes = Utf8ToCp1251(utf8);
+        if (DetectEncoding(bytes) == TVlTextEncoding::Cp1251) {
+            report(TVlTextEncoding::Cp1251);
+            return bytes;
+        }
+        // These CP1251 bytes would be read back as UTF-8: the BOM says what they are.
+        report(TVlTextEncoding::Utf8);
+        return std::string(kUtf8Bom) + std::string(utf8);
+    }
+    report(TVlTextEncoding::Utf8);
     // A text that itself begins with U+FEFF keeps it only behind a BOM, which reading drops.
     const std::string bom = utf8.starts_with(kUtf8Bom) ? std::string(kUtf8Bom) : std::string();
     return bom + ReplaceMalformedUtf8(utf8);
@@ -247,56 +242,6 @@ std::string ToCrLf(std::string_view text)
         }
     }
     return out;
-}
-
-std::string ReadFileBytes(const std::string &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw EVlFileError(SystemReason("Cannot open file", path));
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    if (in.bad())
-        throw EVlFileError(SystemReason("Cannot read file", path));
-    return buffer.str();
-}
-
-void WriteFileBytesAtomically(const std::string &path, std::string_view bytes)
-{
-    std::string temp = path + ".XXXXXX";
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0)
-        throw EVlFileError(SystemReason("Cannot create file", path));
-    size_t written = 0;
-    while (written < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            const std::string reason = SystemReason("Cannot write file", path);
-            ::close(fd);
-            ::unlink(temp.c_str());
-            throw EVlFileError(reason);
-        }
-        written += static_cast<size_t>(n);
-    }
-    // mkstemp creates the file 0600; give it the usual permissions of a document.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::fchmod(fd, 0666 & ~mask);
-    const bool synced = ::fsync(fd) == 0;
-    const std::string syncReason = synced ? std::string() : SystemReason("Cannot write file", path);
-    const bool closed = ::close(fd) == 0;
-    if (!synced || !closed) {
-        const std::string reason = synced ? SystemReason("Cannot write file", path) : syncReason;
-        ::unlink(temp.c_str());
-        throw EVlFileError(reason);
-    }
-    if (std::rename(temp.c_str(), path.c_str()) != 0) {
-        const std::string reason = SystemReason("Cannot replace file", path);
-        ::unlink(temp.c_str());
-        throw EVlFileError(reason);
-    }
 }
 
 std::string ReadTextFile(const std::string &path)

@@ -1,15 +1,10 @@
 // Code page 1251 <-> Unicode conversion and the rules for reading and writing text files.
 #pragma once
 
-#include <stdexcept>
+#include "VlFileIO.h"
+
 #include <string>
 #include <string_view>
-
-// Raised when a text file cannot be read or written; the message carries the system's reason.
-class EVlFileError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
 // The Unicode character of a single CP1251 byte (every byte has one).
 char32_t Cp1251ToUnicode(unsigned char byte);
@@ -30,20 +25,17 @@ bool IsValidUtf8(std::string_view bytes);
 
 enum class TVlTextEncoding { Cp1251, Utf8 };
 
-// File bytes -> UTF-8 text: UTF-8 when the bytes carry a UTF-8 BOM (dropped) or are valid UTF-8
-// with non-ASCII content, otherwise CP1251. Line ends are kept as they are.
+// File bytes -> UTF-8 text: UTF-8 when the bytes are valid UTF-8 with non-ASCII content, or when
+// they begin with a UTF-8 BOM (dropped) and the rest is valid UTF-8; otherwise CP1251, so a CP1251
+// text that happens to begin with the BOM's bytes ("п»ї") is read as it stands. Line ends are kept.
 std::string DecodeFileText(std::string_view bytes, TVlTextEncoding *detected = nullptr);
-// UTF-8 text -> file bytes: CP1251 unless the text holds a character CP1251 cannot store,
-// then UTF-8 (no BOM), so nothing is lost.
+// UTF-8 text -> file bytes that DecodeFileText reads back as the same text: CP1251 unless the text
+// holds a character CP1251 cannot store (then UTF-8, no BOM) or its CP1251 bytes would be taken for
+// UTF-8 (then UTF-8 behind a BOM), so nothing is lost.
 std::string EncodeFileText(std::string_view utf8, TVlTextEncoding *used = nullptr);
 
 // Every line end (CR LF, LF or a lone CR) becomes CR LF.
 std::string ToCrLf(std::string_view text);
-
-std::string ReadFileBytes(const std::string &path);
-// Writes through a temporary file in the same folder and renames it over `path`, so a failure
-// part-way never destroys the previous file. Throws EVlFileError.
-void WriteFileBytesAtomically(const std::string &path, std::string_view bytes);
 
 // ReadFileBytes + DecodeFileText.
 std::string ReadTextFile(const std::string &path);

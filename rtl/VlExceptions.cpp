@@ -18,3 +18,14 @@ std::string VlSprintf(const char *format, ...)
     va_end(args);
     return result;
 }
+
+std::string VlExceptionMessage(const std::exception_ptr &error)
+{
+    try {
+        std::rethrow_exception(error);
+    } catch (const std::exception &e) {
+        return e.what();
+    } catch (...) {
+        return "Unknown exception";
+    }
+}

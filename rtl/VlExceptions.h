@@ -42,5 +42,9 @@ VL_DECLARE_EXCEPTION(EParserError, EConvertError)
 // Raised by the data sets and the database engines (the engine's own message).
 VL_DECLARE_EXCEPTION(EDatabaseError, Exception)
 
+// The message of any exception (runtime, interpreter, host or library); "Unknown exception"
+// for what is no std::exception.
+std::string VlExceptionMessage(const std::exception_ptr &error);
+
 // printf-style formatting of message texts ("List index out of bounds (%d)").
 std::string VlSprintf(const char *format, ...) __attribute__((format(printf, 1, 2)));

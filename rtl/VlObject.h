@@ -60,11 +60,12 @@ public:                                                   \
 //   VL_IMPLEMENT_CLASS(TButton, TWinControl, "StdCtrls",
 //       VlStrProp<&TButton::Caption, &TButton::SetCaption>("Caption", "TCaption"),
 //       VlBoolProp<&TButton::Default, &TButton::SetDefault>("Default", false))
-// The table is built inside the class's own member function, so private members are usable.
+// The table is built inside the class's own member function, so private members are usable; it
+// is built when a property is first looked up.
 #define VL_IMPLEMENT_CLASS(Class, Parent, UnitName, ...)                                                 \
     const TClassInfo &Class::StaticClassInfo()                                                            \
     {                                                                                                     \
         static const TClassInfo info(#Class, &Parent::StaticClassInfo(), UnitName, VlFactoryFor<Class>(), \
-                                     std::vector<TPropInfo>{__VA_ARGS__});                                \
+                                     TPropTable([] { return std::vector<TPropInfo>{__VA_ARGS__}; }));     \
         return info;                                                                                      \
     }

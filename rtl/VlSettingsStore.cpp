@@ -2,10 +2,6 @@
 #include "VlSettingsStore.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <unistd.h>
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -16,11 +12,6 @@ std::string UpperAscii(std::string_view s)
         return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
     });
     return out;
-}
-
-bool IsWritable(const fs::path &path)
-{
-    return ::access(path.c_str(), W_OK) == 0;
 }
 
 } // namespace
@@ -94,22 +85,4 @@ void TVlSettingsStore::Save()
 {
     if (FIni.Modified())
         FIni.UpdateFile();
-}
-
-std::string ResolveSettingsFile(const std::string &programDir, const std::string &userConfigDir,
-                                const std::string &baseName,
-                                const std::function<bool(const std::string &path)> &isWritable)
-{
-    const auto writable = [&](const fs::path &path) { return isWritable ? isWritable(path.string()) : IsWritable(path); };
-    const fs::path programFile = fs::path(programDir) / baseName;
-    std::error_code error;
-    const bool fileExists = fs::exists(programFile, error);
-    if (writable(programDir) && (!fileExists || writable(programFile)))
-        return programFile.string();
-
-    const fs::path userFile = fs::path(userConfigDir) / baseName;
-    fs::create_directories(userConfigDir, error);
-    if (fileExists && !fs::exists(userFile, error))
-        fs::copy_file(programFile, userFile, error);
-    return userFile.string();
 }

@@ -3,7 +3,6 @@
 
 #include "VlIniFile.h"
 
-#include <functional>
 #include <string>
 #include <string_view>
 
@@ -44,11 +43,3 @@ private:
     TVlIniFile FIni;
     std::string FRootPath;
 };
-
-// Where a settings file lives: `programDir`/`baseName` when that folder (and the file, if present)
-// is writable; otherwise `userConfigDir`/`baseName`, created if needed and seeded with a copy of the
-// program folder's file the first time, so settings are never lost.
-// `isWritable` answers for a folder or file; by default the operating system's access check.
-std::string ResolveSettingsFile(const std::string &programDir, const std::string &userConfigDir,
-                                const std::string &baseName,
-                                const std::function<bool(const std::string &path)> &isWritable = {});

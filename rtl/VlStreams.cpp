@@ -147,7 +147,7 @@ void TMemoryStream::SaveToFile(const std::string &fileName)
     try {
         WriteFileBytesAtomically(fileName, std::string_view(reinterpret_cast<const char *>(FData.data()), FData.size()));
     } catch (const EVlFileError &error) {
-        throw EFCreateError(VlSprintf("Cannot create file \"%s\". %s", fileName.c_str(), error.what()));
+        throw EFCreateError(VlSprintf("Cannot create file \"%s\". %s", fileName.c_str(), error.Reason().c_str()));
     }
 }
 

@@ -431,7 +431,7 @@ void TStrings::SaveToFile(const std::string &fileName) const
     try {
         WriteFileBytesAtomically(fileName, Text());
     } catch (const EVlFileError &error) {
-        throw EFCreateError(VlSprintf("Cannot create file \"%s\". %s", fileName.c_str(), error.what()));
+        throw EFCreateError(VlSprintf("Cannot create file \"%s\". %s", fileName.c_str(), error.Reason().c_str()));
     }
 }
 

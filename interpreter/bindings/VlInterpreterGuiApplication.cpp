@@ -2,6 +2,8 @@
 #include "VlInterpreterGuiApplication.h"
 
 #include "components/VlApplication.h"
+#include "rtl/VlCp1251.h"
+#include "rtl/VlExceptions.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -30,8 +32,13 @@ bool HasDisplay()
 
 void VlEnsureGuiApplication()
 {
-    if (QCoreApplication::instance())
+    // The host's application, or one another library (the message-box one) made for itself, is used
+    // as it is; an application without widgets cannot carry windows, and Qt would abort on the first.
+    if (QCoreApplication *existing = QCoreApplication::instance()) {
+        if (!qobject_cast<QApplication *>(existing))
+            throw EInvalidOperation(Utf8ToCp1251("Окна недоступны: программа запущена без графической части"));
         return;
+    }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !HasDisplay())
         qputenv("QT_QPA_PLATFORM", "offscreen");
     // Without a session (a console, a test run) Qt falls back to a folder of its own under /tmp and

@@ -73,6 +73,21 @@ TEST(AppearanceCommands, FontDialogGivesBothEditorsTheFontAndRemembersIt)
     EXPECT_EQ(offered.family(), "DejaVu Sans Mono");
 }
 
+TEST(AppearanceCommands, TheFontDialogsStyleNameLeavesTheKeywordsBoldInBothEditors)
+{
+    TAppearanceFixture f;
+    f.A->ChooseFont = [](QFont &font) {
+        font = QFont("DejaVu Sans", 10);
+        font.setStyleName("Book"); // as the dialog names its styles
+        return true;
+    };
+    f.Form->RunCommand("FontClick");
+    // A style name wins over the bold weight of keywords (the text tab's are character formats).
+    EXPECT_TRUE(f.Memo1().font().styleName().isEmpty());
+    EXPECT_TRUE(f.Form->Memo2->font().styleName().isEmpty());
+    EXPECT_EQ(f.A->DialogFont.styleName(), "Book"); // the dialog opens on what was chosen
+}
+
 TEST(AppearanceCommands, ReadOnlyItemsSetTheEditorToTheirOwnCheckState)
 {
     TAppearanceFixture f;
@@ -82,11 +97,11 @@ TEST(AppearanceCommands, ReadOnlyItemsSetTheEditorToTheirOwnCheckState)
     f.Form->RunCommand("ReadOnlyClick", "ReadOnly1");
     EXPECT_TRUE(f.Memo1().ReadOnly());
     EXPECT_EQ(f.Form->StatusBar1->PanelText(2), "Только чтение");
-    if (QAction *popupItem = f.Form->findChild<QAction *>("EdReadOnly1")) {
-        EXPECT_FALSE(popupItem->isChecked());
-        f.Form->RunCommand("ReadOnlyClick", "EdReadOnly1");
-        EXPECT_FALSE(f.Memo1().ReadOnly());
-    }
+    QAction *popupItem = f.Form->findChild<QAction *>("EdReadOnly1");
+    ASSERT_NE(popupItem, nullptr);
+    EXPECT_FALSE(popupItem->isChecked());
+    f.Form->RunCommand("ReadOnlyClick", "EdReadOnly1");
+    EXPECT_FALSE(f.Memo1().ReadOnly());
 }
 
 TEST(AppearanceCommands, StatusPanelsAndSaveFollowTheEditor)
@@ -228,14 +243,49 @@ TEST(AppearanceCommands, EditorPropertiesOkGivesStoredDefaults)
 } // namespace
 
 namespace {
+// Pixels of the window's picture inside the editor cells [x, x + count) of `line` that `match`.
+template <typename TMatch>
+int CountPixels(const QImage &image, TForm1 &form, int line, int x, int count, TMatch match)
+{
+    const QRect first = form.Memo1->CellRect({x, line});
+    const QPoint origin = form.Memo1->viewport()->mapTo(&form, first.topLeft());
+    int found = 0;
+    for (int px = origin.x(); px < origin.x() + count * form.Memo1->CharWidth(); ++px)
+        for (int py = origin.y(); py < origin.y() + first.height(); ++py)
+            found += match(image.pixelColor(px, py)) ? 1 : 0;
+    return found;
+}
+
+bool Dark(const QColor &c) { return qGray(c.rgb()) < 100; }
+bool Navy(const QColor &c) { return c.blue() >= 70 && c.blue() <= 170 && c.red() < 60 && c.green() < 60; }
+bool Blue(const QColor &c) { return c.blue() >= 200 && c.red() < 90 && c.green() < 90; }
+
 TEST(AppearancePicture, MainWindowEditorWithStatus)
 {
     TAppearanceFixture f;
     f.Form->show();
-    f.Memo1().SetText("program Demo;\n{ comment }\nbegin\n  Writeln('Hello', 42);\nend.");
+    f.Memo1().SetText("program Demo;\n{ comment }\nbegin\n  programs := 'Hello' + 42;\nend.");
     f.Memo1().SetCaret(2, 2);
     const QImage image = f.Form->grab().toImage();
-    EXPECT_TRUE(image.save(QDir::tempPath() + "/veltrano-main-editor.png"));
-    EXPECT_EQ(f.Form->StatusBar1->PanelText(0), "3:3");
+    image.save(QDir::tempPath() + "/veltrano-main-editor.png"); // to look at, not to compare
+    TForm1 &form = *f.Form;
+    // Keywords are bold: "program" has more ink than the identifier "programs" over the same letters.
+    const int keyword = CountPixels(image, form, 0, 0, 7, Dark);
+    const int identifier = CountPixels(image, form, 3, 2, 7, Dark);
+    EXPECT_GT(identifier, 0);
+    EXPECT_GT(keyword, identifier * 11 / 10) << keyword << " against " << identifier;
+    // The comment and the number in navy, the string in blue, and neither colour elsewhere.
+    EXPECT_GT(CountPixels(image, form, 1, 0, 11, Navy), 0);
+    EXPECT_GT(CountPixels(image, form, 3, 24, 2, Navy), 0);
+    EXPECT_GT(CountPixels(image, form, 3, 14, 7, Blue), 0);
+    EXPECT_EQ(CountPixels(image, form, 0, 0, 13, Blue) + CountPixels(image, form, 0, 0, 13, Navy), 0);
+    // The gutter numbers the lines, and the status reports the caret.
+    const QPoint gutter = form.Memo1->viewport()->mapTo(&form, QPoint(0, 0));
+    int gutterInk = 0;
+    for (int x = gutter.x(); x < gutter.x() + form.Memo1->GutterWidth(); ++x)
+        for (int y = gutter.y(); y < gutter.y() + form.Memo1->RowHeight(); ++y)
+            gutterInk += Dark(image.pixelColor(x, y)) ? 1 : 0;
+    EXPECT_GT(gutterInk, 0);
+    EXPECT_EQ(form.StatusBar1->PanelText(0), "3:3");
 }
 } // namespace

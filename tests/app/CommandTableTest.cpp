@@ -5,6 +5,7 @@
 #include "app/VeltranoMenus.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
@@ -82,6 +83,7 @@ TEST(CommandTable, ShortcutsOfTheMainMenu)
         {"Run1", "Запустить", "", "Button5Click"},
         {"RunUnit", "Запустить юнит...", "", "RunProjectClick"},
         {"Run2Proj", "Запуск формы", "", "RunProjectClick"},
+        {"StopRun1", "Стоп", "Ctrl+F2", "StopRunClick"},
     };
     for (const TRow &row : rows) {
         const auto items = MainMenuItems();
@@ -101,7 +103,7 @@ TEST(CommandTable, ToolbarHintsLeftToRight)
         hints << (b.Style == TVlToolButtonStyle::Separator ? QString("|") : QString::fromUtf8(b.Hint));
     EXPECT_EQ(hints, (QStringList{"Создать", "Открыть", "Сохранить", "|", "Вырезать", "Копировать", "Вставить", "|",
                                   "Отменить", "Вернуть", "|", "Добавить процедуру (Alt+Insert)", "|", "Запустить",
-                                  "Компилировать", "|", "Увеличить", "Уменьшить", "|", "Настройки", "|", "Об авторах"}));
+                                  "Компилировать", "Стоп", "|", "Увеличить", "Уменьшить", "|", "Настройки", "|", "Об авторах"}));
 }
 
 class MenuTest : public testing::Test {
@@ -133,6 +135,8 @@ TEST_F(MenuTest, MenusShowCaptionsAndShortcuts)
 
 TEST_F(MenuTest, RadioItemsOfOneGroupUncheckEachOther)
 {
+    // The menus alone: the designer's view command keeps the two "Вид" menus in step.
+    Form->SetCommandHandler("DesignerViewClick", std::function<void()>());
     Item("FormGrid1")->trigger();
     EXPECT_TRUE(Item("FormGrid1")->isChecked());
     EXPECT_FALSE(Item("FormRules1")->isChecked());
@@ -174,8 +178,26 @@ TEST_F(MenuTest, SharedCommandsKnowTheirSender)
 
 TEST_F(MenuTest, CommandsWithoutHandlersDoNothing)
 {
+    // The command loses its handler here, so the test holds whatever the program's parts bind.
+    Form->SetCommandHandler("FindClick", std::function<void()>());
+    ASSERT_FALSE(Form->HasCommandHandler("FindClick"));
+    const auto visibleWindows = [] {
+        int count = 0;
+        for (const QWidget *window : QApplication::topLevelWidgets())
+            count += window->isVisible() ? 1 : 0;
+        return count;
+    };
+    const int windowsBefore = visibleWindows();
+    const QString textBefore = Form->Memo1->Text();
     Item("Find1")->trigger();
     EXPECT_TRUE(Fixture.Log.Errors.isEmpty());
+    EXPECT_EQ(visibleWindows(), windowsBefore);
+    EXPECT_EQ(Form->Memo1->Text(), textBefore);
+    // With the handler back, the same item does run it.
+    int runs = 0;
+    Form->SetCommandHandler("FindClick", [&runs] { ++runs; });
+    Item("Find1")->trigger();
+    EXPECT_EQ(runs, 1);
 }
 
 TEST_F(MenuTest, AnExceptionInAHandlerIsShownAndTheProgramGoesOn)

@@ -39,4 +39,25 @@ TEST(DocumentsPrintTest, UnwritableOutputIsReported)
     EXPECT_THROW(PrintTextDocument(document, printer, "x"), std::runtime_error);
 }
 
+TEST(DocumentsPrintTest, APrinterThatLeadsNowhereIsReported)
+{
+    // What Ctrl+P finds on a computer without printers: PDF output without a file.
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString());
+    EXPECT_FALSE(HasPrintTarget(printer, false));
+    EXPECT_FALSE(HasPrintTarget(printer, true));
+    printer.setOutputFileName("/tmp/x.pdf");
+    EXPECT_TRUE(HasPrintTarget(printer, false));
+    QTextDocument document;
+    document.setPlainText("x");
+    printer.setOutputFileName(QString());
+    try {
+        PrintTextDocument(document, printer, "Project1.pas");
+        FAIL() << "printing reported as done";
+    } catch (const std::runtime_error &e) {
+        EXPECT_STREQ(e.what(), "Нет установленных принтеров");
+    }
+}
+
 } // namespace

@@ -2,8 +2,10 @@
 #include "ShellTestSupport.h"
 
 #include "app/VeltranoDocuments.h"
+#include "app/VeltranoStatusBar.h"
 #include "editor/VlRichView.h"
 
+#include <QAction>
 #include <QFile>
 #include <QTextCursor>
 #include <gtest/gtest.h>
@@ -117,6 +119,31 @@ TEST_F(DocumentsTest, OpenReadsCodePage1251AndSetsNameAndTitle)
     EXPECT_EQ(Form->windowTitle(), "Veltrano - " + Fixture.PathOf("unit.pas"));
 }
 
+TEST_F(DocumentsTest, AnOpenedFileIsNotMarkedModified)
+{
+    WriteFile(Fixture.PathOf("unit.pas"), "unit u;\r\n");
+    Form->Memo1->SetText("changed before");
+    Choose("unit.pas");
+    Form->RunCommand("OpenClick");
+    EXPECT_FALSE(Form->Memo1->Modified());
+    EXPECT_EQ(Form->StatusBar1->PanelText(1), "");
+    EXPECT_FALSE(Form->MenuItem("Save1")->isEnabled());
+    Form->Memo1->ExecuteCommand(ecChar, "x");
+    EXPECT_EQ(Form->StatusBar1->PanelText(1), "Изменен");
+}
+
+TEST_F(DocumentsTest, ACp1251FileBeginningWithTheBomBytesOpensAsItStands)
+{
+    // "п»їДом" in CP1251: the first three bytes are those of a UTF-8 byte order mark.
+    WriteFile(Fixture.PathOf("bom.pas"), "\xEF\xBB\xBF\xC4\xEE\xEC\r\n");
+    Choose("bom.pas");
+    Form->RunCommand("OpenClick");
+    EXPECT_EQ(Lines(), QStringList({"п»їДом"}));
+    Choose("again.pas");
+    Form->RunCommand("SaveClick");
+    EXPECT_EQ(FileBytes(Fixture.PathOf("again.pas")), QByteArray("\xEF\xBB\xBF\xC4\xEE\xEC\r\n"));
+}
+
 TEST_F(DocumentsTest, SaveWritesTheChosenFileWithCrLfAndKeepsTheTitle)
 {
     WriteFile(Fixture.PathOf("opened.pas"), "old");
@@ -132,12 +159,21 @@ TEST_F(DocumentsTest, SaveWritesTheChosenFileWithCrLfAndKeepsTheTitle)
     EXPECT_EQ(Form->windowTitle(), "Veltrano - " + Fixture.PathOf("opened.pas"));
 }
 
-TEST_F(DocumentsTest, SaveAsUnderTheFormTypeStillHoldsTheText)
+TEST_F(DocumentsTest, SavingUnderTheFormTypeWritesTheDesignersFormNeverTheText)
 {
     Form->Memo1->SetText("unit U;");
     Choose("form.vlf", 6);
     Form->RunCommand("SaveAsClick");
-    EXPECT_EQ(FileBytes(Fixture.PathOf("form.vlf")), "unit U;\r\n");
+    const QByteArray form = FileBytes(Fixture.PathOf("form.vlf"));
+    EXPECT_TRUE(form.startsWith("object VlDesignPanel: TVlDesignPanel\r\n")) << form.constData();
+    EXPECT_EQ(Form->CurrentFileName, Fixture.PathOf("form.vlf"));
+    // Any filter: a ".vlf" name gets the form too, and the selection is refused.
+    Choose("other.VLF", 0);
+    Form->RunCommand("SaveClick");
+    EXPECT_TRUE(FileBytes(Fixture.PathOf("other.VLF")).startsWith("object VlDesignPanel"));
+    Form->RunCommand("SaveSelectionClick");
+    EXPECT_EQ(Fixture.Log.Errors.size(), StartErrors + 1);
+    EXPECT_TRUE(FileBytes(Fixture.PathOf("other.VLF")).startsWith("object VlDesignPanel"));
 }
 
 TEST_F(DocumentsTest, CancelAndFailuresChangeNothing)

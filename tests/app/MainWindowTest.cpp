@@ -7,7 +7,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
+#include <QDateTime>
 #include <QLabel>
 #include <QListWidget>
 #include <QSlider>
@@ -165,11 +168,55 @@ TEST(MainWindow, FailedBackupIsReportedLeavesNoTemporaryFileAndTheLogIsStillWrit
     EXPECT_EQ(FileBytes(fixture.PathOf("Data/Last.log")), QByteArray("line\r\n"));
 }
 
+// Every file below `dir` with its size and time of change.
+QStringList Snapshot(const QString &dir)
+{
+    QStringList files;
+    QDirIterator it(dir, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QFileInfo info(it.next());
+        files << QString("%1 %2 %3").arg(info.filePath()).arg(info.size()).arg(info.lastModified().toMSecsSinceEpoch());
+    }
+    files.sort();
+    return files;
+}
+
+TEST(MainWindow, AReadOnlyProgramFolderKeepsEveryFileInTheUserFoldersAndSaysWhereOnce)
+{
+    TShellFixture fixture;
+    const QString program = fixture.Dir.path();
+    fixture.IsWritable = [program](const std::string &path) {
+        const QString file = QString::fromStdString(path);
+        return !(file == program || file.startsWith(program + "/")) || file.contains("/user-");
+    };
+    const QStringList before = Snapshot(program);
+    auto form = fixture.MakeForm();
+    ASSERT_EQ(form->LOG1->count(), 1);
+    const QString where = form->LOG1->item(0)->text();
+    EXPECT_TRUE(where.contains(fixture.PathOf("user-config")) && where.contains(fixture.PathOf("user-data")))
+        << where.toStdString();
+    form->show();
+    form->Memo1->SetText("program Backup;");
+    form->RunCommand("ExitClick");
+    form.reset();
+
+    EXPECT_TRUE(fixture.Log.Errors.isEmpty()) << fixture.Log.Errors.join("; ").toStdString();
+    EXPECT_EQ(FileBytes(fixture.PathOf("user-data/BackUp/Project.dpr")), QByteArray("program Backup;\r\n"));
+    const QByteArray log = FileBytes(fixture.PathOf("user-data/Data/Last.log"));
+    EXPECT_EQ(QString::fromStdString(DecodeFileText(log.toStdString())), where + "\r\n");
+    EXPECT_TRUE(FileBytes(fixture.PathOf("user-data/Data/FormProc.vlf")).startsWith("OnActivate\r\n"));
+    EXPECT_TRUE(FileBytes(fixture.PathOf("user-data/Data/ObjectProc.vlf")).startsWith("OnChange\r\n"));
+    EXPECT_TRUE(QFile::exists(fixture.PathOf("user-config/VlInterpreterTest.ini")));
+    QStringList after = Snapshot(program);
+    after.removeIf([&](const QString &entry) { return entry.startsWith(fixture.PathOf("user-")); });
+    EXPECT_EQ(after.join('\n').toStdString(), before.join('\n').toStdString());
+}
+
 TEST(MainWindow, TwoInstancesLeaveTheFilesOfTheLastToQuit)
 {
     TShellFixture fixture;
     auto first = fixture.MakeForm();
-    auto second = std::make_unique<TForm1>(fixture.Dir.path(), TVlShellHooks{[](const QString &) { return true; }, [](const QString &) {}, {}, {}});
+    auto second = std::make_unique<TForm1>(fixture.Dir.path(), TVlShellHooks{[](const QString &) { return true; }, [](const QString &) {}, {}, {}, {}, {}});
     first->Memo1->SetText("first");
     second->Memo1->SetText("second");
     first.reset();

@@ -10,7 +10,7 @@
 #include <memory>
 
 // Puts what the build stages in a program folder into `dir`: the event lists in Data/ and the
-// word-list library, so that the window starts without reporting missing files.
+// word-list and expression libraries, so that the window starts without reporting missing files.
 void StageProgramFiles(const QString &dir);
 
 struct TShellRecorder {
@@ -20,6 +20,9 @@ struct TShellRecorder {
     QStringList Started;
     bool ConfirmAnswer = true;
 };
+
+// Hooks that record into `log` instead of asking or showing anything.
+TVlShellHooks RecordingHooks(TShellRecorder &log);
 
 class TShellFixture {
 public:
@@ -33,17 +36,10 @@ public:
 
     std::unique_ptr<TForm1> MakeForm()
     {
-        TVlShellHooks hooks;
-        hooks.Confirm = [this](const QString &q) {
-            Log.Questions << q;
-            return Log.ConfirmAnswer;
-        };
-        hooks.ShowError = [this](const QString &m) { Log.Errors << m; };
-        hooks.OpenUrl = [this](const QString &u) { Log.Urls << u; };
-        hooks.StartInstance = [this](const QString &p) {
-            Log.Started << p;
-            return true;
-        };
+        TVlShellHooks hooks = RecordingHooks(Log);
+        // The user's folders of a test stay in its own temporary folder.
+        hooks.UserFolders = {PathOf("user-config").toStdString(), PathOf("user-data").toStdString()};
+        hooks.IsWritable = IsWritable;
         return std::make_unique<TForm1>(Dir.path(), hooks);
     }
 
@@ -51,6 +47,8 @@ public:
 
     QTemporaryDir Dir;
     TShellRecorder Log;
+    // Empty: the operating system decides; tests make the program folder read-only with it.
+    TVlWritableLocations::TWritableCheck IsWritable;
 };
 
 // The raw bytes of a file, empty when missing.

@@ -6,6 +6,8 @@
 #include <QTest>
 #include <QTextEdit>
 
+#include "editor/VlCompletion.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -99,6 +101,44 @@ TEST_F(ShortcutTest, EscapeAsksToQuit)
 {
     Press(Form->Memo1, Qt::Key_Escape);
     EXPECT_EQ(Ran, (QStringList{"ExitClick/Exit1"}));
+}
+
+TEST_F(ShortcutTest, EscAfterTheFirstKeyOfATwoKeyCommandCancelsOnlyThatCommand)
+{
+    Form->Memo1->SetText("ab");
+    Press(Form->Memo1, Qt::Key_K, Qt::ControlModifier);
+    Press(Form->Memo1, Qt::Key_Escape);
+    EXPECT_TRUE(Ran.isEmpty());
+    EXPECT_FALSE(Form->Memo1->KeySequencePending());
+    Press(Form->Memo1, Qt::Key_Escape); // nothing waits now: Esc is "Выход" again
+    EXPECT_EQ(Ran, (QStringList{"ExitClick/Exit1"}));
+}
+
+TEST_F(ShortcutTest, EscWithTheCompletionListOpenRunsExitAndTheListGoes)
+{
+    // The question's answer comes from the hook, so the editor keeps the focus: the list must
+    // go because a command of the window ran, not because the focus moved.
+    Form->SetCommandHandler("ExitClick", [this] { Form->close(); });
+    Fixture.Log.ConfirmAnswer = false;
+    Form->Memo1->setFocus();
+    for (QChar ch : QString("cla"))
+        QTest::sendKeyEvent(QTest::Click, Form->Memo1, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+    Press(Form->Memo1, Qt::Key_J, Qt::ControlModifier);
+    ASSERT_TRUE(Form->Memo1->Completion().Showing());
+    Press(Form->Memo1, Qt::Key_Escape);
+    EXPECT_EQ(Fixture.Log.Questions, (QStringList{"Вы действительно хотите выйти?"}));
+    EXPECT_FALSE(Form->Memo1->Completion().Showing());
+    EXPECT_TRUE(Form->isVisible());
+    EXPECT_EQ(Form->Memo1->Line(0), "cla");
+}
+
+TEST_F(ShortcutTest, AWindowCommandCancelsAWaitingTwoKeyCommand)
+{
+    Form->Memo1->SetText("ab");
+    Press(Form->Memo1, Qt::Key_K, Qt::ControlModifier);
+    Press(Form->Memo1, Qt::Key_F, Qt::ControlModifier); // "Найти..."
+    EXPECT_EQ(Ran, (QStringList{"FindClick/Find1"}));
+    EXPECT_FALSE(Form->Memo1->KeySequencePending());
 }
 
 TEST_F(ShortcutTest, ResolverOrderWithoutWidgetsFocused)

@@ -1,6 +1,7 @@
 // Event procedure generator: combinations of the two lists, descriptions and list files.
 #include "GoldenText.h"
 #include "VlEventProcedures.h"
+#include "common/VlFullDisk.h"
 
 #include <QDir>
 #include <QFile>
@@ -123,6 +124,23 @@ TEST(EventProceduresTest, MissingOrUnwritableFilesReportTheStandardErrors)
     const QString unwritable = dir.filePath("no/such/folder/FormProc.vlf");
     EXPECT_FALSE(SaveEventList(unwritable, {"OnClick"}, error));
     EXPECT_TRUE(error.startsWith("Cannot create file \"" + unwritable + "\". ")) << error.toStdString();
+}
+
+TEST(EventProceduresTest, AFullDiskKeepsThePreviousListAndIsReported)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("FormProc.vlf");
+    QString error;
+    ASSERT_TRUE(SaveEventList(path, BuiltInFormEvents(), error));
+    bool saved = true;
+    {
+        TVlFullDisk full;
+        saved = SaveEventList(path, {"OnCreate"}, error);
+    }
+    EXPECT_FALSE(saved);
+    EXPECT_TRUE(error.startsWith("Cannot create file \"" + path + "\". ")) << error.toStdString();
+    EXPECT_EQ(LoadEventList(path, error), BuiltInFormEvents());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"FormProc.vlf"});
 }
 
 TEST(EventProceduresTest, ShippedListFilesLoad)

@@ -88,7 +88,7 @@ TEST(NewProcedureFormTest, ListFileItemsCanBeChosenButUnknownOnesWriteNothing)
         file.write(QString(text).toUtf8());
     }
     TFixture f;
-    EXPECT_EQ(f.form.LoadListFiles(dir.path()), "");
+    EXPECT_EQ(f.form.LoadListFiles(TVlEventListFiles::In(dir.path())), "");
     EXPECT_EQ(f.form.ControlEvents()->count(), 2);
     Choose(f.form.ControlEvents(), "OnKeyPress");
     EXPECT_TRUE(f.form.OkButton()->isEnabled());
@@ -105,7 +105,7 @@ TEST(NewProcedureFormTest, MissingFormListStopsLoadingBeforeTheControlList)
     control.write("OnClick\r\n");
     control.close();
     TProcedureForm form;
-    const QString error = form.LoadListFiles(dir.path());
+    const QString error = form.LoadListFiles(TVlEventListFiles::In(dir.path()));
     EXPECT_TRUE(error.startsWith("Cannot open file \"" + QDir(dir.path()).filePath("FormProc.vlf") + "\". "))
         << error.toStdString();
     EXPECT_EQ(form.ControlEvents()->count(), BuiltInControlEvents().size());
@@ -116,12 +116,12 @@ TEST(NewProcedureFormTest, ListsAreSavedAndReadBack)
 {
     QTemporaryDir dir;
     TProcedureForm form;
-    EXPECT_EQ(form.SaveListFiles(dir.path()), "");
+    EXPECT_EQ(form.SaveListFiles(TVlEventListFiles::In(dir.path())), "");
     TProcedureForm again;
-    EXPECT_EQ(again.LoadListFiles(dir.path()), "");
+    EXPECT_EQ(again.LoadListFiles(TVlEventListFiles::In(dir.path())), "");
     EXPECT_EQ(again.FormEvents()->itemText(4), "OnDectivate");
     EXPECT_EQ(again.FormEvents()->currentText(), "не выбрано");
-    EXPECT_TRUE(form.SaveListFiles(dir.filePath("missing")).startsWith("Cannot create file"));
+    EXPECT_TRUE(form.SaveListFiles(TVlEventListFiles::In(dir.filePath("missing"))).startsWith("Cannot create file"));
 }
 
 TEST(CodegenDialogsTest, UnitDialogKeepsTheTypedFormName)

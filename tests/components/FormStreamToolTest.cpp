@@ -1,5 +1,6 @@
 // The formconv tool: conversions both ways, checks with line numbers, exit codes, no partial output.
 #include "VlCp1251.h"
+#include "common/VlRunFormconv.h"
 #include "common/VlTestPaths.h"
 
 #include <gtest/gtest.h>
@@ -7,27 +8,9 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
-
-struct TToolResult {
-    int ExitCode;
-    std::string Output;
-};
-
-TToolResult RunFormconv(const std::string &arguments)
-{
-    const std::string command = VlProgramDir() + "/formconv " + arguments + " 2>&1";
-    FILE *pipe = popen(command.c_str(), "r");
-    std::string output;
-    char buffer[256];
-    while (size_t n = fread(buffer, 1, sizeof buffer, pipe))
-        output.append(buffer, n);
-    const int status = pclose(pipe);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
-}
 
 class FormStreamTool : public ::testing::Test {
 protected:

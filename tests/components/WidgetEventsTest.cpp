@@ -302,7 +302,7 @@ TEST_F(WidgetEvents, UpDownStepsItsAssociatedEditWithinRange)
 TEST_F(WidgetEvents, ExceptionsInHandlersGoToTheExceptionHandler)
 {
     std::string reported;
-    auto previous = SetVlExceptionHandler([&](const std::exception_ptr &e) { reported = VlErrorText(e); });
+    auto previous = SetVlExceptionHandler([&](const std::exception_ptr &e) { reported = VlExceptionMessage(e); });
     auto *button = new TButton(Form.get());
     button->SetParent(Form.get());
     button->SetOnClick(TEventRecorder::Handler());

@@ -334,3 +334,96 @@ TEST(Lines, InsertPutDeleteAreUndoable)
     EXPECT_EQ(model.Text(), "a\r\nc\r\n");
 }
 } // namespace
+
+namespace {
+TEST(CaseCommands, AColumnBlockChangesOnlyItsColumns)
+{
+    TVlEditorModel model;
+    model.SetText("abcd\nefgh\nijkl");
+    model.SetSelectionMode(TVlSelectionMode::Column);
+    model.SetSelection({1, 0}, {3, 2});
+    model.ExecuteCommand(ecToUpperCase);
+    EXPECT_EQ(model.Text(), "aBCd\r\neFGh\r\niJKl\r\n");
+    EXPECT_EQ(model.SelectionMode(), TVlSelectionMode::Column);
+    EXPECT_EQ(model.SelText(), "BC\r\nFG\r\nJK");
+    model.ExecuteCommand(ecChangeCase);
+    EXPECT_EQ(model.Text(), "abcd\r\nefgh\r\nijkl\r\n");
+    model.Undo();
+    EXPECT_EQ(model.Text(), "aBCd\r\neFGh\r\niJKl\r\n");
+}
+
+TEST(CaseCommands, LineModeNeverReordersLines)
+{
+    TVlEditorModel model;
+    model.SetText("one\ntwo\nthree");
+    model.SetCaret({1, 2});
+    model.ExecuteCommand(ecLineSelect);
+    model.ExecuteCommand(ecSelUp); // the last two lines, the caret above the anchor
+    model.ExecuteCommand(ecToUpperCase);
+    EXPECT_EQ(model.Text(), "one\r\nTWO\r\nTHREE\r\n");
+    model.ExecuteCommand(ecToLowerCase);
+    EXPECT_EQ(model.Text(), "one\r\ntwo\r\nthree\r\n");
+    model.Undo();
+    EXPECT_EQ(model.Text(), "one\r\nTWO\r\nTHREE\r\n");
+}
+
+TEST(CaseCommands, NormalAndInclusiveSelectionsChangeTheirCharactersInPlace)
+{
+    TVlEditorModel model;
+    model.SetText("Hello\nWorld");
+    model.SetSelection({2, 0}, {3, 1});
+    model.ExecuteCommand(ecToUpperCase);
+    EXPECT_EQ(model.Text(), "HeLLO\r\nWORld\r\n");
+    EXPECT_EQ(model.Anchor(), (TVlPos{2, 0}));
+    EXPECT_EQ(model.Caret(), (TVlPos{3, 1}));
+    model.SetSelectionMode(TVlSelectionMode::Inclusive);
+    model.SetSelection({0, 1}, {3, 1});
+    model.ExecuteCommand(ecToLowerCase);
+    EXPECT_EQ(model.Line(1), "world");
+}
+
+TEST(Undo, NeverMergesTwoLines)
+{
+    TVlEditorModel model;
+    model.SetText("first");
+    model.ExecuteCommand(ecDeleteLine); // the only line: the list is empty
+    EXPECT_EQ(model.LineCount(), 0);
+    model.AppendLine("appended");
+    model.Undo();
+    EXPECT_EQ(model.Text(), "first\r\nappended\r\n");
+    model.Redo();
+    EXPECT_EQ(model.Text(), "appended\r\n");
+    model.Undo();
+    EXPECT_EQ(model.Text(), "first\r\nappended\r\n");
+
+    // Likewise for the first line that typing creates in an empty list.
+    model.SetText("");
+    model.TypeText("x");
+    model.AppendLine("later");
+    model.Undo();
+    EXPECT_EQ(model.Text(), "later\r\n");
+    model.Redo();
+    EXPECT_EQ(model.Text(), "x\r\nlater\r\n");
+}
+
+TEST(Typing, AutoIndentGivesTheIndentOfTheLineAboveWhateverTheCaretColumn)
+{
+    TVlEditorModel model;
+    model.SetText("    begin\n\nend");
+    model.SetCaret({1, 1}); // a blank line, the caret left of the indentation
+    model.ExecuteCommand(ecInsertPara);
+    EXPECT_EQ(model.Caret(), (TVlPos{4, 2}));
+    model.TypeText("x");
+    EXPECT_EQ(model.Line(2), "    x");
+
+    // Blanks that move down with the rest of the line count towards the indentation.
+    model.SetText("    a  b");
+    model.SetCaret({5, 0});
+    model.ExecuteCommand(ecInsertPara);
+    EXPECT_EQ(model.Line(1), "    b");
+    model.SetText("    x");
+    model.SetCaret({2, 0});
+    model.ExecuteCommand(ecInsertPara);
+    EXPECT_EQ(model.Text(), "\r\n    x\r\n");
+}
+} // namespace

@@ -6,6 +6,7 @@
 #include "components/VlFormStream.h"
 #include "components/VlFormText.h"
 #include "components/VlStdCtrls.h"
+#include "interpreter/bindings/VlInterpreterGuiApplication.h"
 #include "rtl/VlCp1251.h"
 
 #include <QTest>
@@ -219,6 +220,17 @@ TEST(ScriptForms, AComponentNamedLikeALocalWinsInBothWaysOfRunning)
         EXPECT_EQ(ValueToString(result), "other2") << direct;
         delete form;
     }
+}
+
+TEST(ScriptForms, TheHostsApplicationIsUsedAsItIs)
+{
+    // The test program's application stands for the window's, or one the message-box library made.
+    QCoreApplication *host = QCoreApplication::instance();
+    ASSERT_NE(host, nullptr);
+    TFormsProgram program;
+    delete program.MakeForm(ScriptFormsDir() + "/Unit2.pas");
+    EXPECT_EQ(QCoreApplication::instance(), host);
+    EXPECT_FALSE(VlGuiApplicationCreatedHere());
 }
 
 } // namespace

@@ -29,6 +29,8 @@ TOutcome Run(const std::string &source, bool direct)
     TVlInterpreterProgram program;
     program.DirectStatements = direct;
     program.StatementBudget = 20000;
+    // Random "external" declarations must not reach native code (exit, abort, unlink, ...).
+    program.OwnAdapter().ExternalCallsDisabled = true;
     program.OnGetUnitSource = [&source](TVlInterpreterUnit &, const std::string &, std::string &text, bool &done) {
         text = source;
         done = true;

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <thread>
+
 namespace {
 
 TEST(ErrorTable, KeepsEveryTextVerbatim)
@@ -183,6 +186,54 @@ TEST(Robustness, StopFromTheStatementCallback)
         EXPECT_EQ(e.Code, 3);
     }
     EXPECT_GE(statements, 100);
+}
+
+// A host's timer thread asks for interrupts; every kind of endless loop, read token by token or
+// run as direct statements, reaches the interrupt handler, which ends the run.
+TEST(Robustness, InterruptsFromAnotherThreadReachEveryLoop)
+{
+    for (bool direct : {true, false}) {
+        for (const char *source : {"begin while true do ; end;", "begin repeat until false; end;",
+                                   "var i, n: integer; begin for i := 1 to 2000000000 do n := i; end;",
+                                   "unit U; procedure P; begin end; function main: integer; begin while true do P; end; end."}) {
+            TVlInterpreterProgram program;
+            program.DirectStatements = direct;
+            int interrupts = 0;
+            program.OnInterrupt = [&interrupts](TVlInterpreterProgram &sender) {
+                if (++interrupts == 3)
+                    sender.RequestStop();
+            };
+            std::atomic<bool> running{true};
+            std::thread ticker([&] {
+                while (running.load()) {
+                    program.RequestInterrupt();
+                    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+                }
+            });
+            program.SetSourceText(source);
+            int code = 0;
+            try {
+                program.Execute();
+            } catch (const EVlInterpreterError &e) {
+                code = e.Code;
+            }
+            running = false;
+            ticker.join();
+            EXPECT_EQ(code, 3) << source << (direct ? " (direct)" : "");
+            EXPECT_EQ(interrupts, 3) << source;
+        }
+    }
+}
+
+TEST(Robustness, NoInterruptWithoutARequest)
+{
+    TVlInterpreterProgram program;
+    int interrupts = 0;
+    program.OnInterrupt = [&interrupts](TVlInterpreterProgram &) { ++interrupts; };
+    program.SetSourceText("var i, n: integer; begin n := 0; for i := 1 to 1000 do n := n + i; Result := n; end;");
+    program.Execute();
+    EXPECT_EQ(ValueToInteger(program.ResultValue), 500500);
+    EXPECT_EQ(interrupts, 0);
 }
 
 } // namespace

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
 namespace {
 
 const TEnumInfo &ShapeKindInfo()
@@ -80,6 +82,23 @@ class TMetaAbstract : public TComponent {
 };
 VL_IMPLEMENT_CLASS(TMetaAbstract, TComponent, "MetaTest")
 
+// Asked for nowhere but in the test of the first lookup, so their tables are still unbuilt there.
+class TMetaLazyBase : public TComponent {
+    VL_CLASS(TMetaLazyBase)
+    using TComponent::TComponent;
+    int Size = 0;
+};
+VL_IMPLEMENT_CLASS(TMetaLazyBase, TComponent, "MetaTest", VlIntProp<&TMetaLazyBase::Size, &TMetaLazyBase::Size>("Size"))
+
+class TMetaLazyChild : public TMetaLazyBase {
+    VL_CLASS(TMetaLazyChild)
+    using TMetaLazyBase::TMetaLazyBase;
+    int Depth = 0;
+};
+VL_IMPLEMENT_CLASS(TMetaLazyChild, TMetaLazyBase, "MetaTest",
+                   VlIntProp<&TMetaLazyChild::Depth, &TMetaLazyChild::Depth>("Depth"),
+                   VlIntProp<&TMetaLazyChild::Size, &TMetaLazyChild::Size>("Size").WithDefault(4))
+
 std::vector<std::string> PropertyNames(const TClassInfo &cls)
 {
     std::vector<std::string> names;
@@ -123,6 +142,28 @@ TEST(ClassInfo, PropertiesListAncestorsFirstAndRedeclarationsKeepTheirPlace)
     EXPECT_EQ(PropertyNames(TMetaCircle::StaticClassInfo()), expected);
     EXPECT_EQ(TMetaCircle::StaticClassInfo().FindProperty("kind")->DefaultValue, 1);
     EXPECT_EQ(TMetaShape::StaticClassInfo().FindProperty("KIND")->DefaultValue, 0);
+}
+
+TEST(ClassInfo, TablesBuiltOnFirstLookupFromManyThreadsAgree)
+{
+    // A derived class asked first, by several threads at once, before its parent ever was.
+    const TClassInfo &child = TMetaLazyChild::StaticClassInfo();
+    std::vector<const TPropInfo *> found(8, nullptr);
+    std::vector<std::thread> threads;
+    for (size_t i = 0; i < found.size(); ++i)
+        threads.emplace_back([&child, &found, i] { found[i] = child.FindProperty("size"); });
+    for (std::thread &t : threads)
+        t.join();
+    for (const TPropInfo *prop : found) {
+        ASSERT_NE(prop, nullptr);
+        EXPECT_EQ(prop, found[0]);
+    }
+    EXPECT_EQ(found[0]->DefaultValue, 4);
+    EXPECT_EQ(PropertyNames(child), (std::vector<std::string>{"Name", "Tag", "Size", "Depth"}));
+    ASSERT_EQ(child.OwnProperties().size(), 2u);
+    EXPECT_EQ(&child.OwnProperties()[1], found[0]);
+    EXPECT_EQ(TMetaLazyBase::StaticClassInfo().FindProperty("Size")->DefaultValue, 0);
+    EXPECT_EQ(TMetaLazyBase::StaticClassInfo().FindProperty("Depth"), nullptr);
 }
 
 TEST(ClassInfo, LookupIgnoresCaseAndFindsInheritedProperties)

@@ -101,6 +101,36 @@ TEST(FileText, EncodingFallsBackToUtf8OnlyWhenNeeded)
     EXPECT_EQ(DecodeFileText(EncodeFileText("\xEF\xBB\xBF日")), "\xEF\xBB\xBF日");
 }
 
+TEST(FileText, ABomMeansUtf8OnlyWhenTheRestIsUtf8)
+{
+    // The BOM's three bytes are the CP1251 letters "п»ї"; followed by CP1251 text they are text.
+    TVlTextEncoding detected{};
+    EXPECT_EQ(DecodeFileText("\xEF\xBB\xBF\xC4\xEE\xEC", &detected), "п»їДом");
+    EXPECT_EQ(detected, TVlTextEncoding::Cp1251);
+    EXPECT_EQ(DecodeFileText("\xEF\xBB\xBF" "Дом", &detected), "Дом");
+    EXPECT_EQ(detected, TVlTextEncoding::Utf8);
+}
+
+TEST(FileText, EveryTextSurvivesAWriteAndReadBack)
+{
+    const char *texts[] = {
+        "п»їДом",   // CP1251 bytes that begin like a BOM
+        "п»ї x",    // ... and whose rest is ASCII, so it would pass for UTF-8
+        "п»ї",
+        "ВЁ",       // C2 A8 in CP1251: valid UTF-8 for another character
+        "Р»Рѕ",     // likewise
+        "Дом", "日", "\xEF\xBB\xBF日", "", "begin end.",
+    };
+    for (const char *text : texts)
+        EXPECT_EQ(DecodeFileText(EncodeFileText(text)), text) << text;
+    // The same through a file.
+    const fs::path dir = MakeTempDir();
+    const std::string path = (dir / "t.pas").string();
+    WriteTextFile(path, "п»їДом\r\n");
+    EXPECT_EQ(ReadTextFile(path), "п»їДом\r\n");
+    fs::remove_all(dir);
+}
+
 TEST(FileText, LineEndsBecomeCrLf)
 {
     EXPECT_EQ(ToCrLf("a\nb\r\nc\rd"), "a\r\nb\r\nc\r\nd");

@@ -1,4 +1,4 @@
-// The settings store: paths to sections and keys, boolean spellings, defaults, file placement.
+// The settings store: paths to sections and keys, boolean spellings, defaults.
 #include "rtl/VlCp1251.h"
 #include "rtl/VlSettingsStore.h"
 
@@ -94,51 +94,6 @@ TEST_F(SettingsStoreTest, SaveWithoutChangesLeavesNoFile)
     TVlSettingsStore store(Path);
     store.Save();
     EXPECT_FALSE(fs::exists(Path));
-}
-
-TEST_F(SettingsStoreTest, WritableProgramFolderIsUsed)
-{
-    EXPECT_EQ(ResolveSettingsFile(Dir.string(), (Dir / "user").string(), "a.ini"), (Dir / "a.ini").string());
-    EXPECT_FALSE(fs::exists(Dir / "user"));
-}
-
-TEST_F(SettingsStoreTest, ReadOnlyProgramFolderFallsBackToTheUserFolder)
-{
-    const fs::path program = Dir / "program";
-    fs::create_directory(program);
-    WriteTextFile((program / "a.ini").string(), "[Test]\nk=v\n");
-    const auto readOnlyProgram = [&](const std::string &path) { return !path.starts_with(program.string()); };
-    const std::string chosen = ResolveSettingsFile(program.string(), (Dir / "user").string(), "a.ini", readOnlyProgram);
-    EXPECT_EQ(chosen, (Dir / "user" / "a.ini").string());
-    EXPECT_EQ(TVlSettingsStore(chosen).ReadString("k", ""), "v"); // seeded from the program folder
-
-    // Later runs keep the user's copy, even when the program folder's file changes.
-    TVlSettingsStore user(chosen);
-    user.WriteString("k", "mine");
-    user.Save();
-    ResolveSettingsFile(program.string(), (Dir / "user").string(), "a.ini", readOnlyProgram);
-    EXPECT_EQ(TVlSettingsStore(chosen).ReadString("k", ""), "mine");
-}
-
-TEST_F(SettingsStoreTest, ReadOnlyFileInAWritableFolderAlsoFallsBack)
-{
-    WriteTextFile((Dir / "a.ini").string(), "[Test]\nk=v\n");
-    const std::string file = (Dir / "a.ini").string();
-    const std::string chosen = ResolveSettingsFile(Dir.string(), (Dir / "user").string(), "a.ini",
-                                                   [&](const std::string &path) { return path != file; });
-    EXPECT_EQ(chosen, (Dir / "user" / "a.ini").string());
-}
-
-TEST_F(SettingsStoreTest, OperatingSystemDecidesByDefault)
-{
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "permissions do not bind the superuser";
-    const fs::path program = Dir / "program";
-    fs::create_directory(program);
-    fs::permissions(program, fs::perms::owner_read | fs::perms::owner_exec);
-    const std::string chosen = ResolveSettingsFile(program.string(), (Dir / "user").string(), "a.ini");
-    fs::permissions(program, fs::perms::owner_all);
-    EXPECT_EQ(chosen, (Dir / "user" / "a.ini").string());
 }
 
 } // namespace

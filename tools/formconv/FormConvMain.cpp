@@ -1,8 +1,12 @@
-// formconv: text2bin / bin2text conversion of form files, and a syntax check of either format.
+// formconv: text2bin / bin2text conversion of form files, a syntax check of either format, and
+// (with the widget set) drawing a form to PNG.
 #include "VlCp1251.h"
 #include "VlExceptions.h"
 #include "VlFormStream.h"
 #include "VlFormText.h"
+#ifdef VL_FORMCONV_RENDER
+#include "FormConvRender.h"
+#endif
 
 #include <cstdio>
 #include <exception>
@@ -12,7 +16,12 @@ namespace {
 
 int Usage()
 {
-    std::fputs("usage: formconv text2bin IN OUT | formconv bin2text IN OUT | formconv check IN\n", stderr);
+    std::fputs("usage: formconv text2bin IN OUT | formconv bin2text IN OUT | formconv check IN"
+#ifdef VL_FORMCONV_RENDER
+               " | formconv render FORM OUT.png"
+#endif
+               "\n",
+               stderr);
     return 2;
 }
 
@@ -54,6 +63,12 @@ int Run(const std::string &command, int argc, char **argv)
         ObjectBinaryToText(binary); // reads every value, so damaged binary data is found too
         return 0;
     }
+#ifdef VL_FORMCONV_RENDER
+    if (command == "render" && argc == 4) {
+        RenderFormFile(ReadInput(argv[2]), argv[3]);
+        return 0;
+    }
+#endif
     return Usage();
 }
 

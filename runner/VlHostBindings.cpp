@@ -1,0 +1,14 @@
+// Registers the host library bindings in the GlobalAdapter, once per process.
+#include "VlHostBindings.h"
+
+#include "interpreter/VlInterpreterAdapter.h"
+#include "interpreter/bindings/VlInterpreter_all.h"
+
+void VlRegisterHostBindings()
+{
+    static const bool registered = [] {
+        VlRegisterAllBindings(GlobalAdapter());
+        return true;
+    }();
+    (void)registered;
+}

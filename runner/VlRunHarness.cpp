@@ -1,0 +1,318 @@
+// The window's run harness.
+#include "VlRunHarness.h"
+
+#include "VlDemoNames.h"
+#include "VlInterruptTicker.h"
+#include "VlOutputPane.h"
+#include "VlWindowProgram.h"
+
+#include "editor/VlHLEditor.h"
+#include "interpreter/VlInterpreter.h"
+#include "interpreter/VlInterpreterConst.h"
+#include "interpreter/bindings/VlInterpreterResultText.h"
+#include "rtl/VlCp1251.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QPalette>
+
+namespace {
+
+const QString kRefused = QStringLiteral("Программа уже выполняется: сначала остановите её (Ctrl+F2)");
+const QString kStopped = QStringLiteral("Выполнение остановлено");
+
+QString FromScript(const std::string &text)
+{
+    return QString::fromStdU16String(Cp1251ToUtf16(text));
+}
+
+bool IsBlank(const std::string &source)
+{
+    return source.find_first_not_of(" \t\r\n") == std::string::npos;
+}
+
+// "code: message" on one line.
+QString FailureText(int code, const std::string &message)
+{
+    QString text = FromScript(message);
+    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return QString::number(code) + QStringLiteral(": ") + text;
+}
+
+} // namespace
+
+// What differs between the toolbar's commands and the samples tab's compile button.
+struct TVlRunHarness::TTexts {
+    QString Running;             // pnlResult while the script runs
+    TVlResultLanguage Language;  // of the result text
+    QString NotAnException;      // pnlResult when something that is no exception was raised
+    bool LogsRun;                // "Запуск..." and "Запуск проекта..." go to the log
+};
+
+// While a script runs: the running flag, the interrupt timer, a fresh console; afterwards the
+// console's last output shown and the result panel's colour back.
+class TVlRunHarness::TRunScope {
+public:
+    explicit TRunScope(TVlRunHarness &harness) : FHarness(harness)
+    {
+        FTicker.emplace(*FHarness.FProgram, std::chrono::milliseconds(PumpPeriodMs));
+        FHarness.FRunning = true;
+        FHarness.FStopRequested = false;
+        FHarness.FStreams.Reset();
+        FHarness.FWindow.Console->Clear();
+        emit FHarness.RunningChanged(true);
+    }
+    ~TRunScope()
+    {
+        FTicker.reset();
+        FHarness.FlushConsole();
+        FHarness.FWindow.Console->SetWaiting(false);
+        FHarness.SetResultColour(false);
+        FHarness.FRunning = false;
+        emit FHarness.RunningChanged(false);
+    }
+
+private:
+    TVlRunHarness &FHarness;
+    std::optional<TVlInterruptTicker> FTicker;
+};
+
+TVlRunHarness::TVlRunHarness(TVlRunWindow window, const std::string &programDir, const std::string &samplesDir,
+                             QObject *parent)
+    : QObject(parent)
+    , FWindow(std::move(window))
+    , FFolders(programDir, samplesDir)
+    , FStreams([this] { return ReadConsoleLine(); })
+    , FConsole{&FStreams.In, &FStreams.Out}
+    , FDemoNames(std::make_unique<TVlDemoNames>(FWindow.Form, [this](const QString &text) { FWindow.ShowMessage(text); }))
+    , FProgram(VlCreateWindowProgram([this](TVlInterpreterAdapter &adapter) { VlRegisterWindowNames(adapter, FConsole); }))
+{
+    setObjectName("VlRunHarness");
+    FProgram->OnGetValue = [this](void *, const std::string &name, TVlValue &value, TVlInterpreterArgs &args,
+                                  bool &done) { VlInterpreterProgram1GetValue(name, value, args, done); };
+    FProgram->OnGetUnitSource = [this](TVlInterpreterUnit &, const std::string &unitName, std::string &source,
+                                       bool &done) { VlInterpreterProgram1GetUnitSource(unitName, source, done); };
+    FProgram->OnInterrupt = [this](TVlInterpreterProgram &) { VlInterpreterProgram1Statement(); };
+}
+
+void TVlRunHarness::VlInterpreterProgram1GetValue(const std::string &name, TVlValue &value, TVlInterpreterArgs &args,
+                                                  bool &done)
+{
+    FDemoNames->GetValue(name, value, args, done);
+}
+
+void TVlRunHarness::VlInterpreterProgram1GetUnitSource(const std::string &unitName, std::string &source, bool &done)
+{
+    FFolders.GetUnitSource(unitName, source, done);
+}
+
+void TVlRunHarness::VlInterpreterProgram1GetDfmFileName(const std::string &unitName, std::string &fileName, bool &done)
+{
+    FFolders.GetDfmFileName(unitName, fileName, done);
+}
+
+TVlRunHarness::~TVlRunHarness() = default;
+
+void TVlRunHarness::SetStatementObserver(std::function<void(TVlInterpreterProgram &program)> observer)
+{
+    FObserver = std::move(observer);
+    if (!FObserver) {
+        FProgram->OnStatement = nullptr;
+        return;
+    }
+    FProgram->OnStatement = [this](TVlInterpreterProgram &program) {
+        FObserver(program);
+        RaiseIfStopped();
+    };
+}
+
+// ---- commands ---------------------------------------------------------------------------------
+
+bool TVlRunHarness::RefuseWhileRunning()
+{
+    if (!FRunning)
+        return false;
+    Log(kRefused);
+    return true;
+}
+
+void TVlRunHarness::RunProjectClick(const QString &sender)
+{
+    if (RefuseWhileRunning())
+        return;
+    // 1-3. Save the custom sample, then load the source.
+    FWindow.SaveCustomSample();
+    Log(QStringLiteral("Компилирую..."));
+    if (sender == QLatin1String("RunUnit")) {
+        const std::optional<QString> file = FWindow.AskUnitFile();
+        if (!file)
+            return;
+        const QString text = QString::fromStdString(ReadTextFile(file->toStdString()));
+        FFolders.RunFileName = file->toStdString();
+        FWindow.Editor->SetText(text);
+        // As when a file is opened, so that the next run finds the units beside it again.
+        FWindow.FileLoaded(*file);
+    } else {
+        FFolders.RunFileName = FWindow.CurrentFileName().toStdString();
+    }
+    FProgram->SetSourceText(EditorSource());
+    // 4-8.
+    static const TTexts texts{QStringLiteral("Запущено"), TVlResultLanguage::English, QStringLiteral("error"), true};
+    RunLoaded(sender == QLatin1String("CompileProject") ? TAction::Prepare : TAction::Execute, texts);
+}
+
+void TVlRunHarness::Button5Click(const QString &sender)
+{
+    if (sender == QLatin1String("Run1")) {
+        RunProjectClick(QStringLiteral("RunProject"));
+        return;
+    }
+    if (sender == QLatin1String("CompileProject1")) {
+        RunProjectClick(QStringLiteral("CompileProject"));
+        return;
+    }
+    if (RefuseWhileRunning())
+        return;
+    FWindow.SaveCustomSample();
+    FProgram->SetSourceText(EditorSource());
+    FFolders.RunFileName.clear();
+    static const TTexts texts{QStringLiteral("Работаем"), TVlResultLanguage::Russian, QStringLiteral("Ошибка!"), false};
+    RunLoaded(TAction::Prepare, texts);
+}
+
+void TVlRunHarness::Stop()
+{
+    if (FRunning)
+        FStopRequested = true;
+}
+
+void TVlRunHarness::RunLoaded(TAction action, const TTexts &texts)
+{
+    SetResult(texts.Running);
+    SetResultColour(true);
+    FWindow.ResultPanel->repaint();
+    QElapsedTimer clock;
+    clock.start();
+    if (texts.LogsRun)
+        Log(QStringLiteral("Запуск..."));
+    TRunScope running(*this);
+    try {
+        if (IsBlank(FProgram->SourceText()))
+            FProgram->ResultValue.Clear();  // nothing to run: an empty editor has an empty result
+        else if (action == TAction::Prepare)
+            FProgram->PrepareUnit();
+        else
+            FProgram->Execute();
+    } catch (const EVlInterpreterError &error) {
+        if (FStopRequested)
+            ShowStopped();
+        else
+            ShowFailure(error.Code, error.Message, error.Position);
+        return;
+    } catch (const std::exception &) {
+        if (FStopRequested) {
+            ShowStopped();
+            return;
+        }
+        const EVlInterpreterError &failure = FProgram->LastFailure;
+        ShowFailure(failure.Code, failure.Message, failure.Position);
+        throw;
+    } catch (...) {
+        if (FStopRequested) {
+            ShowStopped();
+            return;
+        }
+        SetResult(texts.NotAnException);
+        throw;
+    }
+    FWindow.TimePanel->setText(QStringLiteral("ms: ") + QString::number(clock.elapsed()));
+    if (texts.LogsRun)
+        Log(QStringLiteral("Запуск проекта..."));
+    SetResult(FromScript(VlResultText(FProgram->ResultValue, texts.Language)));
+}
+
+// ---- display ----------------------------------------------------------------------------------
+
+std::string TVlRunHarness::EditorSource() const
+{
+    return Utf16ToCp1251(FWindow.Editor->Text().toStdU16String());
+}
+
+void TVlRunHarness::ShowFailure(int code, const std::string &message, int position)
+{
+    SetResult(FailureText(code, message));
+    if (position >= 0)
+        FWindow.Editor->SetSelStart(position);
+    FWindow.FocusEditor();
+}
+
+void TVlRunHarness::ShowStopped()
+{
+    SetResult(kStopped);
+    Log(kStopped);
+}
+
+void TVlRunHarness::SetResult(const QString &text)
+{
+    FWindow.ResultPanel->setText(text);
+}
+
+void TVlRunHarness::SetResultColour(bool running)
+{
+    QPalette palette = FWindow.ResultPanel->palette();
+    palette.setColor(QPalette::Window, running ? QColor(Qt::red) : QApplication::palette().color(QPalette::Button));
+    FWindow.ResultPanel->setPalette(palette);
+    FWindow.ResultPanel->setAutoFillBackground(true);
+}
+
+void TVlRunHarness::Log(const QString &line)
+{
+    FWindow.AddLog(line);
+}
+
+// ---- while a script runs ----------------------------------------------------------------------
+
+void TVlRunHarness::VlInterpreterProgram1Statement()
+{
+    FlushConsole();
+    QCoreApplication::processEvents();
+    RaiseIfStopped();
+}
+
+void TVlRunHarness::RaiseIfStopped() const
+{
+    // A script may catch the stop; it is raised again at the next interrupt until the run ends.
+    if (FStopRequested)
+        RaiseError(erUserBreak, -1);
+}
+
+void TVlRunHarness::WaitUntil(const std::function<bool()> &ready)
+{
+    for (;;) {
+        FlushConsole();
+        RaiseIfStopped();
+        if (ready())
+            return;
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+}
+
+void TVlRunHarness::FlushConsole()
+{
+    if (FStreams.Output.HasPending())
+        FWindow.Console->AppendOutput(FStreams.Output.Take());
+}
+
+std::string TVlRunHarness::ReadConsoleLine()
+{
+    struct TWaiting {
+        TVlOutputPane &Pane;
+        explicit TWaiting(TVlOutputPane &pane) : Pane(pane) { Pane.SetWaiting(true); }
+        ~TWaiting() { Pane.SetWaiting(false); }
+    } waiting(*FWindow.Console);
+    QString line;
+    WaitUntil([this, &line] { return FWindow.Console->TakeLine(line); });
+    return line.toStdString();
+}
