@@ -26,6 +26,29 @@ void SetLinkSource(TDataLink &link, TDataSource *source, TComponent *control)
         source->FreeNotification(control);
 }
 
+namespace {
+
+// Starts editing the record for a control the user typed into. Entering edit mode shows the record
+// again, so the typed text is put back over it. False, with the field shown again, when the data
+// set cannot edit.
+bool KeepTypedText(TFieldDataLink &link, TControl &control, bool &showing, const std::function<void()> &showField)
+{
+    const std::string typed = control.Text();
+    if (!link.Edit()) {
+        showField();
+        return false;
+    }
+    if (control.Text() != typed) {
+        showing = true;
+        control.SetText(typed);
+        showing = false;
+    }
+    link.Modified();
+    return true;
+}
+
+} // namespace
+
 // TDBEdit --------------------------------------------------------------------------------------
 
 VL_IMPLEMENT_CLASS(TDBEdit, TEdit, "DbCtrls", VL_FIELD_CONTROL_PROPS(TDBEdit))
@@ -49,20 +72,8 @@ void TDBEdit::ShowField()
 
 void TDBEdit::Change()
 {
-    if (!FShowing && FLink.Field()) {
-        // Starting to edit shows the record again; the typed text is put back over it.
-        const std::string typed = Text();
-        if (!FLink.Edit()) {
-            ShowField();
-            return;
-        }
-        if (Text() != typed) {
-            FShowing = true;
-            SetText(typed);
-            FShowing = false;
-        }
-        FLink.Modified();
-    }
+    if (!FShowing && FLink.Field() && !KeepTypedText(FLink, *this, FShowing, [this] { ShowField(); }))
+        return;
     TEdit::Change();
 }
 
@@ -109,19 +120,7 @@ TDBMemo::TDBMemo(TComponent *owner) : TMemo(owner)
     QObject::connect(editor, &QPlainTextEdit::textChanged, Bridge(), [this] {
         if (FShowing || !FLink.Field())
             return;
-        VlGuard([this] {
-            const std::string typed = Text();
-            if (!FLink.Edit()) {
-                ShowField();
-                return;
-            }
-            if (Text() != typed) {
-                FShowing = true;
-                SetText(typed);
-                FShowing = false;
-            }
-            FLink.Modified();
-        });
+        VlGuard([this] { KeepTypedText(FLink, *this, FShowing, [this] { ShowField(); }); });
     });
 }
 
