@@ -21,12 +21,12 @@ function(vl_add_subsystem name)
   endif()
 endfunction()
 
-# vl_add_test_suite(NAME [QT] LIBS targets...)
+# vl_add_test_suite(NAME [QT] LIBS targets... [TEST_FILTER gtest-filter])
 # Builds every .cpp in the calling folder into the test program NAME and registers its cases
 # with CTest. Paths reach the tests through the environment (see tests/common/VlTestPaths.h), which
 # keeps absolute paths out of compile flags so that ccache hits across clones. QT suites get a main that creates a QApplication on the offscreen platform.
 function(vl_add_test_suite name)
-  cmake_parse_arguments(ARG "QT" "" "LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "QT" "TEST_FILTER" "LIBS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   if(NOT sources OR (ARG_QT AND NOT VL_BUILD_GUI))
     return()
@@ -43,9 +43,14 @@ function(vl_add_test_suite name)
   # ENVIRONMENT with several variables does not survive gtest_discover_tests' list handling).
   set_target_properties(${name} PROPERTIES CROSSCOMPILING_EMULATOR
     "${CMAKE_COMMAND};-E;env;QT_QPA_PLATFORM=offscreen;VL_TEST_DATA_DIR=${CMAKE_SOURCE_DIR}/tests/data;VL_PROGRAM_DIR=${VL_PROGRAM_DIR}")
+  set(filter "")
+  if(ARG_TEST_FILTER)
+    set(filter TEST_FILTER ${ARG_TEST_FILTER})
+  endif()
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
-    WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+    WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/tests
+    ${filter})
 endfunction()
 
 # vl_add_fuzz_target(NAME SOURCE file LIBS targets...)

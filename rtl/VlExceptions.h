@@ -39,6 +39,8 @@ VL_DECLARE_EXCEPTION(EWriteError, EFilerError)
 VL_DECLARE_EXCEPTION(EClassNotFound, EFilerError)
 VL_DECLARE_EXCEPTION(EInvalidImage, EFilerError)
 VL_DECLARE_EXCEPTION(EParserError, EConvertError)
+// Raised by the data sets and the database engines (the engine's own message).
+VL_DECLARE_EXCEPTION(EDatabaseError, Exception)
 
 // The message of any exception (runtime, interpreter, host or library); "Unknown exception"
 // for what is no std::exception.

@@ -4,6 +4,7 @@
 #include "VlInterpreterGuiEvents.h"
 #include "VlInterpreter_all.h"
 
+#include "components/db/VlDbRegister.h"
 #include "interpreter/forms/VlInterpreterFmFunctions.h"
 
 void VlRegisterAllGuiBindings(TVlInterpreterAdapter &adapter)
@@ -19,6 +20,11 @@ void VlRegisterAllGuiBindings(TVlInterpreterAdapter &adapter)
     VlRegisterDialogs(adapter);
     VlRegisterMenus(adapter);
     VlRegisterGrids(adapter);
+    RegisterDbComponents();
+    VlRegisterDb(adapter);
+    VlRegisterDbTables(adapter);
+    VlRegisterDbCtrls(adapter);
+    VlRegisterDbGrids(adapter);
     VlRegisterVlEditor(adapter);
     VlRegisterFormFunctions(adapter);
     VlInstallScriptEventDispatcher();

@@ -13,10 +13,15 @@ void VlRegisterForms(TVlInterpreterAdapter &adapter);
 void VlRegisterDialogs(TVlInterpreterAdapter &adapter);
 void VlRegisterMenus(TVlInterpreterAdapter &adapter);
 void VlRegisterGrids(TVlInterpreterAdapter &adapter);
+void VlRegisterDb(TVlInterpreterAdapter &adapter);
+void VlRegisterDbTables(TVlInterpreterAdapter &adapter);
+void VlRegisterDbCtrls(TVlInterpreterAdapter &adapter);
+void VlRegisterDbGrids(TVlInterpreterAdapter &adapter);
 void VlRegisterVlEditor(TVlInterpreterAdapter &adapter);
 
 // System, SysUtils, Classes and Windows (VlRegisterAllBindings), then Graphics, Controls, Buttons,
-// StdCtrls, ComCtrls, ExtCtrls, Forms, Dialogs, Menus, Grids and VlEditor, and last the four form
+// StdCtrls, ComCtrls, ExtCtrls, Forms, Dialogs, Menus, Grids, Db, DbTables, DbCtrls, DbGrids and
+// VlEditor, and last the four form
 // functions of unit VlInterpreterFm; installs the dispatcher that runs script event handlers.
 // Hosts with windows call it once, on the GlobalAdapter, before any script runs.
 void VlRegisterAllGuiBindings(TVlInterpreterAdapter &adapter);

@@ -69,6 +69,8 @@ const TExceptionClassDef ExceptionClassDefs[] = {
     {"EInvalidOperation", "Exception", "Classes"},
     {"EComponentError", "Exception", "Classes"},
     {"EPropertyError", "Exception", "Classes"},
+    // Raised by data sets and database engines.
+    {"EDatabaseError", "Exception", "Db"},
     // The interpreter's own failures, so that "on E: Exception" sees them too.
     {"EVlInterpreterError", "Exception", "VlInterpreter"},
     {"EVlException", "Exception", "VlInterpreter"},
@@ -125,7 +127,7 @@ const struct {
     {Is<EInvalidImage>, "EInvalidImage"}, {Is<EFilerError>, "EFilerError"},
     {Is<EStreamError>, "EStreamError"}, {Is<EAbort>, "EAbort"},
     {Is<EInvalidOperation>, "EInvalidOperation"}, {Is<EComponentError>, "EComponentError"},
-    {Is<EPropertyError>, "EPropertyError"}, {Is<EVlVariantError>, "EVariantError"},
+    {Is<EPropertyError>, "EPropertyError"}, {Is<EDatabaseError>, "EDatabaseError"}, {Is<EVlVariantError>, "EVariantError"},
     {Is<EVlInterpreterError>, "EVlInterpreterError"}, {Is<std::bad_alloc>, "EOutOfMemory"},
     {Is<std::out_of_range>, "ERangeError"}, {Is<std::range_error>, "ERangeError"},
 };

@@ -1,0 +1,517 @@
+// Engine-backed data sets, TDatabase and TSession.
+#include "VlDbTables.h"
+
+#include "rtl/VlExceptions.h"
+#include "rtl/VlNameCompare.h"
+#include "rtl/VlStringList.h"
+
+#include <QRegularExpression>
+#include <QSqlDriver>
+#include <QSqlError>
+#include <QSqlField>
+#include <QSqlRecord>
+
+#include <algorithm>
+
+// TDBDataSet -----------------------------------------------------------------------------------
+
+VL_IMPLEMENT_CLASS(TDBDataSet, TDataSet, "DbTables",
+    VlStrProp<&TDBDataSet::DatabaseName, &TDBDataSet::SetDatabaseName>("DatabaseName"))
+
+void TDBDataSet::SetDatabaseName(const std::string &name)
+{
+    if (name == FDatabaseName)
+        return;
+    if (Active())
+        DatabaseError("Cannot perform this operation on an open dataset", this);
+    FDatabaseName = name;
+    FConnection.reset();
+}
+
+TDbConnection &TDBDataSet::Connection()
+{
+    if (!FConnection)
+        FConnection = VlDbConnect(FDatabaseName);
+    return *FConnection;
+}
+
+void TDBDataSet::ReadResult(QSqlQuery &query, TFieldDefs &defs, std::vector<TDbRow> &rows)
+{
+    const QSqlRecord record = query.record();
+    const int columns = record.count();
+    for (int i = 0; i < columns; ++i) {
+        const QSqlField field = record.field(i);
+        defs.Add(DbCp1251(field.name()), DbFieldTypeOf(field.metaType().id()), std::max(0, field.length()),
+                 field.requiredStatus() == QSqlField::Required);
+    }
+    while (query.next()) {
+        TDbRow row;
+        row.reserve(size_t(columns));
+        for (int i = 0; i < columns; ++i)
+            row.push_back(DbFromVariant(query.value(i)));
+        rows.push_back(std::move(row));
+    }
+    if (query.lastError().isValid())
+        throw EDatabaseError(DbCp1251(query.lastError().databaseText()));
+    // SQLite reports no column type for expressions; the first values tell.
+    if (!rows.empty())
+        for (int i = 0; i < columns; ++i)
+            if (defs.Items(i)->DataType == ftString && rows.front()[size_t(i)].Kind != TVarValue::TKind::String
+                && !DbIsNull(rows.front()[size_t(i)]))
+                defs.Items(i)->DataType = rows.front()[size_t(i)].Kind == TVarValue::TKind::Integer ? ftLargeint
+                                          : rows.front()[size_t(i)].Kind == TVarValue::TKind::Float ? ftFloat
+                                                                                                     : ftBoolean;
+}
+
+// TQuery ---------------------------------------------------------------------------------------
+
+VL_IMPLEMENT_CLASS(TQuery, TDBDataSet, "DbTables",
+    VlBoolProp<&TQuery::RequestLive, &TQuery::SetRequestLive>("RequestLive", false),
+    VlClassProp<&TQuery::SQL, &TQuery::SetSQL>("SQL", "TStrings"),
+    VlBoolProp<&TQuery::UniDirectional, &TQuery::SetUniDirectional>("UniDirectional", false))
+
+TQuery::TQuery(TComponent *owner)
+    : TDBDataSet(owner), FSQL(std::make_unique<TStringList>()), FParams(std::make_unique<TParams>())
+{
+    FSQL->OnChange = [this](TObject *) { SqlChanged(); };
+}
+
+TQuery::~TQuery()
+{
+    Destroying();
+    FSQL->OnChange = nullptr;
+}
+
+TStrings *TQuery::SQL() const
+{
+    return FSQL.get();
+}
+
+void TQuery::SetSQL(TStrings *lines)
+{
+    FSQL->Assign(lines);
+}
+
+void TQuery::SqlChanged()
+{
+    // A new text closes the query and brings its parameters up to date, keeping known values.
+    if (Active())
+        Close();
+    FPrepared = false;
+    FParams->Rebuild(ParseSqlParams(DbText(FSQL->Text())).Names);
+}
+
+QSqlQuery TQuery::Run()
+{
+    const TParsedSql parsed = ParseSqlParams(DbText(FSQL->Text()));
+    std::vector<QVariant> values;
+    for (const std::string &name : parsed.Names)
+        values.push_back(FParams->ParamByName(name)->EngineValue());
+    return Connection().Execute(parsed.Sql, values);
+}
+
+void TQuery::ExecSQL()
+{
+    if (Active())
+        DatabaseError("Cannot perform this operation on an open dataset", this);
+    QSqlQuery query = Run();
+    FRowsAffected = query.numRowsAffected();
+}
+
+void TQuery::OpenData(TFieldDefs &defs, std::vector<TDbRow> &rows)
+{
+    QSqlQuery query = Run();
+    if (!query.isSelect())
+        DatabaseError("Error creating cursor handle", this);
+    ReadResult(query, defs, rows);
+    FRowsAffected = static_cast<int>(rows.size());
+}
+
+// TTable ---------------------------------------------------------------------------------------
+
+VL_IMPLEMENT_CLASS(TTable, TDBDataSet, "DbTables",
+    VlBoolProp<&TTable::ReadOnly, &TTable::SetReadOnly>("ReadOnly", false),
+    VlStrProp<&TTable::TableName, &TTable::SetTableName>("TableName"))
+
+TTable::TTable(TComponent *owner) : TDBDataSet(owner), FIndexDefs(std::make_unique<TIndexDefs>()) {}
+
+TTable::~TTable()
+{
+    Destroying();
+}
+
+void TTable::SetTableName(const std::string &name)
+{
+    if (name == FTableName)
+        return;
+    if (Active())
+        DatabaseError("Cannot perform this operation on an open dataset", this);
+    FTableName = name;
+}
+
+void TTable::CheckTableName() const
+{
+    if (FTableName.empty())
+        DatabaseError("No table name given", this);
+}
+
+QString TTable::QuotedTable() const
+{
+    return TDbConnection::QuoteName(FTableName);
+}
+
+bool TTable::Exists()
+{
+    CheckTableName();
+    for (const std::string &name : Connection().TableNames())
+        if (VlSameName(name, FTableName))
+            return true;
+    return false;
+}
+
+void TTable::OpenData(TFieldDefs &defs, std::vector<TDbRow> &rows)
+{
+    CheckTableName();
+    QSqlQuery query = Connection().Execute(QStringLiteral("SELECT * FROM ") + QuotedTable(), {});
+    ReadResult(query, defs, rows);
+    // The table knows which columns must be given a value (NOT NULL without a default or an
+    // automatic key); a query result does not say.
+    const QSqlRecord record = Connection().Database().record(DbText(FTableName));
+    for (int i = 0; i < defs.Count(); ++i) {
+        const QSqlField column = record.field(DbText(defs.Items(i)->Name));
+        defs.Items(i)->Required = column.isValid() && column.requiredStatus() == QSqlField::Required
+                                  && !column.isAutoValue() && column.defaultValue().isNull();
+    }
+    FKey = Connection().PrimaryKey(FTableName);
+    FIndexDefs->Clear();
+    if (!FKey.empty()) {
+        std::string fields;
+        for (const std::string &name : FKey)
+            fields += (fields.empty() ? "" : ";") + name;
+        FIndexDefs->Add("PRIMARY", fields, 1u << ixPrimary | 1u << ixUnique);
+    }
+}
+
+QString TTable::WhereOf(const TDbRow &row, std::vector<QVariant> &values) const
+{
+    QStringList terms;
+    auto add = [&](int index) {
+        const TField *field = Fields()->Fields(index);
+        const QString name = TDbConnection::QuoteName(field->FieldName());
+        if (DbIsNull(row[size_t(index)])) {
+            terms << name + QLatin1String(" IS NULL");
+        } else {
+            terms << name + QLatin1String(" = ?");
+            values.push_back(DbToVariant(row[size_t(index)], field->DataType()));
+        }
+    };
+    if (!FKey.empty()) {
+        for (const std::string &name : FKey)
+            add(FieldByName(name)->Index());
+    } else {
+        for (int i = 0; i < FieldCount(); ++i)
+            if (!Fields()->Fields(i)->IsBlob())
+                add(i);
+    }
+    return QLatin1String(" WHERE ") + terms.join(QLatin1String(" AND "));
+}
+
+void TTable::PostData(const TDbRow *oldRow, TDbRow &row)
+{
+    std::vector<QVariant> values;
+    QStringList names, markers;
+    for (int i = 0; i < FieldCount(); ++i) {
+        const TField *field = Fields()->Fields(i);
+        // A new record leaves unset columns to their defaults (an automatic key among them).
+        if (!oldRow && DbIsNull(row[size_t(i)]))
+            continue;
+        if (oldRow && (*oldRow)[size_t(i)] == row[size_t(i)])
+            continue;
+        names << TDbConnection::QuoteName(field->FieldName());
+        markers << QStringLiteral("?");
+        values.push_back(DbToVariant(row[size_t(i)], field->DataType()));
+    }
+    QString sql;
+    if (!oldRow) {
+        sql = names.isEmpty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(QuotedTable())
+                              : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                    .arg(QuotedTable(), names.join(QLatin1String(", ")), markers.join(QLatin1String(", ")));
+    } else {
+        if (names.isEmpty())
+            return;
+        for (QString &name : names)
+            name += QLatin1String(" = ?");
+        sql = QStringLiteral("UPDATE %1 SET %2").arg(QuotedTable(), names.join(QLatin1String(", ")));
+        sql += WhereOf(*oldRow, values);
+    }
+    QSqlQuery query = Connection().Execute(sql + QLatin1String(" RETURNING *"), values);
+    const bool found = query.isSelect() && query.next();
+    if (oldRow && !found)
+        DatabaseError("Record changed by another user", this);
+    if (found)
+        for (int i = 0; i < query.record().count() && size_t(i) < row.size(); ++i)
+            row[size_t(i)] = DbFromVariant(query.value(i));
+}
+
+void TTable::DeleteData(const TDbRow &row)
+{
+    std::vector<QVariant> values;
+    const QString where = WhereOf(row, values);
+    QSqlQuery query = Connection().Execute(QLatin1String("DELETE FROM ") + QuotedTable() + where, values);
+    if (query.numRowsAffected() == 0)
+        DatabaseError("Record changed by another user", this);
+}
+
+namespace {
+
+QString SqlTypeOf(TFieldType type, int size, bool postgres)
+{
+    switch (type) {
+    case ftSmallint: return QStringLiteral("SMALLINT");
+    case ftInteger: case ftWord: return QStringLiteral("INTEGER");
+    case ftAutoInc: return postgres ? QStringLiteral("SERIAL") : QStringLiteral("INTEGER");
+    case ftLargeint: return QStringLiteral("BIGINT");
+    case ftFloat: case ftCurrency: case ftBCD: return postgres ? QStringLiteral("DOUBLE PRECISION") : QStringLiteral("REAL");
+    case ftBoolean: return QStringLiteral("BOOLEAN");
+    case ftDate: return QStringLiteral("DATE");
+    case ftTime: return QStringLiteral("TIME");
+    case ftDateTime: return postgres ? QStringLiteral("TIMESTAMP") : QStringLiteral("DATETIME");
+    case ftBlob: case ftGraphic: case ftBytes: case ftVarBytes: return postgres ? QStringLiteral("BYTEA") : QStringLiteral("BLOB");
+    case ftMemo: case ftFmtMemo: return QStringLiteral("TEXT");
+    default: return size > 0 ? QStringLiteral("VARCHAR(%1)").arg(size) : QStringLiteral("TEXT");
+    }
+}
+
+} // namespace
+
+void TTable::CreateTable()
+{
+    CheckTableName();
+    if (Active())
+        DatabaseError("Cannot perform this operation on an open dataset", this);
+    if (FieldDefs()->Count() == 0)
+        DatabaseError("No fields defined for table '" + FTableName + "'", this);
+    const bool postgres = Connection().IsPostgres();
+    QStringList columns;
+    for (int i = 0; i < FieldDefs()->Count(); ++i) {
+        const TFieldDef *def = FieldDefs()->Items(i);
+        QString column = TDbConnection::QuoteName(def->Name) + QLatin1Char(' ') + SqlTypeOf(def->DataType, def->Size, postgres);
+        if (def->DataType == ftAutoInc && !postgres)
+            column += QLatin1String(" PRIMARY KEY AUTOINCREMENT");
+        else if (def->Required)
+            column += QLatin1String(" NOT NULL");
+        columns << column;
+    }
+    for (int i = 0; i < FIndexDefs->Count(); ++i) {
+        const TIndexDef *index = FIndexDefs->Items(i);
+        if (!(index->Options & (1u << ixPrimary)))
+            continue;
+        QStringList keys;
+        for (const std::string &name : SplitFieldNames(index->Fields))
+            keys << TDbConnection::QuoteName(name);
+        columns << QLatin1String("PRIMARY KEY (") + keys.join(QLatin1String(", ")) + QLatin1Char(')');
+    }
+    if (postgres)
+        for (int i = 0; i < FieldDefs()->Count(); ++i)
+            if (FieldDefs()->Items(i)->DataType == ftAutoInc)
+                columns << QLatin1String("PRIMARY KEY (") + TDbConnection::QuoteName(FieldDefs()->Items(i)->Name) + QLatin1Char(')');
+    QString sql = QStringLiteral("CREATE TABLE %1 (%2)").arg(QuotedTable(), columns.join(QLatin1String(", ")));
+    for (int i = 0; i < FIndexDefs->Count(); ++i) {
+        const TIndexDef *index = FIndexDefs->Items(i);
+        if (index->Options & (1u << ixPrimary))
+            continue;
+        QStringList keys;
+        for (const std::string &name : SplitFieldNames(index->Fields))
+            keys << TDbConnection::QuoteName(name);
+        sql += QStringLiteral("; CREATE %1INDEX %2 ON %3 (%4)")
+                   .arg(index->Options & (1u << ixUnique) ? QStringLiteral("UNIQUE ") : QString(),
+                        TDbConnection::QuoteName(index->Name), QuotedTable(), keys.join(QLatin1String(", ")));
+    }
+    Connection().Execute(sql, {});
+}
+
+void TTable::DeleteTable()
+{
+    CheckTableName();
+    if (Active())
+        Close();
+    Connection().Execute(QLatin1String("DROP TABLE ") + QuotedTable(), {});
+}
+
+void TTable::EmptyTable()
+{
+    CheckTableName();
+    Connection().Execute(QLatin1String("DELETE FROM ") + QuotedTable(), {});
+    if (Active())
+        Refresh();
+}
+
+void TTable::AddIndex(const std::string &name, const std::string &fields, TIndexOptions options)
+{
+    CheckTableName();
+    QStringList keys;
+    for (const std::string &field : SplitFieldNames(fields))
+        keys << TDbConnection::QuoteName(field);
+    Connection().Execute(QStringLiteral("CREATE %1INDEX %2 ON %3 (%4)")
+                             .arg(options & (1u << ixUnique) ? QStringLiteral("UNIQUE ") : QString(),
+                                  TDbConnection::QuoteName(name), QuotedTable(), keys.join(QLatin1String(", "))),
+                         {});
+    FIndexDefs->Add(name, fields, options);
+}
+
+void TTable::DeleteIndex(const std::string &name)
+{
+    Connection().Execute(QLatin1String("DROP INDEX ") + TDbConnection::QuoteName(name), {});
+}
+
+// TDatabase ------------------------------------------------------------------------------------
+
+VL_IMPLEMENT_CLASS(TDatabase, TComponent, "DbTables",
+    VlBoolProp<&TDatabase::Connected, &TDatabase::SetConnected>("Connected", false),
+    VlStrProp<&TDatabase::DatabaseName, &TDatabase::SetDatabaseName>("DatabaseName"),
+    VlBoolProp<&TDatabase::KeepConnection, &TDatabase::SetKeepConnection>("KeepConnection", true),
+    VlBoolProp<&TDatabase::LoginPrompt, &TDatabase::SetLoginPrompt>("LoginPrompt", true),
+    VlClassProp<&TDatabase::Params, &TDatabase::SetParams>("Params", "TStrings"))
+
+TDatabase::TDatabase(TComponent *owner) : TComponent(owner), FParams(std::make_unique<TStringList>()) {}
+
+TDatabase::~TDatabase()
+{
+    Destroying();
+}
+
+void TDatabase::Loaded()
+{
+    TComponent::Loaded();
+    if (FConnectWhenLoaded) {
+        FConnectWhenLoaded = false;
+        VlGuard([this] { Open(); });
+    }
+}
+
+void TDatabase::SetDatabaseName(const std::string &name)
+{
+    if (name == FDatabaseName)
+        return;
+    if (Connected())
+        DatabaseError("Cannot perform this operation on an open database", this);
+    FDatabaseName = name;
+}
+
+void TDatabase::SetConnected(bool value)
+{
+    if (HasState(csLoading) || HasState(csReading)) {
+        FConnectWhenLoaded = value;
+        return;
+    }
+    if (value && !FConnection)
+        FConnection = VlDbConnect(FDatabaseName);
+    else if (!value)
+        FConnection.reset();
+}
+
+TDbConnection &TDatabase::Connection()
+{
+    Open();
+    return *FConnection;
+}
+
+std::string TDatabase::DriverName() const
+{
+    return FDatabaseName.rfind("postgres", 0) == 0 ? "POSTGRESQL" : "SQLITE";
+}
+
+TStrings *TDatabase::Params() const
+{
+    return FParams.get();
+}
+
+void TDatabase::SetParams(TStrings *lines)
+{
+    FParams->Assign(lines);
+}
+
+void TDatabase::StartTransaction()
+{
+    Connection().StartTransaction();
+}
+
+void TDatabase::Commit()
+{
+    Connection().Commit();
+}
+
+void TDatabase::Rollback()
+{
+    Connection().Rollback();
+}
+
+int TDatabase::Execute(const std::string &sql)
+{
+    return Connection().Execute(DbText(sql), {}).numRowsAffected();
+}
+
+void TDatabase::GetTableNames(TStrings *list)
+{
+    list->Clear();
+    for (const std::string &name : Connection().TableNames())
+        list->Add(name);
+}
+
+// TSession -------------------------------------------------------------------------------------
+
+VL_IMPLEMENT_CLASS(TSession, TComponent, "DbTables",
+    VlBoolProp<&TSession::KeepConnections, &TSession::SetKeepConnections>("KeepConnections", true))
+
+TSession *DefaultSession()
+{
+    static TSession session;
+    return &session;
+}
+
+int TSession::DatabaseCount() const
+{
+    return static_cast<int>(VlDbOpenDatabaseNames().size());
+}
+
+void TSession::GetDatabaseNames(TStrings *list) const
+{
+    list->Clear();
+    for (const std::string &name : VlDbOpenDatabaseNames())
+        list->Add(name);
+}
+
+void TSession::GetTableNames(const std::string &databaseName, const std::string &pattern, bool, bool systemTables,
+                             TStrings *list) const
+{
+    std::shared_ptr<TDbConnection> connection = VlDbConnect(databaseName);
+    list->Clear();
+    QRegularExpression match;
+    if (!pattern.empty() && pattern != "*")
+        match = QRegularExpression(QRegularExpression::wildcardToRegularExpression(DbText(pattern)),
+                                   QRegularExpression::CaseInsensitiveOption);
+    for (const std::string &name : connection->TableNames())
+        if (match.pattern().isEmpty() || match.match(DbText(name)).hasMatch())
+            list->Add(name);
+    if (systemTables)
+        for (const QString &name : connection->Database().tables(QSql::SystemTables))
+            list->Add(DbCp1251(name));
+}
+
+void TSession::GetFieldNames(const std::string &databaseName, const std::string &tableName, TStrings *list) const
+{
+    std::shared_ptr<TDbConnection> connection = VlDbConnect(databaseName);
+    const QSqlRecord record = connection->Database().record(DbText(tableName));
+    if (record.isEmpty())
+        DatabaseError("Table '" + tableName + "' not found");
+    list->Clear();
+    for (int i = 0; i < record.count(); ++i)
+        list->Add(DbCp1251(record.fieldName(i)));
+}
+
+void TSession::GetDriverNames(TStrings *list) const
+{
+    list->Clear();
+    list->Add("SQLITE");
+    list->Add("POSTGRESQL");
+}

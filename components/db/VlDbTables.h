@@ -1,0 +1,155 @@
+// The engine-backed data sets and their helpers: TDatabase (a connection with transactions),
+// TTable (a whole table, editable), TQuery (an SQL text with parameters), TSession (what is open).
+#pragma once
+
+#include "VlDbConnection.h"
+#include "VlDbDataSet.h"
+#include "VlDbParams.h"
+
+#include <memory>
+#include <string>
+
+class TStringList;
+class TStrings;
+
+// A data set that reads through a connection named by DatabaseName.
+class TDBDataSet : public TDataSet {
+    VL_CLASS(TDBDataSet)
+    using TDataSet::TDataSet;
+    const std::string &DatabaseName() const { return FDatabaseName; }
+    // Raises EDatabaseError "Cannot perform this operation on an open dataset" while open.
+    void SetDatabaseName(const std::string &name);
+    // The connection, opened on first need and kept while this data set lives.
+    TDbConnection &Connection();
+
+protected:
+    // Reads a query's columns and rows.
+    static void ReadResult(QSqlQuery &query, TFieldDefs &defs, std::vector<TDbRow> &rows);
+
+private:
+    std::string FDatabaseName;
+    std::shared_ptr<TDbConnection> FConnection;
+};
+
+class TQuery : public TDBDataSet {
+    VL_CLASS(TQuery)
+    explicit TQuery(TComponent *owner = nullptr);
+    ~TQuery() override;
+    TStrings *SQL() const;
+    void SetSQL(TStrings *lines);
+    TParams *Params() const { return FParams.get(); }
+    TParam *ParamByName(const std::string &name) const { return FParams->ParamByName(name); }
+    int ParamCount() const { return FParams->Count(); }
+    // Runs a statement that returns no records (several separated by ';' run all or none).
+    void ExecSQL();
+    int RowsAffected() const { return FRowsAffected; }
+    void Prepare() { FPrepared = true; }
+    void UnPrepare() { FPrepared = false; }
+    bool Prepared() const { return FPrepared; }
+    void SetPrepared(bool value) { FPrepared = value; }
+    bool RequestLive() const { return FRequestLive; }
+    void SetRequestLive(bool value) { FRequestLive = value; }
+    bool UniDirectional() const { return FUniDirectional; }
+    void SetUniDirectional(bool value) { FUniDirectional = value; }
+
+protected:
+    void OpenData(TFieldDefs &defs, std::vector<TDbRow> &rows) override;
+
+private:
+    QSqlQuery Run();
+    void SqlChanged();
+    std::unique_ptr<TStringList> FSQL;
+    std::unique_ptr<TParams> FParams;
+    int FRowsAffected = -1;
+    bool FPrepared = false, FRequestLive = false, FUniDirectional = false;
+};
+
+class TTable : public TDBDataSet {
+    VL_CLASS(TTable)
+    explicit TTable(TComponent *owner = nullptr);
+    ~TTable() override;
+    const std::string &TableName() const { return FTableName; }
+    void SetTableName(const std::string &name);
+    bool ReadOnly() const { return FReadOnly; }
+    void SetReadOnly(bool value) { FReadOnly = value; }
+    bool CanModify() const override { return Active() && !FReadOnly; }
+    TIndexDefs *IndexDefs() const { return FIndexDefs.get(); }
+    bool Exists();
+    // Creates the table from FieldDefs (and the primary index of IndexDefs, when there is one).
+    void CreateTable();
+    void DeleteTable();
+    void EmptyTable();
+    void AddIndex(const std::string &name, const std::string &fields, TIndexOptions options);
+    void DeleteIndex(const std::string &name);
+
+protected:
+    void OpenData(TFieldDefs &defs, std::vector<TDbRow> &rows) override;
+    void PostData(const TDbRow *oldRow, TDbRow &row) override;
+    void DeleteData(const TDbRow &row) override;
+
+private:
+    void CheckTableName() const;
+    QString QuotedTable() const;
+    // "WHERE k1 = ? AND ..." over the key (or every column without one), with its values.
+    QString WhereOf(const TDbRow &row, std::vector<QVariant> &values) const;
+    std::string FTableName;
+    bool FReadOnly = false;
+    std::unique_ptr<TIndexDefs> FIndexDefs;
+    std::vector<std::string> FKey;
+};
+
+class TDatabase : public TComponent {
+    VL_CLASS(TDatabase)
+    explicit TDatabase(TComponent *owner = nullptr);
+    ~TDatabase() override;
+    const std::string &DatabaseName() const { return FDatabaseName; }
+    void SetDatabaseName(const std::string &name);
+    bool Connected() const { return FConnection != nullptr; }
+    void SetConnected(bool value);
+    void Open() { SetConnected(true); }
+    void Close() { SetConnected(false); }
+    // The engine behind the name: "SQLITE" or "POSTGRESQL".
+    std::string DriverName() const;
+    TStrings *Params() const;
+    void SetParams(TStrings *lines);
+    bool LoginPrompt() const { return FLoginPrompt; }
+    void SetLoginPrompt(bool value) { FLoginPrompt = value; }
+    bool KeepConnection() const { return FKeepConnection; }
+    void SetKeepConnection(bool value) { FKeepConnection = value; }
+    // Transactions of the connection every data set with this DatabaseName shares.
+    void StartTransaction();
+    void Commit();
+    void Rollback();
+    bool InTransaction() const { return FConnection && FConnection->InTransaction(); }
+    // Runs statements that return no records; the number of rows they changed.
+    int Execute(const std::string &sql);
+    void GetTableNames(TStrings *list);
+    void Loaded() override;
+
+private:
+    TDbConnection &Connection();
+    std::string FDatabaseName;
+    std::shared_ptr<TDbConnection> FConnection;
+    std::unique_ptr<TStringList> FParams;
+    bool FLoginPrompt = true, FKeepConnection = true, FConnectWhenLoaded = false;
+};
+
+// What scripts know as Session: the open databases and what they hold.
+class TSession : public TComponent {
+    VL_CLASS(TSession)
+    explicit TSession(TComponent *owner = nullptr) : TComponent(owner) {}
+    bool Active() const { return true; }
+    bool KeepConnections() const { return FKeepConnections; }
+    void SetKeepConnections(bool value) { FKeepConnections = value; }
+    std::string SessionName() const { return "Default"; }
+    int DatabaseCount() const;
+    void GetDatabaseNames(TStrings *list) const;
+    void GetTableNames(const std::string &databaseName, const std::string &pattern, bool extensions,
+                       bool systemTables, TStrings *list) const;
+    void GetFieldNames(const std::string &databaseName, const std::string &tableName, TStrings *list) const;
+    void GetDriverNames(TStrings *list) const;
+
+private:
+    bool FKeepConnections = true;
+};
+TSession *DefaultSession();
