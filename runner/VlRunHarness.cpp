@@ -19,6 +19,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPalette>
+#include <QTimer>
 
 namespace {
 
@@ -94,6 +95,7 @@ public:
         FHarness.FWindow.Console->SetWaiting(false);
         FHarness.SetResultColour(false);
         FHarness.FRunning = false;
+        FHarness.FModalEnder->stop();
         emit FHarness.RunningChanged(false);
     }
 
@@ -114,6 +116,9 @@ TVlRunHarness::TVlRunHarness(TVlRunWindow window, const std::string &programDir,
                                      [this](const std::function<void()> &call) { EnterRoutine(call); }))
 {
     setObjectName("VlRunHarness");
+    FModalEnder = new QTimer(this);
+    FModalEnder->setInterval(PumpPeriodMs);
+    connect(FModalEnder, &QTimer::timeout, this, [] { VlEndModalScriptForms(); });
     FPreviousExceptionHandler = SetVlExceptionHandler([this](const std::exception_ptr &error) { HandleEventError(error); });
     FProgram->OnGetValue = [this](void *, const std::string &name, TVlValue &value, TVlInterpreterArgs &args,
                                   bool &done) { VlInterpreterProgram1GetValue(name, value, args, done); };
@@ -245,6 +250,7 @@ void TVlRunHarness::Stop()
     FStopRequested = true;
     // A modal window waits for the user, not for the script's next step.
     VlEndModalScriptForms();
+    FModalEnder->start();
 }
 
 void TVlRunHarness::EnterRoutine(const std::function<void()> &call)

@@ -25,6 +25,7 @@
 #include <string>
 
 class QLabel;
+class QTimer;
 class QWidget;
 class TVlDemoNames;
 class TVlHLEditor;
@@ -138,4 +139,6 @@ private:
     std::function<void(TVlInterpreterProgram &program)> FObserver;
     bool FRunning = false;
     bool FStopRequested = false;
+    // After a stop, ends the modal windows a script opens before its next step.
+    QTimer *FModalEnder = nullptr;
 };

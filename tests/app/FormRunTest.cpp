@@ -175,7 +175,7 @@ TEST_F(FormRunTest, AnErrorInAHandlerIsShownAsARunErrorWithTheCaretOnIt)
     const QStringList log = LogLines();
     ASSERT_FALSE(log.isEmpty());
     EXPECT_TRUE(log.last().startsWith("Ошибка в обработчике события: ")) << log.last().toStdString();
-    const QString unit = QString::fromUtf8(kUnit);
+    const QString unit = Form->Memo1->Text();
     const int lineStart = unit.indexOf("  Label1.Caption := NoSuchName");
     EXPECT_GE(Form->Memo1->SelStart(), lineStart);
     EXPECT_LE(Form->Memo1->SelStart(), unit.indexOf('\n', lineStart));
@@ -219,7 +219,7 @@ TEST_F(FormRunTest, ANewRunClosesTheFormsOfTheLastOne)
     const int second = OnlyForm();
     ASSERT_EQ(second, 0);
     Click(second, "Button1");
-    EXPECT_EQ(Caption(second, "Label1"), QString("Нажато 1"));
+    EXPECT_EQ(ScriptControlCaption(second, "Label1"), QString("Нажато 1"));
     Run("1 + 1");
     EXPECT_EQ(ScriptFormCount(), 0);
 }
