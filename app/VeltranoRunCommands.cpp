@@ -5,6 +5,7 @@
 #include "VeltranoForm.h"
 
 #include "runner/VlExpressionPanel.h"
+#include "runner/VlModalStopKey.h"
 #include "runner/VlOutputPane.h"
 #include "runner/VlRunCloseGuard.h"
 #include "runner/VlRunHarness.h"
@@ -107,6 +108,7 @@ void InstallRunCommands(TForm1 &form)
     window.ShowMessage = [&form](const QString &text) {
         QMessageBox::information(&form, QApplication::applicationName(), text);
     };
+    window.ShowError = [&form](const QString &message) { form.ShowErrorMessage(message); };
     // Output and input of a run are seen wherever it was started.
     QObject::connect(pane, &TVlOutputPane::Wanted, &form,
                      [&form, editorPage] { form.PageControl1->setCurrentWidget(editorPage); });
@@ -120,6 +122,7 @@ void InstallRunCommands(TForm1 &form)
     // "Стоп" only while a script runs.
     QAction *stopItem = form.MenuItem("StopRun1");
     QToolButton *stopButton = form.ToolButton("StopButton");
+    new TVlModalStopKey(&form, *harness, stopItem->shortcut());
     const auto enableStop = [stopItem, stopButton](bool running) {
         stopItem->setEnabled(running);
         stopButton->setEnabled(running);

@@ -2,12 +2,12 @@
 #include "VlHostBindings.h"
 
 #include "interpreter/VlInterpreterAdapter.h"
-#include "interpreter/bindings/VlInterpreter_all.h"
+#include "interpreter/bindings/VlInterpreterGui_all.h"
 
 void VlRegisterHostBindings()
 {
     static const bool registered = [] {
-        VlRegisterAllBindings(GlobalAdapter());
+        VlRegisterAllGuiBindings(GlobalAdapter());
         return true;
     }();
     (void)registered;

@@ -24,8 +24,17 @@ TVlRunCloseGuard::TVlRunCloseGuard(QWidget *window, TVlRunHarness &harness)
 
 bool TVlRunCloseGuard::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != FWindow || event->type() != QEvent::Close || !FHarness.Running())
+    if (watched != FWindow || event->type() != QEvent::Close)
         return QObject::eventFilter(watched, event);
+    if (!FHarness.Running()) {
+        // Once the window has really closed, a script's window left open must not keep the
+        // program alive.
+        QTimer::singleShot(0, this, [this] {
+            if (FWindow->isHidden())
+                FHarness.ReleaseScriptObjects();
+        });
+        return QObject::eventFilter(watched, event);
+    }
     event->ignore();
     FCloseAfterRun = true;
     FHarness.Stop();

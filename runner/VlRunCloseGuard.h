@@ -1,5 +1,5 @@
 // Closing the main window while a script runs stops the run first; the window closes (asking
-// as it always does) once the run has ended.
+// as it always does) once the run has ended. A closed window takes the script's windows with it.
 #pragma once
 
 #include <QObject>

@@ -4,6 +4,7 @@
 #include "VlDemoNames.h"
 #include "VlInterruptTicker.h"
 #include "VlOutputPane.h"
+#include "VlScriptForms.h"
 #include "VlWindowProgram.h"
 
 #include "editor/VlHLEditor.h"
@@ -11,17 +12,21 @@
 #include "interpreter/VlInterpreterConst.h"
 #include "interpreter/VlInterpreterExplain.h"
 #include "interpreter/bindings/VlInterpreterResultText.h"
+#include "interpreter/forms/VlInterpreterFm.h"
 #include "rtl/VlCp1251.h"
+#include "rtl/VlSysUtils.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPalette>
+#include <QTimer>
 
 namespace {
 
 const QString kRefused = QStringLiteral("Программа уже выполняется: сначала остановите её (Ctrl+F2)");
 const QString kStopped = QStringLiteral("Выполнение остановлено");
+const QString kEventError = QStringLiteral("Ошибка в обработчике события: ");
 
 QString FromScript(const std::string &text)
 {
@@ -31,6 +36,22 @@ QString FromScript(const std::string &text)
 bool IsBlank(const std::string &source)
 {
     return source.find_first_not_of(" \t\r\n") == std::string::npos;
+}
+
+// The name of the unit a source declares ("unit Name;" first), or empty for anything else.
+std::string DeclaredUnitName(const std::string &source)
+{
+    const std::shared_ptr<TVlSource> tokens = VlTokenize(source);
+    if (tokens->Tokens.size() < 2 || tokens->Tokens[0].Kind != tkUnit || tokens->Tokens[1].Kind != tkIdentifier)
+        return {};
+    return tokens->TokenText(tokens->Tokens[1]);
+}
+
+// The file of a form unit: named after the unit, in the folder of the editor's document.
+std::string FormUnitFile(const std::string &documentFile, const std::string &unitName)
+{
+    const size_t slash = documentFile.find_last_of("/\\");
+    return (slash == std::string::npos ? std::string() : documentFile.substr(0, slash + 1)) + unitName + ".pas";
 }
 
 // "code: message" on one line.
@@ -52,17 +73,20 @@ struct TVlRunHarness::TTexts {
     bool LogsRun;                // "Запуск..." and "Запуск проекта..." go to the log
 };
 
-// While a script runs: the running flag, the interrupt timer, a fresh console; afterwards the
-// console's last output shown and the result panel's colour back.
+// While a script runs: the running flag, the interrupt timer, a fresh console (a form's handler
+// goes on writing to the console of its run); afterwards the console's last output shown and the
+// result panel's colour back.
 class TVlRunHarness::TRunScope {
 public:
-    explicit TRunScope(TVlRunHarness &harness) : FHarness(harness)
+    explicit TRunScope(TVlRunHarness &harness, bool freshConsole = true) : FHarness(harness)
     {
         FTicker.emplace(*FHarness.FProgram, std::chrono::milliseconds(PumpPeriodMs));
         FHarness.FRunning = true;
         FHarness.FStopRequested = false;
-        FHarness.FStreams.Reset();
-        FHarness.FWindow.Console->Clear();
+        if (freshConsole) {
+            FHarness.FStreams.Reset();
+            FHarness.FWindow.Console->Clear();
+        }
         emit FHarness.RunningChanged(true);
     }
     ~TRunScope()
@@ -72,6 +96,7 @@ public:
         FHarness.FWindow.Console->SetWaiting(false);
         FHarness.SetResultColour(false);
         FHarness.FRunning = false;
+        FHarness.FModalEnder->stop();
         emit FHarness.RunningChanged(false);
     }
 
@@ -88,14 +113,21 @@ TVlRunHarness::TVlRunHarness(TVlRunWindow window, const std::string &programDir,
     , FStreams([this] { return ReadConsoleLine(); })
     , FConsole{&FStreams.In, &FStreams.Out}
     , FDemoNames(std::make_unique<TVlDemoNames>(FWindow.Form, [this](const QString &text) { FWindow.ShowMessage(text); }))
-    , FProgram(VlCreateWindowProgram([this](TVlInterpreterAdapter &adapter) { VlRegisterWindowNames(adapter, FConsole); }))
+    , FProgram(VlCreateWindowProgram([this](TVlInterpreterAdapter &adapter) { VlRegisterWindowNames(adapter, FConsole); },
+                                     [this](const std::function<void()> &call) { EnterRoutine(call); }))
 {
     setObjectName("VlRunHarness");
+    FModalEnder = new QTimer(this);
+    FModalEnder->setInterval(PumpPeriodMs);
+    connect(FModalEnder, &QTimer::timeout, this, [] { VlEndModalScriptForms(); });
+    FPreviousExceptionHandler = SetVlExceptionHandler([this](const std::exception_ptr &error) { HandleEventError(error); });
     FProgram->OnGetValue = [this](void *, const std::string &name, TVlValue &value, TVlInterpreterArgs &args,
                                   bool &done) { VlInterpreterProgram1GetValue(name, value, args, done); };
     FProgram->OnGetUnitSource = [this](TVlInterpreterUnit &, const std::string &unitName, std::string &source,
                                        bool &done) { VlInterpreterProgram1GetUnitSource(unitName, source, done); };
     FProgram->OnInterrupt = [this](TVlInterpreterProgram &) { VlInterpreterProgram1Statement(); };
+    FProgram->OnGetDfmFileName = [this](TVlInterpreterFm &, const std::string &unitName, std::string &fileName,
+                                        bool &done) { VlInterpreterProgram1GetDfmFileName(unitName, fileName, done); };
 }
 
 void TVlRunHarness::VlInterpreterProgram1GetValue(const std::string &name, TVlValue &value, TVlInterpreterArgs &args,
@@ -106,6 +138,12 @@ void TVlRunHarness::VlInterpreterProgram1GetValue(const std::string &name, TVlVa
 
 void TVlRunHarness::VlInterpreterProgram1GetUnitSource(const std::string &unitName, std::string &source, bool &done)
 {
+    // The form unit being run is the editor's text, saved or not.
+    if (!FFormFile.empty() && (unitName == FFormFile || VlSysUtils::CompareText(unitName, FFormUnit) == 0)) {
+        source = FFormSource;
+        done = true;
+        return;
+    }
     FFolders.GetUnitSource(unitName, source, done);
 }
 
@@ -114,7 +152,20 @@ void TVlRunHarness::VlInterpreterProgram1GetDfmFileName(const std::string &unitN
     FFolders.GetDfmFileName(unitName, fileName, done);
 }
 
-TVlRunHarness::~TVlRunHarness() = default;
+TVlRunHarness::~TVlRunHarness()
+{
+    SetVlExceptionHandler(std::move(FPreviousExceptionHandler));
+    // The program first: its forms go inert, so freeing them runs no script.
+    FProgram.reset();
+    ReleaseScriptObjects();
+}
+
+void TVlRunHarness::ReleaseScriptObjects()
+{
+    // Not while a script runs: its frames may hold those objects.
+    if (!FRunning)
+        VlFreeScriptObjects();
+}
 
 void TVlRunHarness::SetStatementObserver(std::function<void(TVlInterpreterProgram &program)> observer)
 {
@@ -159,9 +210,19 @@ void TVlRunHarness::RunProjectClick(const QString &sender)
         FFolders.RunFileName = FWindow.CurrentFileName().toStdString();
     }
     FProgram->SetSourceText(EditorSource());
+    TAction action = sender == QLatin1String("CompileProject") ? TAction::Prepare : TAction::Execute;
+    FFormFile.clear();
+    if (sender == QLatin1String("Run2Proj")) {
+        FFormUnit = DeclaredUnitName(FProgram->SourceText());
+        if (!FFormUnit.empty()) {
+            FFormFile = FormUnitFile(FFolders.RunFileName, FFormUnit);
+            FFormSource = FProgram->SourceText();
+            action = TAction::RunForm;
+        }
+    }
     // 4-8.
     static const TTexts texts{QStringLiteral("Запущено"), TVlResultLanguage::English, QStringLiteral("error"), true};
-    RunLoaded(sender == QLatin1String("CompileProject") ? TAction::Prepare : TAction::Execute, texts);
+    RunLoaded(action, texts);
 }
 
 void TVlRunHarness::Button5Click(const QString &sender)
@@ -185,8 +246,23 @@ void TVlRunHarness::Button5Click(const QString &sender)
 
 void TVlRunHarness::Stop()
 {
-    if (FRunning)
-        FStopRequested = true;
+    if (!FRunning)
+        return;
+    FStopRequested = true;
+    // A modal window waits for the user, not for the script's next step.
+    VlEndModalScriptForms();
+    FModalEnder->start();
+}
+
+void TVlRunHarness::EnterRoutine(const std::function<void()> &call)
+{
+    if (FRunning) {
+        call();
+        return;
+    }
+    // A form's event outside a run is a short run of its own: Stop ends it, the window stays live.
+    TRunScope running(*this, false);
+    call();
 }
 
 void TVlRunHarness::RunLoaded(TAction action, const TTexts &texts)
@@ -198,12 +274,16 @@ void TVlRunHarness::RunLoaded(TAction action, const TTexts &texts)
     clock.start();
     if (texts.LogsRun)
         Log(QStringLiteral("Запуск..."));
+    // A new run ends the windows of the last one.
+    ReleaseScriptObjects();
     TRunScope running(*this);
     try {
         if (IsBlank(FProgram->SourceText()))
             FProgram->ResultValue.Clear();  // nothing to run: an empty editor has an empty result
         else if (action == TAction::Prepare)
             FProgram->PrepareUnit();
+        else if (action == TAction::RunForm)
+            FProgram->ResultValue = VlRunScriptForm(*FProgram, FFormFile);
         else
             FProgram->Execute();
     } catch (const EVlInterpreterError &error) {
@@ -226,6 +306,11 @@ void TVlRunHarness::RunLoaded(TAction action, const TTexts &texts)
         }
         SetResult(texts.NotAnException);
         throw;
+    }
+    if (FStopRequested) {
+        // Stopped while a modal window had the script waiting, which then ended on its own.
+        ShowStopped();
+        return;
     }
     FWindow.TimePanel->setText(QStringLiteral("ms: ") + QString::number(clock.elapsed()));
     if (texts.LogsRun)
@@ -251,6 +336,36 @@ void TVlRunHarness::ShowFailure(const EVlInterpreterError &error, bool logExplan
     if (error.Position >= 0)
         FWindow.Editor->SetSelStart(error.Position);
     FWindow.FocusEditor();
+}
+
+bool TVlRunHarness::EditorHoldsRunSource() const
+{
+    return FProgram->SourceText() == EditorSource();
+}
+
+void TVlRunHarness::HandleEventError(const std::exception_ptr &error)
+{
+    try {
+        std::rethrow_exception(error);
+    } catch (const EVlInterpreterError &failure) {
+        if (failure.Code == erUserBreak) {
+            ShowStopped();
+            return;
+        }
+        const QString text = FailureText(failure.Code, failure.Message);
+        Log(kEventError + text);
+        SetResult(text);
+        // The caret shows the place only while the editor holds the unit it is in.
+        const bool inEditorUnit = failure.ErrorUnit.empty() || VlSysUtils::CompareText(failure.ErrorUnit, FFormUnit) == 0 ||
+                                  VlSysUtils::CompareText(failure.ErrorUnit, DeclaredUnitName(FProgram->SourceText())) == 0;
+        if (failure.Position >= 0 && inEditorUnit && EditorHoldsRunSource())
+            FWindow.Editor->SetSelStart(failure.Position);
+    } catch (...) {
+        if (FWindow.ShowError)
+            FWindow.ShowError(FromScript(VlExceptionMessage(error)));
+        else if (FPreviousExceptionHandler)
+            FPreviousExceptionHandler(error);
+    }
 }
 
 void TVlRunHarness::ShowStopped()

@@ -13,18 +13,23 @@
 
 #include "interpreter/bindings/VlInterpreter_Console.h"
 
+#include "components/VlEvents.h"
+
 #include <QObject>
 #include <QString>
 
+#include <exception>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 
 class QLabel;
+class QTimer;
 class QWidget;
 class TVlDemoNames;
 class TVlHLEditor;
+class TVlInterpreterFm;
 class TVlInterpreterProgram;
 class TVlOutputPane;
 class EVlInterpreterError;
@@ -45,6 +50,7 @@ struct TVlRunWindow {
     std::function<void()> SaveCustomSample;               // the samples browser's save-before-run
     std::function<void()> FocusEditor;                    // shows Memo1 and gives it the focus
     std::function<void(const QString &text)> ShowMessage; // Test.ShowMessage
+    std::function<void(const QString &message)> ShowError; // the window's error box
 };
 
 class TVlRunHarness : public QObject {
@@ -56,19 +62,25 @@ public:
     ~TVlRunHarness() override;
 
     // The toolbar's and the menu's run commands: sender RunProject, Run2Proj or RunUnit runs,
-    // CompileProject compiles (the names of the buttons and items).
+    // CompileProject compiles (the names of the buttons and items). Run2Proj (and the samples
+    // tab's "Запуск формы") shows the editor's unit as a form made from its form file, and runs
+    // anything that is not a unit as RunProject does.
     void RunProjectClick(const QString &sender);
     // The samples tab's compile button (sender Button5); the "Проект" menu's Run1 and
     // CompileProject1 run and compile as RunProject and CompileProject do.
     void Button5Click(const QString &sender);
-    // Ends the running script at its next step, or its wait for input; nothing when none runs.
+    // Ends the running script at its next step, or its wait for input, and closes the script's
+    // modal windows; nothing when none runs.
     void Stop();
     bool Running() const { return FRunning; }
 
     // The window parts and callbacks given at creation (tests replace the dialogs).
     TVlRunWindow &Window() { return FWindow; }
-    TVlInterpreterProgram &Program() { return *FProgram; }
+    TVlInterpreterFm &Program() { return *FProgram; }
     TVlRunFolders &Folders() { return FFolders; }
+    // Frees the windows and objects that scripts gave to the Application object (the forms of
+    // earlier runs); done before every run and when the window goes.
+    void ReleaseScriptObjects();
 
     // The host callbacks of the program. The form-file lookup waits for script forms to ask.
     void VlInterpreterProgram1GetValue(const std::string &name, TVlValue &value, TVlInterpreterArgs &args, bool &done);
@@ -85,6 +97,10 @@ public:
     // when the user stops the run meanwhile. Only while a script runs.
     void WaitUntil(const std::function<bool()> &ready);
 
+    // An exception that left a script form's event: a script error is shown as a failed run is
+    // (without taking the focus from the form), a stop as a stop, anything else in the error box.
+    void HandleEventError(const std::exception_ptr &error);
+
     // How often VlInterpreterProgram1Statement runs while a script runs.
     static constexpr int PumpPeriodMs = 15;
 
@@ -92,11 +108,13 @@ signals:
     void RunningChanged(bool running);
 
 private:
-    enum class TAction { Execute, Prepare };
+    enum class TAction { Execute, Prepare, RunForm };
     struct TTexts;
     class TRunScope;
 
     bool RefuseWhileRunning();
+    void EnterRoutine(const std::function<void()> &call);
+    bool EditorHoldsRunSource() const;
     std::string EditorSource() const;
     void RunLoaded(TAction action, const TTexts &texts);
     void ShowFailure(const EVlInterpreterError &error, bool logExplanation);
@@ -113,8 +131,15 @@ private:
     TVlConsoleStreams FStreams;
     TVlConsole FConsole;
     std::unique_ptr<TVlDemoNames> FDemoNames;
-    std::unique_ptr<TVlInterpreterProgram> FProgram;
+    std::unique_ptr<TVlInterpreterFm> FProgram;
+    // The form unit of the last "Запуск формы": its file name and the editor's text served as its source.
+    std::string FFormFile;
+    std::string FFormUnit;
+    std::string FFormSource;
+    TVlExceptionHandler FPreviousExceptionHandler;
     std::function<void(TVlInterpreterProgram &program)> FObserver;
     bool FRunning = false;
     bool FStopRequested = false;
+    // After a stop, ends the modal windows a script opens before its next step.
+    QTimer *FModalEnder = nullptr;
 };

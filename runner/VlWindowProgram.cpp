@@ -5,16 +5,27 @@
 #include "interpreter/bindings/VlInterpreterBindingTable.h"
 #include "interpreter/bindings/VlInterpreterObjectModel.h"
 #include "interpreter/bindings/VlInterpreter_Console.h"
+#include "interpreter/forms/VlInterpreterFm.h"
 
 namespace {
 
-// A program class whose own adapter gets the window's names back after every reset.
+// A program class whose own adapter gets the window's names back after every reset, and whose
+// routines called from outside a run go through the window.
 template <class TProgram>
 class TVlWindowProgram : public TProgram {
 public:
-    explicit TVlWindowProgram(TVlRegisterNames registerNames) : FRegisterNames(std::move(registerNames))
+    TVlWindowProgram(TVlRegisterNames registerNames, TVlEnterRoutine enterRoutine)
+        : FRegisterNames(std::move(registerNames))
+        , FEnterRoutine(std::move(enterRoutine))
     {
         FRegisterNames(this->OwnAdapter());
+    }
+
+    void InvokeFunctionIn(void *instance, const std::string &unitName, const std::string &name,
+                          TVlInterpreterArgs *args, const std::vector<TVlValue> &argValues,
+                          TVlValue &result) override
+    {
+        FEnterRoutine([&] { TProgram::InvokeFunctionIn(instance, unitName, name, args, argValues, result); });
     }
 
 protected:
@@ -26,6 +37,7 @@ protected:
 
 private:
     TVlRegisterNames FRegisterNames;
+    TVlEnterRoutine FEnterRoutine;
 };
 
 // EZeroDivide.Create(text): an EZeroDivide exception object whose message is the argument as text.
@@ -38,9 +50,9 @@ const TVlMemberBinding ZeroDivideMembers[] = {VlGet("Create", ZeroDivideCreate, 
 
 } // namespace
 
-std::unique_ptr<TVlInterpreterProgram> VlCreateWindowProgram(TVlRegisterNames registerNames)
+std::unique_ptr<TVlInterpreterFm> VlCreateWindowProgram(TVlRegisterNames registerNames, TVlEnterRoutine enterRoutine)
 {
-    return std::make_unique<TVlWindowProgram<TVlInterpreterProgram>>(std::move(registerNames));
+    return std::make_unique<TVlWindowProgram<TVlInterpreterFm>>(std::move(registerNames), std::move(enterRoutine));
 }
 
 void VlRegisterWindowNames(TVlInterpreterAdapter &adapter, TVlConsole &console)
