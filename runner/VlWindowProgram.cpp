@@ -3,6 +3,7 @@
 
 #include "interpreter/VlInterpreter.h"
 #include "interpreter/bindings/VlInterpreterBindingTable.h"
+#include "interpreter/bindings/VlInterpreter_Classic.h"
 #include "interpreter/bindings/VlInterpreterObjectModel.h"
 #include "interpreter/bindings/VlInterpreter_Console.h"
 #include "interpreter/forms/VlInterpreterFm.h"
@@ -52,7 +53,9 @@ const TVlMemberBinding ZeroDivideMembers[] = {VlGet("Create", ZeroDivideCreate, 
 
 std::unique_ptr<TVlInterpreterFm> VlCreateWindowProgram(TVlRegisterNames registerNames, TVlEnterRoutine enterRoutine)
 {
-    return std::make_unique<TVlWindowProgram<TVlInterpreterFm>>(std::move(registerNames), std::move(enterRoutine));
+    auto program = std::make_unique<TVlWindowProgram<TVlInterpreterFm>>(std::move(registerNames), std::move(enterRoutine));
+    VlUseClassicDialect(*program);  // learners' programs run as classic Pascal runs them
+    return program;
 }
 
 void VlRegisterWindowNames(TVlInterpreterAdapter &adapter, TVlConsole &console)

@@ -6,6 +6,7 @@
 
 #include "editor/VlHLEditor.h"
 #include "interpreter/VlInterpreter.h"
+#include "interpreter/forms/VlInterpreterFm.h"
 #include "runner/VlRunHarness.h"
 
 namespace {

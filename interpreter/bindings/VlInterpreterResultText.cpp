@@ -1,9 +1,13 @@
 // Result value display of the run harness, shared by the GUI and the headless runner.
 #include "VlInterpreterResultText.h"
 
+#include "interpreter/VlInterpreterConst.h"
 #include "interpreter/VlInterpreterValue.h"
 #include "rtl/VlObject.h"
 #include "rtl/VlSysUtils.h"
+
+#include <cstdio>
+#include <cstdlib>
 
 std::string VlResultText(const TVlValue &value, TVlResultLanguage language)
 {
@@ -18,7 +22,14 @@ std::string VlResultText(const TVlValue &value, TVlResultLanguage language)
     case varInt64:  // the fuller dialect's wide integers
         return std::to_string(value.RawInt64());
     case varDouble:
-        return VlSysUtils::FloatToStr(value.RawDouble());
+    case varVlExtended:  // the fuller dialect's reals, shown at the precision of a double
+        return VlSysUtils::FloatToStr(ValueToDouble(value));
+    case varSingle: {
+        // A single holds about 7 digits; more would show the binary noise of its conversion.
+        char digits[32];
+        std::snprintf(digits, sizeof digits, "%.7g", ValueToDouble(value));
+        return VlSysUtils::FloatToStr(std::strtod(digits, nullptr));
+    }
     case varString:
         return value.RawString();
     case varBoolean:

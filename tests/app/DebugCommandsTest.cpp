@@ -9,6 +9,7 @@
 #include "debugger/views/VlVariablesPane.h"
 #include "editor/VlHLEditor.h"
 #include "interpreter/VlInterpreter.h"
+#include "interpreter/forms/VlInterpreterFm.h"
 
 #include <QAction>
 #include <QDir>
