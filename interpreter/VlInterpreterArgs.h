@@ -97,3 +97,24 @@ struct TVlInterpreterArgs {
 private:
     std::unique_ptr<TVlOpenArray> ConversionBuffer;
 };
+
+// Makes a lookup a member access for as long as it lives, and a plain one again afterwards, also
+// when the lookup throws.
+class TVlMemberTarget {
+public:
+    TVlMemberTarget(TVlInterpreterArgs &args, void *obj, uint16_t objType) : FArgs(args)
+    {
+        args.Obj = obj;
+        args.ObjType = objType;
+    }
+    ~TVlMemberTarget()
+    {
+        FArgs.Obj = nullptr;
+        FArgs.ObjType = 0;
+    }
+    TVlMemberTarget(const TVlMemberTarget &) = delete;
+    TVlMemberTarget &operator=(const TVlMemberTarget &) = delete;
+
+private:
+    TVlInterpreterArgs &FArgs;
+};

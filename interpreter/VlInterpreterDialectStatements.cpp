@@ -76,19 +76,8 @@ bool TVlInterpreterFunction::ReadWithField(const std::string &name, int32_t atom
     TVlInterpreterRecHolder *holder = WithRecordOf(WithTargets, name);
     if (!holder)
         return false;
-    args.Obj = holder;
-    args.ObjType = varVlRecord;
-    bool found = false;
-    try {
-        found = TVlInterpreterExpression::GetValue(name, atom, result, args);
-    } catch (...) {
-        args.Obj = nullptr;
-        args.ObjType = 0;
-        throw;
-    }
-    args.Obj = nullptr;
-    args.ObjType = 0;
-    return found;
+    TVlMemberTarget target(args, holder, varVlRecord);
+    return TVlInterpreterExpression::GetValue(name, atom, result, args);
 }
 
 bool TVlInterpreterFunction::WriteWithField(const std::string &name, int32_t atom, const TVlValue &value,
@@ -97,19 +86,8 @@ bool TVlInterpreterFunction::WriteWithField(const std::string &name, int32_t ato
     TVlInterpreterRecHolder *holder = WithRecordOf(WithTargets, name);
     if (!holder)
         return false;
-    args.Obj = holder;
-    args.ObjType = varVlRecord;
-    bool done = false;
-    try {
-        done = TVlInterpreterExpression::SetValue(name, atom, value, args);
-    } catch (...) {
-        args.Obj = nullptr;
-        args.ObjType = 0;
-        throw;
-    }
-    args.Obj = nullptr;
-    args.ObjType = 0;
-    return done;
+    TVlMemberTarget target(args, holder, varVlRecord);
+    return TVlInterpreterExpression::SetValue(name, atom, value, args);
 }
 
 // for name in collection do statement: arrays by element, strings by character, sets by member.

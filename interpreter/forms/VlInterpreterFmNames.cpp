@@ -212,18 +212,11 @@ bool TVlInterpreterFm::SetValue(const std::string &name, int32_t atom, const TVl
             if (!(frame && frame->Vars.LookupAtom(0, atom))) {
                 if (WriteFormField(*form, atom, value))
                     return true;
-                args.Obj = form;
-                args.ObjType = varVlObject;
                 bool written = false;
-                try {
+                {
+                    TVlMemberTarget target(args, form, varVlObject);
                     written = TVlInterpreterProgram::SetValue(name, atom, value, args);
-                } catch (...) {
-                    args.Obj = nullptr;
-                    args.ObjType = 0;
-                    throw;
                 }
-                args.Obj = nullptr;
-                args.ObjType = 0;
                 if (written)
                     return true;
             }
