@@ -6,6 +6,8 @@
 
 #include "rtl/VlCp1251.h"
 
+#include <iterator>
+
 namespace {
 
 // clang-format off
@@ -66,6 +68,14 @@ constexpr TVlErrorExplanation kExplanations[] = {
 };
 // clang-format on
 
+// What an "expected" error (103) asks for, named in Russian for the sentence "Здесь ожидалось ...",
+// in the order of the construct codes 301..309.
+const char *const kConstructNouns[] = {
+    "выражение", "имя", "объявление", "окончание текста", "объявление класса",
+    "целое число", "целое значение", "значение в апострофах", "действие (оператор)",
+};
+static_assert(std::size(kConstructNouns) == erTextStatement - erTextExpression + 1);
+
 // The code whose text names the construct an "expected" error (103) asks for, or 0.
 int32_t ExpectedConstruct(const std::string &arg1)
 {
@@ -107,11 +117,16 @@ std::string VlExplainError(int32_t code, const std::string &arg1, const std::str
     if (!entry)
         return {};
     const char *hint = entry->Hint;
-    // "Statement expected but 'else' found" is better helped by the hint about the statement.
+    std::string expected = arg1;
+    // "Statement expected but 'else' found" is better helped by the hint about the statement,
+    // and reads better with the construct's Russian name.
     if (code == erExpected)
-        if (const int32_t construct = ExpectedConstruct(arg1))
+        if (const int32_t construct = ExpectedConstruct(arg1)) {
             hint = VlFindExplanation(construct)->Hint;
-    return Substitute(entry->Text, arg1, arg2) + " " + Substitute(hint, arg1, arg2);
+            // Message arguments are CP1251, like every script text.
+            expected = Utf8ToCp1251(kConstructNouns[construct - erTextExpression]);
+        }
+    return Substitute(entry->Text, expected, arg2) + " " + Substitute(hint, expected, arg2);
 }
 
 std::string VlExplainError(const EVlInterpreterError &error)

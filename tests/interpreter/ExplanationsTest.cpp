@@ -50,7 +50,7 @@ TEST(Explanations, ReadAsThePlainSentenceWithTheArgument)
 TEST(Explanations, ExpectedConstructBringsItsOwnHint)
 {
     const std::string statement = VlExplainError(EVlInterpreterError(103, -1, "Statement", "'else'"));
-    EXPECT_NE(statement.find("Здесь ожидалось Statement, а найдено 'else'."), std::string::npos);
+    EXPECT_NE(statement.find("Здесь ожидалось действие (оператор), а найдено 'else'."), std::string::npos);
     EXPECT_NE(statement.find(VlFindExplanation(309)->Hint), std::string::npos);
     const std::string semicolon = VlExplainError(EVlInterpreterError(103, -1, "';'", "'x'"));
     EXPECT_NE(semicolon.find(VlFindExplanation(103)->Hint), std::string::npos);
