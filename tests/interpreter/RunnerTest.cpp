@@ -155,6 +155,17 @@ TEST_F(Runner, StepAndTimeLimitsEndARunawayProgram)
     EXPECT_EQ(RunRunner("--max-seconds -1 hello.pas").Status, 2);
 }
 
+TEST_F(Runner, HelpPrintsTheUsageAndAWrongOptionIsNamed)
+{
+    TRunResult help = RunRunner("--help");
+    EXPECT_EQ(help.Status, 0);
+    EXPECT_EQ(help.Out.rfind("usage: veltrano-run", 0), 0u);
+    TRunResult wrong = RunRunner("--tiem hello.pas");
+    EXPECT_EQ(wrong.Status, 2);
+    EXPECT_EQ(wrong.Err.rfind("veltrano-run: неизвестный ключ --tiem\nusage: veltrano-run", 0), 0u);
+    EXPECT_EQ(wrong.Out, "");
+}
+
 TEST_F(Runner, RefusesFoldersAndDevicesAsSources)
 {
     TRunResult folder = RunRunner("'" + VlTestDataDir() + "/runner'");

@@ -15,7 +15,8 @@
 namespace {
 
 const char Usage[] = "usage: veltrano-run [--time] [--explain] [--max-steps N] [--max-seconds N] FILE.pas [ARGS...]\n"
-                     "       veltrano-run --list-bindings\n";
+                     "       veltrano-run --list-bindings\n"
+                     "       veltrano-run --help\n";
 
 // A limit's value: a positive number, all of the argument.
 bool ParseLimit(const char *text, double &value)
@@ -34,7 +35,10 @@ int main(int argc, char **argv)
     int i = 1;
     for (; i < argc && argv[i][0] == '-' && argv[i][1] == '-'; ++i) {
         const bool steps = std::strcmp(argv[i], "--max-steps") == 0;
-        if (std::strcmp(argv[i], "--time") == 0) {
+        if (std::strcmp(argv[i], "--help") == 0) {
+            std::cout << Usage;
+            return 0;
+        } else if (std::strcmp(argv[i], "--time") == 0) {
             options.Time = true;
         } else if (std::strcmp(argv[i], "--list-bindings") == 0) {
             options.ListBindings = true;
@@ -55,7 +59,7 @@ int main(int argc, char **argv)
             ++i;
             break;
         } else {
-            std::cerr << "veltrano-run: unknown option " << argv[i] << '\n';
+            std::cerr << "veltrano-run: неизвестный ключ " << argv[i] << '\n' << Usage;
             return 2;
         }
     }
