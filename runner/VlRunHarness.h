@@ -73,6 +73,8 @@ public:
     // modal windows; nothing when none runs.
     void Stop();
     bool Running() const { return FRunning; }
+    // Whether the user stopped the current or last run.
+    bool StopRequested() const { return FStopRequested; }
 
     // The window parts and callbacks given at creation (tests replace the dialogs).
     TVlRunWindow &Window() { return FWindow; }

@@ -13,6 +13,7 @@ namespace {
 
 const QString kRunning = QStringLiteral("Выполняется...");
 const QString kEnded = QStringLiteral("Программа завершена");
+const QString kStopped = QStringLiteral("Программа остановлена");
 
 // "x = 4, s = 'ab'"
 QString ValuesText(const std::vector<TVlLineValue> &values)
@@ -143,7 +144,7 @@ void TVlDebugSession::RunEnded()
     ShowRunMarks();
     FEngine.End();
     FMarks->SetCurrentLine(-1);
-    FPane.ShowIdle(kEnded);
+    FPane.ShowIdle(FHarness.StopRequested() ? kStopped : kEnded);
 }
 
 void TVlDebugSession::PauseBegan()
@@ -164,7 +165,7 @@ void TVlDebugSession::PauseBegan()
 void TVlDebugSession::PauseEnded()
 {
     FMarks->SetCurrentLine(-1);
-    FPane.ShowIdle(kRunning);
+    FPane.ShowRunning(kRunning);
     emit PausedChanged(false);
 }
 

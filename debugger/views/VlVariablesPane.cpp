@@ -14,7 +14,9 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSplitter>
+#include <QScopedValueRollback>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 
 namespace {
@@ -44,8 +46,24 @@ QTreeWidgetItem *Group(QTreeWidget *tree, const QString &caption)
     QFont font = item->font(0);
     font.setBold(true);
     item->setFont(0, font);
-    item->setExpanded(true);
     return item;
+}
+
+// "Глобальные/r/inner": the names from the group down, which a rebuilt tree repeats.
+QString PathOf(const QTreeWidgetItem *item)
+{
+    QStringList names;
+    for (; item; item = item->parent())
+        names.prepend(item->text(0));
+    return names.join(QChar(0x1F));
+}
+
+QTreeWidgetItem *FindPath(QTreeWidget *tree, const QString &path)
+{
+    for (QTreeWidgetItemIterator it(tree); *it; ++it)
+        if (PathOf(*it) == path)
+            return *it;
+    return nullptr;
 }
 
 } // namespace
@@ -113,6 +131,12 @@ TVlVariablesPane::TVlVariablesPane(QWidget *parent) : QWidget(parent)
         if (row >= 0 && row != FFrame)
             ChooseFrame(row);
     });
+    const auto noteOpened = [this](QTreeWidgetItem *item, bool opened) {
+        if (!FRebuilding)
+            FOpened.insert(PathOf(item), opened);
+    };
+    connect(FTree, &QTreeWidget::itemExpanded, this, [noteOpened](QTreeWidgetItem *item) { noteOpened(item, true); });
+    connect(FTree, &QTreeWidget::itemCollapsed, this, [noteOpened](QTreeWidgetItem *item) { noteOpened(item, false); });
     ShowIdle(QStringLiteral("Программа не выполняется"));
 }
 
@@ -132,6 +156,16 @@ void TVlVariablesPane::ShowPaused(const TVlStepEngine &engine)
     FStack->setCurrentRow(0);
     FStack->blockSignals(false);
     Refresh();
+}
+
+void TVlVariablesPane::ShowRunning(const QString &status)
+{
+    // Rebuilding at every resume would blank the pane at each step; the values stand until the
+    // next pause replaces them.
+    FEngine = nullptr;
+    FStatus->setText(status);
+    FTree->setEnabled(false);
+    FStack->setEnabled(false);
 }
 
 void TVlVariablesPane::ShowIdle(const QString &status)
@@ -169,7 +203,13 @@ void TVlVariablesPane::ChooseFrame(int frame)
 
 void TVlVariablesPane::Refresh()
 {
+    const QScopedValueRollback rebuilding(FRebuilding, true);
+    const QTreeWidgetItem *top = FTree->itemAt(0, 0);
+    const QString topPath = top ? PathOf(top) : QString();
+    const QString currentPath = FTree->currentItem() ? PathOf(FTree->currentItem()) : QString();
     FTree->clear();
+    FTree->setEnabled(true);
+    FStack->setEnabled(true);
     const bool paused = FEngine && FEngine->Paused() && FFrame < static_cast<int>(FEngine->CallStack().size());
     if (paused) {
         TVlInterpreterAdapter &types = *FEngine->Types();
@@ -195,7 +235,18 @@ void TVlVariablesPane::Refresh()
             item->setToolTip(1, item->text(1));
         }
     }
-    FTree->expandItem(watches);
+    RestoreOpened();
+    if (QTreeWidgetItem *current = FindPath(FTree, currentPath))
+        FTree->setCurrentItem(current);
+    if (QTreeWidgetItem *first = FindPath(FTree, topPath))
+        FTree->scrollToItem(first, QAbstractItemView::PositionAtTop);
+}
+
+void TVlVariablesPane::RestoreOpened()
+{
+    for (QTreeWidgetItemIterator it(FTree); *it; ++it)
+        if ((*it)->childCount() > 0)
+            (*it)->setExpanded(FOpened.value(PathOf(*it), (*it)->parent() == nullptr));
 }
 
 void TVlVariablesPane::AddValue(QTreeWidgetItem *parent, const QString &name, const TVlValue &value,
