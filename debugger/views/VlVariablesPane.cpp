@@ -259,5 +259,6 @@ void TVlVariablesPane::AddValue(QTreeWidgetItem *parent, const QString &name, co
     if (depth >= kDepthLimit)
         return;
     for (const TVlValueChild &child : VlValueChildren(value, types, kChildLimit))
-        AddValue(item, QString::fromStdString(child.Name), child.Value, QString(), types, depth + 1);
+        AddValue(item, QString::fromStdString(child.Name), child.Value,
+                 QString::fromStdString(VlValueKindText(child.Value, child.DeclaredKind)), types, depth + 1);
 }

@@ -298,6 +298,10 @@ TEST_F(DebugCommandsTest, RecordsTheUserOpenedStayOpenFromStepToStepAndThePaneIs
         EXPECT_FALSE(Entry(a)->isExpanded());  // the same name elsewhere keeps its own state
         ASSERT_NE(Entry(p + QStringList{"x"}), nullptr);
         EXPECT_EQ(Entry(p + QStringList{"x"})->text(1), "1");
+        // A field not yet assigned shows the kind it was declared with.
+        ASSERT_NE(Entry(p + QStringList{"y"}), nullptr);
+        EXPECT_EQ(Entry(p + QStringList{"y"})->text(2), "Integer");
+        EXPECT_EQ(Entry(watchedA + QStringList{"[3]"})->text(2), "Integer");
         // The comment's "i := 0" assigns nothing.
         EXPECT_EQ(Session->Marks().LineValues().at(6), "p.x = 1");
         Variables->Tree()->collapseItem(Entry(p));
