@@ -14,6 +14,7 @@ namespace {
 const QString kRunning = QStringLiteral("Выполняется...");
 const QString kEnded = QStringLiteral("Программа завершена");
 const QString kStopped = QStringLiteral("Программа остановлена");
+const QString kFailed = QStringLiteral("Программа завершена с ошибкой");
 
 // "x = 4, s = 'ab'"
 QString ValuesText(const std::vector<TVlLineValue> &values)
@@ -144,7 +145,7 @@ void TVlDebugSession::RunEnded()
     ShowRunMarks();
     FEngine.End();
     FMarks->SetCurrentLine(-1);
-    FPane.ShowIdle(FHarness.StopRequested() ? kStopped : kEnded);
+    FPane.ShowIdle(FHarness.StopRequested() ? kStopped : FHarness.Failed() ? kFailed : kEnded);
 }
 
 void TVlDebugSession::PauseBegan()

@@ -128,7 +128,7 @@ TVlVariablesPane::TVlVariablesPane(QWidget *parent) : QWidget(parent)
             RemoveWatch(item->parent()->indexOfChild(item));
     });
     connect(FStack, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0 && row != FFrame)
+        if (row >= 0 && row != FFrame && FEngine)
             ChooseFrame(row);
     });
     const auto noteOpened = [this](QTreeWidgetItem *item, bool opened) {
@@ -161,11 +161,19 @@ void TVlVariablesPane::ShowPaused(const TVlStepEngine &engine)
 void TVlVariablesPane::ShowRunning(const QString &status)
 {
     // Rebuilding at every resume would blank the pane at each step; the values stand until the
-    // next pause replaces them.
+    // next pause replaces them. Greyed by colour, not disabled, so that the focus stays.
     FEngine = nullptr;
     FStatus->setText(status);
-    FTree->setEnabled(false);
-    FStack->setEnabled(false);
+    for (QWidget *view : {static_cast<QWidget *>(FTree), static_cast<QWidget *>(FStack)}) {
+        QPalette palette = view->palette();
+        palette.setColor(QPalette::Text, palette.color(QPalette::Disabled, QPalette::Text));
+        view->setPalette(palette);
+    }
+}
+
+bool TVlVariablesPane::ShowsStaleValues() const
+{
+    return FTree->palette().color(QPalette::Text) == FTree->palette().color(QPalette::Disabled, QPalette::Text);
 }
 
 void TVlVariablesPane::ShowIdle(const QString &status)
@@ -208,8 +216,8 @@ void TVlVariablesPane::Refresh()
     const QString topPath = top ? PathOf(top) : QString();
     const QString currentPath = FTree->currentItem() ? PathOf(FTree->currentItem()) : QString();
     FTree->clear();
-    FTree->setEnabled(true);
-    FStack->setEnabled(true);
+    FTree->setPalette(QPalette());
+    FStack->setPalette(QPalette());
     const bool paused = FEngine && FEngine->Paused() && FFrame < static_cast<int>(FEngine->CallStack().size());
     if (paused) {
         TVlInterpreterAdapter &types = *FEngine->Types();

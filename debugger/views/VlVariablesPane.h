@@ -27,6 +27,7 @@ public:
     void ShowPaused(const TVlStepEngine &engine);
     // The run goes on: the last pause's values stay, greyed, until the next pause.
     void ShowRunning(const QString &status);
+    bool ShowsStaleValues() const;
     // Nothing to show: no run.
     void ShowIdle(const QString &status);
 
