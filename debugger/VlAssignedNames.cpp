@@ -12,6 +12,26 @@ bool IsNameChar(char c)
     return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
 }
 
+// Just past the literal or comment that starts at i ('...', {...}, (*...*), //...; one left open
+// runs to the line's end), or i itself when none starts there. A doubled quote inside a literal
+// reads as two literals side by side, which skips the same text.
+size_t PastLiteralOrComment(const std::string &line, size_t i)
+{
+    const auto past = [&line](const char *close, size_t from) {
+        const size_t at = line.find(close, from);
+        return at == std::string::npos ? line.size() : at + std::char_traits<char>::length(close);
+    };
+    if (line[i] == '\'')
+        return past("'", i + 1);
+    if (line[i] == '{')
+        return past("}", i + 1);
+    if (line.compare(i, 2, "(*") == 0)
+        return past("*)", i + 2);
+    if (line.compare(i, 2, "//") == 0)
+        return line.size();
+    return i;
+}
+
 // The designator that ends just before end (exclusive), or empty.
 std::string DesignatorBefore(const std::string &line, size_t end)
 {
@@ -52,20 +72,15 @@ std::string DesignatorBefore(const std::string &line, size_t end)
 std::vector<std::string> VlAssignedNames(const std::string &line)
 {
     std::vector<std::string> names;
-    for (size_t i = 0; i < line.size(); ++i) {
-        const char c = line[i];
-        if (c == '\'') {  // a literal: skip to its end ('' stays inside)
-            for (++i; i < line.size() && line[i] != '\''; ++i) {
-            }
-        } else if (c == '{') {
-            while (i < line.size() && line[i] != '}')
-                ++i;
-        } else if (c == '/' && i + 1 < line.size() && line[i + 1] == '/') {
-            break;
-        } else if (c == ':' && i + 1 < line.size() && line[i + 1] == '=') {
+    for (size_t i = 0; i < line.size();) {
+        if (const size_t past = PastLiteralOrComment(line, i); past != i) {
+            i = past;
+        } else if (line.compare(i, 2, ":=") == 0) {
             std::string name = DesignatorBefore(line, i);
             if (!name.empty())
                 names.push_back(std::move(name));
+            i += 2;
+        } else {
             ++i;
         }
     }
@@ -75,25 +90,21 @@ std::vector<std::string> VlAssignedNames(const std::string &line)
 bool VlLinePassesName(const std::string &line, const std::string &name)
 {
     int depth = 0;
-    for (size_t i = 0; i < line.size(); ++i) {
+    for (size_t i = 0; i < line.size();) {
         const char c = line[i];
-        if (c == '\'') {
-            for (++i; i < line.size() && line[i] != '\''; ++i) {
-            }
-        } else if (c == '{') {
-            while (i < line.size() && line[i] != '}')
-                ++i;
-        } else if (c == '/' && i + 1 < line.size() && line[i + 1] == '/') {
-            return false;
-        } else if (c == '(' || c == ')') {
-            depth += c == '(' ? 1 : -1;
+        if (const size_t past = PastLiteralOrComment(line, i); past != i) {
+            i = past;
         } else if (IsNameChar(c)) {
             size_t end = i;
             while (end < line.size() && IsNameChar(line[end]))
                 ++end;
             if (depth > 0 && VlSysUtils::CompareText(line.substr(i, end - i), name) == 0)
                 return true;
-            i = end - 1;
+            i = end;
+        } else {
+            if (c == '(' || c == ')')
+                depth += c == '(' ? 1 : -1;
+            ++i;
         }
     }
     return false;

@@ -119,12 +119,14 @@ std::string VlValueText(const TVlValue &value, TVlInterpreterAdapter &types)
     return Text(value, types, 0);
 }
 
-std::string VlValueKindText(const TVlValue &value)
+std::string VlValueKindText(const TVlValue &value, uint16_t declaredKind)
 {
     if (value.IsScriptArray() || value.IsVariantArray())
         return "array";
     if (value.IsRecord())
         return "record " + value.RawRecord()->RecordName;
+    if (declaredKind != 0)
+        return VlKindName(declaredKind);
     if (value.Kind() == varEmpty)
         return "";
     return VlKindName(value.Kind());
@@ -137,8 +139,9 @@ std::vector<TVlValueChild> VlValueChildren(const TVlValue &value, TVlInterpreter
         const TVlInterpreterArrayRec &array = *value.RawScriptArray();
         // Elements by their index; a multi-dimensional array lists its elements in storage order.
         const int32_t low = array.DimCount == 1 ? array.LowBounds[0] : 0;
+        const uint16_t kind = array.ElementType ? array.ElementType->KindCode() : array.ElementKind;
         for (size_t i = 0; i < array.Items.size() && children.size() < limit; ++i)
-            children.push_back({"[" + std::to_string(low + static_cast<int32_t>(i)) + "]", array.Items[i]});
+            children.push_back({"[" + std::to_string(low + static_cast<int32_t>(i)) + "]", array.Items[i], kind});
     } else if (value.IsVariantArray()) {
         const TVlVariantArray &array = *value.RawVariantArray();
         for (size_t i = 0; i < array.Items.size() && children.size() < limit; ++i)
@@ -150,7 +153,8 @@ std::vector<TVlValueChild> VlValueChildren(const TVlValue &value, TVlInterpreter
                 if (children.size() >= limit)
                     break;
                 children.push_back({Cp1251ToUtf8(field.Identifier),
-                                    FieldValue(*record, field, static_cast<const char *>(holder.RecordData))});
+                                    FieldValue(*record, field, static_cast<const char *>(holder.RecordData)),
+                                    field.DataType ? field.DataType->KindCode() : uint16_t(0)});
             }
     }
     return children;

@@ -83,6 +83,7 @@ public:
         FTicker.emplace(*FHarness.FProgram, std::chrono::milliseconds(PumpPeriodMs));
         FHarness.FRunning = true;
         FHarness.FStopRequested = false;
+        FHarness.FFailed = false;
         if (freshConsole) {
             FHarness.FStreams.Reset();
             FHarness.FWindow.Console->Clear();
@@ -327,6 +328,7 @@ std::string TVlRunHarness::EditorSource() const
 
 void TVlRunHarness::ShowFailure(const EVlInterpreterError &error, bool logExplanation)
 {
+    FFailed = true;
     SetResult(FailureText(error.Code, error.Message));
     // The English message stays as it is; the plain explanation goes beside it.
     const QString explanation = QString::fromStdString(VlExplainError(error));

@@ -73,6 +73,9 @@ public:
     // modal windows; nothing when none runs.
     void Stop();
     bool Running() const { return FRunning; }
+    // Whether the user stopped the current or last run, and whether it ended with a script error.
+    bool StopRequested() const { return FStopRequested; }
+    bool Failed() const { return FFailed; }
 
     // The window parts and callbacks given at creation (tests replace the dialogs).
     TVlRunWindow &Window() { return FWindow; }
@@ -140,6 +143,7 @@ private:
     std::function<void(TVlInterpreterProgram &program)> FObserver;
     bool FRunning = false;
     bool FStopRequested = false;
+    bool FFailed = false;
     // After a stop, ends the modal windows a script opens before its next step.
     QTimer *FModalEnder = nullptr;
 };

@@ -2,8 +2,12 @@
 // prints "bench gui.<name>: N ms" (best of five, the whole command). The same process runs each
 // script headless too, taking turns, and prints the ratio of the two best processor times
 // ("bench gui.<name>_vs_headless: R x"), which other load on the machine disturbs far less than
-// wall-clock figures. Last, how long a Stop takes to end a runaway loop ("bench gui.stop: N ms").
+// wall-clock figures. A second window, its stepping session taken out, runs each script in the
+// same turns: "bench gui.<name>_without_debugger: N ms" and the ratio of processor times
+// ("bench gui.<name>_vs_without_debugger: R x") show what an idle debugger (no breakpoint, no
+// step) costs a run. Last, how long a Stop takes to end a runaway loop ("bench gui.stop: N ms").
 #include "app/VeltranoForm.h"
+#include "debugger/views/VlDebugSession.h"
 #include "interpreter/VlInterpreter.h"
 #include "rtl/VlCp1251.h"
 #include "runner/VlHostBindings.h"
@@ -72,6 +76,15 @@ void StageProgramFolder(const QString &target)
         QFile::copy(staged.filePath("Data/" + file), QDir(target).filePath("Data/" + file));
 }
 
+// The window as it ran scripts before stepping existed: no session observing the harness, and
+// the run command going straight to the harness.
+void TakeOutDebugger(TForm1 &form)
+{
+    delete form.findChild<TVlDebugSession *>("VlDebugSession");
+    auto *harness = form.findChild<TVlRunHarness *>("VlRunHarness");
+    form.SetCommandHandler("RunProjectClick", [harness](const QString &sender) { harness->RunProjectClick(sender); });
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -86,6 +99,9 @@ int main(int argc, char **argv)
     hooks.ShowError = [](const QString &message) { std::fprintf(stderr, "%s\n", message.toUtf8().constData()); };
     TForm1 form(programDir.path(), hooks);
     form.show();
+    TForm1 plain(programDir.path(), hooks);
+    TakeOutDebugger(plain);
+    plain.show();
     auto *harness = form.findChild<TVlRunHarness *>("VlRunHarness");
     int status = 0;
     for (int i = 1; i < argc; ++i) {
@@ -99,20 +115,26 @@ int main(int argc, char **argv)
             continue;
         }
         form.Memo1->SetText(QString::fromStdString(source));
+        plain.Memo1->SetText(QString::fromStdString(source));
         TVlInterpreterProgram headless;
         headless.SetSourceText(Utf8ToCp1251(ToCrLf(source)));
-        TTimes window, alone;
+        TTimes window, withoutDebugger, alone;
         for (int round = 0; round < kRounds; ++round) {
             Measure(window, [&] { form.RunCommand("RunProjectClick", "RunProject"); });
+            Measure(withoutDebugger, [&] { plain.RunCommand("RunProjectClick", "RunProject"); });
             Measure(alone, [&] { headless.Execute(); });
         }
-        if (form.pnlResult->text().contains(": ")) {
-            std::fprintf(stderr, "bench gui.%s: failed (%s)\n", qPrintable(name), form.pnlResult->text().toUtf8().constData());
+        const QString failure = form.pnlResult->text().contains(": ") ? form.pnlResult->text() : plain.pnlResult->text();
+        if (failure.contains(": ")) {
+            std::fprintf(stderr, "bench gui.%s: failed (%s)\n", qPrintable(name), failure.toUtf8().constData());
             status = 1;
             continue;
         }
         std::printf("bench gui.%s: %.0f ms\n", qPrintable(name), window.Wall);
         std::printf("bench gui.%s_vs_headless: %.2f x\n", qPrintable(name), window.Processor / std::max(alone.Processor, 0.001));
+        std::printf("bench gui.%s_without_debugger: %.0f ms\n", qPrintable(name), withoutDebugger.Wall);
+        std::printf("bench gui.%s_vs_without_debugger: %.2f x\n", qPrintable(name),
+                    window.Processor / std::max(withoutDebugger.Processor, 0.001));
         std::fflush(stdout);
     }
     std::printf("bench gui.stop: %lld ms\n", StopLatency(form, *harness));

@@ -13,6 +13,8 @@ namespace {
 
 const QString kRunning = QStringLiteral("Выполняется...");
 const QString kEnded = QStringLiteral("Программа завершена");
+const QString kStopped = QStringLiteral("Программа остановлена");
+const QString kFailed = QStringLiteral("Программа завершена с ошибкой");
 
 // "x = 4, s = 'ab'"
 QString ValuesText(const std::vector<TVlLineValue> &values)
@@ -143,7 +145,7 @@ void TVlDebugSession::RunEnded()
     ShowRunMarks();
     FEngine.End();
     FMarks->SetCurrentLine(-1);
-    FPane.ShowIdle(kEnded);
+    FPane.ShowIdle(FHarness.StopRequested() ? kStopped : FHarness.Failed() ? kFailed : kEnded);
 }
 
 void TVlDebugSession::PauseBegan()
@@ -164,7 +166,7 @@ void TVlDebugSession::PauseBegan()
 void TVlDebugSession::PauseEnded()
 {
     FMarks->SetCurrentLine(-1);
-    FPane.ShowIdle(kRunning);
+    FPane.ShowRunning(kRunning);
     emit PausedChanged(false);
 }
 

@@ -12,9 +12,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPalette>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QSplitter>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 
 namespace {
@@ -44,8 +47,24 @@ QTreeWidgetItem *Group(QTreeWidget *tree, const QString &caption)
     QFont font = item->font(0);
     font.setBold(true);
     item->setFont(0, font);
-    item->setExpanded(true);
     return item;
+}
+
+// "Глобальные/r/inner": the names from the group down, which a rebuilt tree repeats.
+QString PathOf(const QTreeWidgetItem *item)
+{
+    QStringList names;
+    for (; item; item = item->parent())
+        names.prepend(item->text(0));
+    return names.join(QChar(0x1F));
+}
+
+QTreeWidgetItem *FindPath(QTreeWidget *tree, const QString &path)
+{
+    for (QTreeWidgetItemIterator it(tree); *it; ++it)
+        if (PathOf(*it) == path)
+            return *it;
+    return nullptr;
 }
 
 } // namespace
@@ -110,9 +129,15 @@ TVlVariablesPane::TVlVariablesPane(QWidget *parent) : QWidget(parent)
             RemoveWatch(item->parent()->indexOfChild(item));
     });
     connect(FStack, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0 && row != FFrame)
+        if (row >= 0 && row != FFrame && FEngine)
             ChooseFrame(row);
     });
+    const auto noteOpened = [this](QTreeWidgetItem *item, bool opened) {
+        if (!FRebuilding)
+            FOpened.insert(PathOf(item), opened);
+    };
+    connect(FTree, &QTreeWidget::itemExpanded, this, [noteOpened](QTreeWidgetItem *item) { noteOpened(item, true); });
+    connect(FTree, &QTreeWidget::itemCollapsed, this, [noteOpened](QTreeWidgetItem *item) { noteOpened(item, false); });
     ShowIdle(QStringLiteral("Программа не выполняется"));
 }
 
@@ -132,6 +157,24 @@ void TVlVariablesPane::ShowPaused(const TVlStepEngine &engine)
     FStack->setCurrentRow(0);
     FStack->blockSignals(false);
     Refresh();
+}
+
+void TVlVariablesPane::ShowRunning(const QString &status)
+{
+    // Rebuilding at every resume would blank the pane at each step; the values stand until the
+    // next pause replaces them. Greyed by colour, not disabled, so that the focus stays.
+    FEngine = nullptr;
+    FStatus->setText(status);
+    for (QWidget *view : {static_cast<QWidget *>(FTree), static_cast<QWidget *>(FStack)}) {
+        QPalette palette = view->palette();
+        palette.setColor(QPalette::Text, palette.color(QPalette::Disabled, QPalette::Text));
+        view->setPalette(palette);
+    }
+}
+
+bool TVlVariablesPane::ShowsStaleValues() const
+{
+    return FTree->palette().color(QPalette::Text) == FTree->palette().color(QPalette::Disabled, QPalette::Text);
 }
 
 void TVlVariablesPane::ShowIdle(const QString &status)
@@ -169,7 +212,13 @@ void TVlVariablesPane::ChooseFrame(int frame)
 
 void TVlVariablesPane::Refresh()
 {
+    const QScopedValueRollback rebuilding(FRebuilding, true);
+    const QTreeWidgetItem *top = FTree->itemAt(0, 0);
+    const QString topPath = top ? PathOf(top) : QString();
+    const QString currentPath = FTree->currentItem() ? PathOf(FTree->currentItem()) : QString();
     FTree->clear();
+    FTree->setPalette(QPalette());
+    FStack->setPalette(QPalette());
     const bool paused = FEngine && FEngine->Paused() && FFrame < static_cast<int>(FEngine->CallStack().size());
     if (paused) {
         TVlInterpreterAdapter &types = *FEngine->Types();
@@ -195,7 +244,18 @@ void TVlVariablesPane::Refresh()
             item->setToolTip(1, item->text(1));
         }
     }
-    FTree->expandItem(watches);
+    RestoreOpened();
+    if (QTreeWidgetItem *current = FindPath(FTree, currentPath))
+        FTree->setCurrentItem(current);
+    if (QTreeWidgetItem *first = FindPath(FTree, topPath))
+        FTree->scrollToItem(first, QAbstractItemView::PositionAtTop);
+}
+
+void TVlVariablesPane::RestoreOpened()
+{
+    for (QTreeWidgetItemIterator it(FTree); *it; ++it)
+        if ((*it)->childCount() > 0)
+            (*it)->setExpanded(FOpened.value(PathOf(*it), (*it)->parent() == nullptr));
 }
 
 void TVlVariablesPane::AddValue(QTreeWidgetItem *parent, const QString &name, const TVlValue &value,
@@ -208,5 +268,6 @@ void TVlVariablesPane::AddValue(QTreeWidgetItem *parent, const QString &name, co
     if (depth >= kDepthLimit)
         return;
     for (const TVlValueChild &child : VlValueChildren(value, types, kChildLimit))
-        AddValue(item, QString::fromStdString(child.Name), child.Value, QString(), types, depth + 1);
+        AddValue(item, QString::fromStdString(child.Name), child.Value,
+                 QString::fromStdString(VlValueKindText(child.Value, child.DeclaredKind)), types, depth + 1);
 }

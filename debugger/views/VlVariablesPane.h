@@ -1,9 +1,10 @@
 // The "Переменные" pane: the locals and parameters of the chosen routine call, the globals of its
 // unit and the user's watches, each value by kind with records and arrays expandable; below, the
 // call stack, where a click chooses the call whose variables are shown. A view over a paused
-// stepping engine; it keeps only the watch texts.
+// stepping engine; it keeps only the watch texts and which entries the user opened or closed.
 #pragma once
 
+#include <QHash>
 #include <QStringList>
 #include <QWidget>
 
@@ -21,9 +22,13 @@ class TVlVariablesPane : public QWidget {
 public:
     explicit TVlVariablesPane(QWidget *parent = nullptr);
 
-    // Shows the paused engine from its newest call; the engine must stay paused until ShowIdle.
+    // Shows the paused engine from its newest call; the engine must stay paused until ShowRunning
+    // or ShowIdle. Entries the user opened stay open from pause to pause.
     void ShowPaused(const TVlStepEngine &engine);
-    // Nothing to show: no run, or a run that is not paused.
+    // The run goes on: the last pause's values stay, greyed, until the next pause.
+    void ShowRunning(const QString &status);
+    bool ShowsStaleValues() const;
+    // Nothing to show: no run.
     void ShowIdle(const QString &status);
 
     QStringList Watches() const { return FWatches; }
@@ -44,12 +49,17 @@ public:
 
 private:
     void Refresh();
+    void RestoreOpened();
     void AddValue(QTreeWidgetItem *parent, const QString &name, const TVlValue &value, const QString &declared,
                   TVlInterpreterAdapter &types, int depth);
 
     const TVlStepEngine *FEngine = nullptr;
     int FFrame = 0;
     QStringList FWatches;
+    // Whether the user opened (true) or closed an entry, by its path of names; the rest keep
+    // their first look (groups open, values closed).
+    QHash<QString, bool> FOpened;
+    bool FRebuilding = false;
     QLabel *FStatus;
     QTreeWidget *FTree;
     QListWidget *FStack;

@@ -47,6 +47,17 @@ const QString kRoutine = "program P;\r\n"                        // 1
                          "  g := g + 1;\r\n"                     // 11
                          "end.";                                 // 12
 
+const QString kRecord = "program P;\r\n"                                              // 1
+                        "type TPoint = record x, y: integer; end;\r\n"                 // 2
+                        "var p: TPoint; a: array [1..3] of integer; i: integer;\r\n"   // 3
+                        "begin\r\n"                                                    // 4
+                        "  for i := 1 to 3 do\r\n"                                     // 5
+                        "  begin\r\n"                                                  // 6
+                        "    p.x := i; (* i := 0 *)\r\n"                               // 7
+                        "    a[i] := i * i;\r\n"                                       // 8
+                        "  end;\r\n"                                                   // 9
+                        "end.";                                                         // 10
+
 class DebugCommandsTest : public RunWindowTest {
 protected:
     void SetUp() override
@@ -102,6 +113,25 @@ protected:
                     return top->child(i)->text(1);
         }
         return "(none)";
+    }
+    // The entry of the tree at a path of names ({"Глобальные", "p", "x"}), or null.
+    QTreeWidgetItem *Entry(const QStringList &path) const
+    {
+        QTreeWidget *tree = Variables->Tree();
+        QTreeWidgetItem *found = nullptr;
+        for (const QString &name : path) {
+            const int count = found ? found->childCount() : tree->topLevelItemCount();
+            QTreeWidgetItem *next = nullptr;
+            for (int i = 0; i < count && !next; ++i) {
+                QTreeWidgetItem *item = found ? found->child(i) : tree->topLevelItem(i);
+                if (item->text(0) == name)
+                    next = item;
+            }
+            if (!next)
+                return nullptr;
+            found = next;
+        }
+        return found;
     }
     int GroupSize(const QString &group) const
     {
@@ -186,7 +216,7 @@ TEST_F(DebugCommandsTest, ABreakpointInALoopStepsWithValuesBesideTheLinesThenCon
     EXPECT_EQ(Result(), QString("Выполнение остановлено"));
     EXPECT_FALSE(Session->Paused());
     EXPECT_EQ(Session->Marks().CurrentLine(), -1);
-    EXPECT_EQ(Variables->Status()->text(), QString("Программа завершена"));
+    EXPECT_EQ(Variables->Status()->text(), QString("Программа остановлена"));
     // Every line the run passed has the gutter mark; the line after the loop never ran.
     EXPECT_EQ(EditorPixel(3, Form->Memo1->GutterWidth() - 2), QColor(40, 170, 70));
     EXPECT_EQ(EditorPixel(6, Form->Memo1->GutterWidth() - 2), QColor(40, 170, 70));
@@ -230,6 +260,73 @@ TEST_F(DebugCommandsTest, AStepStartsARunPausedAndShiftF8LeavesTheRoutine)
     EXPECT_EQ(Pauses, 4);
     EXPECT_EQ(Result(), QString("Empty"));
     EXPECT_EQ(ValueToInteger(Harness->Program().OwnAdapter().SrcVars.front()->Value), 10);
+    EXPECT_EQ(Variables->Status()->text(), QString("Программа завершена"));  // ended on its own
+}
+
+TEST_F(DebugCommandsTest, RecordsTheUserOpenedStayOpenFromStepToStepAndThePaneIsNotRebuiltWhileRunning)
+{
+    Form->Memo1->SetText(kRecord);
+    Session->ToggleBreakpoint(6);  // "p.x := i"
+    Variables->AddWatch("a");
+    const QStringList p{TVlVariablesPane::GlobalsCaption(), "p"};
+    const QStringList a{TVlVariablesPane::GlobalsCaption(), "a"};
+    const QStringList watchedA{TVlVariablesPane::WatchesCaption(), "a"};
+    // At each resume the last pause's entries stand, greyed, instead of an empty tree.
+    int resumes = 0;
+    QObject::connect(Session, &TVlDebugSession::PausedChanged, Form.get(), [&](bool paused) {
+        if (paused)
+            return;
+        ++resumes;
+        EXPECT_NE(Entry(p), nullptr);
+        EXPECT_TRUE(Variables->ShowsStaleValues());
+        EXPECT_EQ(Variables->Status()->text(), QString("Выполняется..."));
+    });
+
+    Actions.push_back([&] {
+        ASSERT_TRUE(Entry(p) && Entry(a) && Entry(watchedA));
+        EXPECT_FALSE(Entry(p)->isExpanded());  // values start closed, groups open
+        EXPECT_TRUE(Entry({TVlVariablesPane::GlobalsCaption()})->isExpanded());
+        Variables->Tree()->expandItem(Entry(p));
+        Variables->Tree()->expandItem(Entry(watchedA));
+        Key(Qt::Key_F8);
+    });
+    Actions.push_back([&] {
+        EXPECT_FALSE(Variables->ShowsStaleValues());
+        ASSERT_TRUE(Entry(p) && Entry(a) && Entry(watchedA));
+        EXPECT_TRUE(Entry(p)->isExpanded());
+        EXPECT_TRUE(Entry(watchedA)->isExpanded());
+        EXPECT_FALSE(Entry(a)->isExpanded());  // the same name elsewhere keeps its own state
+        ASSERT_NE(Entry(p + QStringList{"x"}), nullptr);
+        EXPECT_EQ(Entry(p + QStringList{"x"})->text(1), "1");
+        // A field not yet assigned shows the kind it was declared with.
+        ASSERT_NE(Entry(p + QStringList{"y"}), nullptr);
+        EXPECT_EQ(Entry(p + QStringList{"y"})->text(2), "Integer");
+        EXPECT_EQ(Entry(watchedA + QStringList{"[3]"})->text(2), "Integer");
+        // The comment's "i := 0" assigns nothing.
+        EXPECT_EQ(Session->Marks().LineValues().at(6), "p.x = 1");
+        Variables->Tree()->collapseItem(Entry(p));
+        Key(Qt::Key_F9);
+    });
+    Actions.push_back([&] {
+        ASSERT_TRUE(Entry(p) && Entry(watchedA));
+        EXPECT_FALSE(Entry(p)->isExpanded());
+        EXPECT_TRUE(Entry(watchedA)->isExpanded());
+        ASSERT_NE(Entry(watchedA + QStringList{"[2]"}), nullptr);
+        EXPECT_EQ(Entry(watchedA + QStringList{"[1]"})->text(1), "1");
+        Key(Qt::Key_F9);
+    });
+    Form->RunCommand("RunProjectClick", "RunProject");
+    EXPECT_EQ(Pauses, 4);  // the fourth, with no action left, stopped the run
+    EXPECT_EQ(resumes, 4);  // the stop ends the last pause too
+    EXPECT_EQ(Result(), QString("Выполнение остановлено"));
+    EXPECT_EQ(Variables->Status()->text(), QString("Программа остановлена"));
+    EXPECT_FALSE(Variables->ShowsStaleValues());
+
+    // The breakpoint stays, so the next run is observed too: one that fails says so.
+    Run("program P;\r\nvar z: integer;\r\nbegin\r\n  z := 0;\r\n  z := 1 div z;\r\nend.");
+    EXPECT_EQ(Pauses, 4);
+    EXPECT_TRUE(Result().contains("Division by zero")) << Result().toStdString();
+    EXPECT_EQ(Variables->Status()->text(), QString("Программа завершена с ошибкой"));
 }
 
 TEST_F(DebugCommandsTest, RunsWithoutBreakpointsAreNotObservedAndF4RunsToTheCaret)

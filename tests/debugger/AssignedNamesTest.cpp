@@ -18,6 +18,22 @@ TEST(AssignedNamesTest, TargetsOfAssignments)
     EXPECT_EQ(VlAssignedNames("1 := 2"), TNames{});
 }
 
+TEST(AssignedNamesTest, ParenthesisStarCommentsAreCommentsToo)
+{
+    EXPECT_EQ(VlAssignedNames("(* a := b *) c := 1; (*) d := 2 *) e := 3"), (TNames{"c", "e"}));
+    // A comment left open runs to the line's end, whichever kind it is.
+    EXPECT_EQ(VlAssignedNames("y := 2; (* z := 3"), (TNames{"y"}));
+    EXPECT_EQ(VlAssignedNames("y := 2; { z := 3"), (TNames{"y"}));
+    // Comment brackets inside literals, and one kind inside the other, do not open or close.
+    EXPECT_EQ(VlAssignedNames("s := '(*'; t := '{'; { (* } u := 1"), (TNames{"s", "t", "u"}));
+    EXPECT_EQ(VlAssignedNames("s := 'it''s (* here'; v := 0"), (TNames{"s", "v"}));
+    // Not a call's argument: a name inside such a comment, or after its brackets were counted.
+    EXPECT_FALSE(VlLinePassesName("x := 1; (* Add(y) *)", "y"));
+    EXPECT_FALSE(VlLinePassesName("(* ( *) y := 1", "y"));
+    EXPECT_TRUE(VlLinePassesName("ReadLn((* the count *) n);", "n"));
+    EXPECT_TRUE(VlLinePassesName("Add((* ) *) w);", "w"));
+}
+
 TEST(AssignedNamesTest, NamesPassedToCalls)
 {
     EXPECT_TRUE(VlLinePassesName("ReadLn(x);", "x"));
