@@ -7,6 +7,7 @@
 #include "VlScriptForms.h"
 #include "VlWindowProgram.h"
 
+#include "components/VlModalWaits.h"
 #include "editor/VlHLEditor.h"
 #include "interpreter/VlInterpreter.h"
 #include "interpreter/VlInterpreterConst.h"
@@ -80,7 +81,8 @@ class TVlRunHarness::TRunScope {
 public:
     explicit TRunScope(TVlRunHarness &harness, bool freshConsole = true) : FHarness(harness)
     {
-        FTicker.emplace(*FHarness.FProgram, std::chrono::milliseconds(PumpPeriodMs));
+        FTicker.emplace([programs = FHarness.FPrograms] { programs->RequestInterrupts(); },
+                        std::chrono::milliseconds(PumpPeriodMs));
         FHarness.FRunning = true;
         FHarness.FStopRequested = false;
         if (freshConsole) {
@@ -113,13 +115,14 @@ TVlRunHarness::TVlRunHarness(TVlRunWindow window, const std::string &programDir,
     , FStreams([this] { return ReadConsoleLine(); })
     , FConsole{&FStreams.In, &FStreams.Out}
     , FDemoNames(std::make_unique<TVlDemoNames>(FWindow.Form, [this](const QString &text) { FWindow.ShowMessage(text); }))
+    , FPrograms(std::make_shared<TVlWindowPrograms>())
     , FProgram(VlCreateWindowProgram([this](TVlInterpreterAdapter &adapter) { VlRegisterWindowNames(adapter, FConsole); },
-                                     [this](const std::function<void()> &call) { EnterRoutine(call); }))
+                                     [this](const std::function<void()> &call) { EnterRoutine(call); }, FPrograms))
 {
     setObjectName("VlRunHarness");
     FModalEnder = new QTimer(this);
     FModalEnder->setInterval(PumpPeriodMs);
-    connect(FModalEnder, &QTimer::timeout, this, [] { VlEndModalScriptForms(); });
+    connect(FModalEnder, &QTimer::timeout, this, [] { VlEndModalWaits(); });
     FPreviousExceptionHandler = SetVlExceptionHandler([this](const std::exception_ptr &error) { HandleEventError(error); });
     FProgram->OnGetValue = [this](void *, const std::string &name, TVlValue &value, TVlInterpreterArgs &args,
                                   bool &done) { VlInterpreterProgram1GetValue(name, value, args, done); };
@@ -249,8 +252,10 @@ void TVlRunHarness::Stop()
     if (!FRunning)
         return;
     FStopRequested = true;
+    // The next step raises the stop, not one a tick later (a statement after an ended wait).
+    FPrograms->RequestInterrupts();
     // A modal window waits for the user, not for the script's next step.
-    VlEndModalScriptForms();
+    VlEndModalWaits();
     FModalEnder->start();
 }
 
@@ -263,6 +268,9 @@ void TVlRunHarness::EnterRoutine(const std::function<void()> &call)
     // A form's event outside a run is a short run of its own: Stop ends it, the window stays live.
     TRunScope running(*this, false);
     call();
+    // Stopped while a modal window had the handler waiting, which then ended on its own.
+    if (FStopRequested)
+        ShowStopped();
 }
 
 void TVlRunHarness::RunLoaded(TAction action, const TTexts &texts)

@@ -11,13 +11,6 @@ TVlValue VlRunScriptForm(TVlInterpreterFm &program, const std::string &fileName)
     return VlObjectValue(program.RunForm(fileName));
 }
 
-void VlEndModalScriptForms()
-{
-    for (int i = Application().ComponentCount() - 1; i >= 0; --i)
-        if (auto *form = dynamic_cast<TForm *>(Application().Components(i)); form && form->IsModal())
-            form->SetModalResult(mrCancel);
-}
-
 void VlFreeScriptObjects()
 {
     VlFreeApplicationComponents();

@@ -9,7 +9,5 @@ class TVlValue;
 
 // RunForm of the unit in fileName: the shown form as an Object value.
 TVlValue VlRunScriptForm(TVlInterpreterFm &program, const std::string &fileName);
-// Ends the modal loops of the script's windows, as their cancel would.
-void VlEndModalScriptForms();
 // Frees every window and object that scripts gave to the Application object.
 void VlFreeScriptObjects();

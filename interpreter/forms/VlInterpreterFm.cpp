@@ -344,6 +344,7 @@ void TVlInterpreterFm::InheritHost(TVlInterpreterFm &other)
     OnGetValue = other.OnGetValue;
     OnSetValue = other.OnSetValue;
     OnStatement = other.OnStatement;
+    OnInterrupt = other.OnInterrupt;
     OnGetDfmFileName = other.OnGetDfmFileName;
     OnCreateDfmStream = other.OnCreateDfmStream;
     OnFreeDfmStream = other.OnFreeDfmStream;
@@ -351,6 +352,13 @@ void TVlInterpreterFm::InheritHost(TVlInterpreterFm &other)
     DirectStatements = other.DirectStatements;
     for (const auto &adapter : other.HostAdapters)
         AddHostAdapter(adapter);
+}
+
+std::unique_ptr<TVlInterpreterFm> TVlInterpreterFm::NewFormProgram()
+{
+    auto program = std::make_unique<TVlInterpreterFm>();
+    program->InheritHost(*this);
+    return program;
 }
 
 void TVlInterpreterFm::FormDestroyed(TVlInterpreterForm *form, bool freeProgram)
