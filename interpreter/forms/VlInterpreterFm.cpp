@@ -107,6 +107,13 @@ TVlInterpreterFm::~TVlInterpreterFm()
     FForms.clear();
 }
 
+void TVlInterpreterFm::ResetState()
+{
+    for (TVlInterpreterForm *form : FForms)
+        form->SilenceHandlers();
+    TVlInterpreterProgram::ResetState();
+}
+
 void TVlInterpreterFm::Execute()
 {
     TRunScope run(*this);
@@ -293,7 +300,8 @@ void TVlInterpreterFm::LoadForm(TVlInterpreterForm *form)
 {
     TRunScope run(*this);
     VlEnsureGuiApplication();
-    // 1.
+    // 1. (A form read again drops the bridges of its last reading first.)
+    form->ReleaseBridges();
     FCurrentForm = form;
     if (form->OwnerProgram != this) {
         if (form->OwnerProgram)

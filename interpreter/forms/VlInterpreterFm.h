@@ -85,6 +85,11 @@ public:
     // False: units named in an interface "uses" clause are taken as empty.
     bool InterfaceUses = false;
 
+protected:
+    // A new run or unit: the forms of the last one go on living, but their handlers name routines
+    // that are gone, so they do nothing from then on.
+    void ResetState() override;
+
 private:
     // Counts the entries from the host, so that a form freeing the program inside one of its own
     // handlers frees it only once the outermost entry has returned.
