@@ -4,16 +4,18 @@
 #include "VlDemoNames.h"
 #include "VlInterruptTicker.h"
 #include "VlOutputPane.h"
-#include "VlScriptForms.h"
 #include "VlWindowProgram.h"
 
+#include "components/VlApplication.h"
 #include "components/VlModalWaits.h"
 #include "editor/VlHLEditor.h"
 #include "interpreter/VlInterpreter.h"
 #include "interpreter/VlInterpreterConst.h"
 #include "interpreter/VlInterpreterExplain.h"
 #include "interpreter/bindings/VlInterpreterResultText.h"
+#include "interpreter/bindings/VlInterpreterBindingTable.h"
 #include "interpreter/forms/VlInterpreterFm.h"
+#include "interpreter/forms/VlInterpreterForm.h"
 #include "rtl/VlCp1251.h"
 #include "rtl/VlSysUtils.h"
 
@@ -167,7 +169,7 @@ void TVlRunHarness::ReleaseScriptObjects()
 {
     // Not while a script runs: its frames may hold those objects.
     if (!FRunning)
-        VlFreeScriptObjects();
+        VlFreeApplicationComponents();
 }
 
 void TVlRunHarness::SetStatementObserver(std::function<void(TVlInterpreterProgram &program)> observer)
@@ -291,7 +293,7 @@ void TVlRunHarness::RunLoaded(TAction action, const TTexts &texts)
         else if (action == TAction::Prepare)
             FProgram->PrepareUnit();
         else if (action == TAction::RunForm)
-            FProgram->ResultValue = VlRunScriptForm(*FProgram, FFormFile);
+            FProgram->ResultValue = VlObjectValue(FProgram->RunForm(FFormFile));
         else
             FProgram->Execute();
     } catch (const EVlInterpreterError &error) {
