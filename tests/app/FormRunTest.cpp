@@ -127,6 +127,20 @@ protected:
         poll->start(0);
     }
 
+    // Clicks the looping button of the form and stops the handler with Стоп.
+    void StopTheLoopOf(int form)
+    {
+        bool runningSeen = false;
+        During(30, [&] {
+            runningSeen = Harness->Running();
+            Form->RunCommand("StopRunClick", "StopRun1");
+        });
+        Click(form, "Button3");
+        EXPECT_TRUE(runningSeen);
+        EXPECT_FALSE(Harness->Running());
+        EXPECT_EQ(Result(), QString("Выполнение остановлено"));
+    }
+
     static void Click(int form, const char *name)
     {
         QWidget *button = ScriptControlWidget(form, name);
@@ -211,15 +225,7 @@ TEST_F(FormRunTest, StopEndsAHandlerStuckInALoop)
     RunForm();
     const int form = OnlyForm();
     ASSERT_EQ(form, 0);
-    bool runningSeen = false;
-    During(30, [&] {
-        runningSeen = Harness->Running();
-        Form->RunCommand("StopRunClick", "StopRun1");
-    });
-    Click(form, "Button3");
-    EXPECT_TRUE(runningSeen);
-    EXPECT_FALSE(Harness->Running());
-    EXPECT_EQ(Result(), QString("Выполнение остановлено"));
+    StopTheLoopOf(form);
     Click(form, "Button1");
     EXPECT_TRUE(ScriptControlCaption(form, "Label1").startsWith("Нажато "));
 }
@@ -357,15 +363,7 @@ TEST_F(FormRunTest, AFormAScriptRunsGoesThroughTheWindowAsAFormRunFromTheMenu)
     EXPECT_TRUE(LogLines().last().startsWith("Ошибка в обработчике события: ")) << LogLines().last().toStdString();
     EXPECT_TRUE(Fixture.Log.Errors.isEmpty()) << Fixture.Log.Errors.join("; ").toStdString();
 
-    bool runningSeen = false;
-    During(30, [&] {
-        runningSeen = Harness->Running();
-        Form->RunCommand("StopRunClick", "StopRun1");
-    });
-    Click(form, "Button3");
-    EXPECT_TRUE(runningSeen);
-    EXPECT_FALSE(Harness->Running());
-    EXPECT_EQ(Result(), QString("Выполнение остановлено"));
+    StopTheLoopOf(form);
 
     // A new run takes the form and its program away.
     Run("1 + 1");
