@@ -3,13 +3,15 @@
 
 #include "VeltranoDocuments.h"
 #include "VeltranoForm.h"
+#include "VeltranoMenus.h"
 
+#include "components/VlModalWaits.h"
 #include "runner/VlExpressionPanel.h"
-#include "runner/VlModalStopKey.h"
 #include "runner/VlOutputPane.h"
 #include "runner/VlRunCloseGuard.h"
 #include "runner/VlRunHarness.h"
 #include "runner/VlSamplesBrowser.h"
+#include "runner/VlStopKeyElsewhere.h"
 
 #include <QAction>
 #include <QApplication>
@@ -106,7 +108,9 @@ void InstallRunCommands(TForm1 &form)
         form.Memo1->setFocus();
     };
     window.ShowMessage = [&form](const QString &text) {
-        QMessageBox::information(&form, QApplication::applicationName(), text);
+        // A stop ends this box too, as it ends the script's own.
+        QMessageBox box(QMessageBox::Information, QApplication::applicationName(), text, QMessageBox::Ok, &form);
+        VlExecModal(box);
     };
     window.ShowError = [&form](const QString &message) { form.ShowErrorMessage(message); };
     // Output and input of a run are seen wherever it was started.
@@ -122,7 +126,7 @@ void InstallRunCommands(TForm1 &form)
     // "Стоп" only while a script runs.
     QAction *stopItem = form.MenuItem("StopRun1");
     QToolButton *stopButton = form.ToolButton("StopButton");
-    new TVlModalStopKey(&form, *harness, stopItem->shortcut());
+    new TVlStopKeyElsewhere(&form, *harness, ShortcutOf(stopItem));
     const auto enableStop = [stopItem, stopButton](bool running) {
         stopItem->setEnabled(running);
         stopButton->setEnabled(running);

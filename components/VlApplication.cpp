@@ -5,6 +5,7 @@
 #include "VlExceptions.h"
 #include "VlForms.h"
 #include "VlMessageDialogs.h"
+#include "VlModalWaits.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
@@ -75,6 +76,7 @@ void TApplication::Run()
     if (!qApp)
         return;
     FTerminated = false;
+    const TVlModalWait wait([this] { Terminate(); });
     if (FMainForm)
         FMainForm->Show();
     // The loop ends when Terminate is called or the main form goes (hidden or freed).

@@ -4,6 +4,7 @@
 #include "VlControls.h"
 #include "VlCp1251.h"
 #include "VlMessageDialogs.h"
+#include "VlModalWaits.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -82,7 +83,7 @@ bool TCommonDialog::RunModal(QDialog &dialog)
     if (VlUnattendedDialogs())
         return false;
     Fire(FOnShow, "OnShow");
-    const bool accepted = dialog.exec() == QDialog::Accepted;
+    const bool accepted = VlExecModal(dialog) == QDialog::Accepted;
     Fire(FOnClose, "OnClose");
     return accepted;
 }

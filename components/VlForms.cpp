@@ -4,6 +4,7 @@
 #include "VlControlProps.h"
 #include "VlExceptions.h"
 #include "VlMenus.h"
+#include "VlModalWaits.h"
 #include "VlPaintControls.h"
 #include "VlStdCtrls.h"
 #include "VlWidgetBridge.h"
@@ -484,16 +485,39 @@ TModalResult TForm::ShowModal()
         throw EInvalidOperation("Cannot make a visible window modal");
     std::shared_ptr<bool> alive = FAlive;
     QEventLoop loop;
+    // Ended from outside (the host stopped the script): the form goes without asking it.
+    bool ended = false;
+    const TVlModalWait wait([&loop, &ended] {
+        ended = true;
+        loop.quit();
+    });
+    // However the wait ends (an exception from OnCloseQuery or OnClose too), the form is left
+    // hidden and no longer modal, so that nothing points at the finished loop.
+    struct TModalState {
+        TForm &Form;
+        const std::shared_ptr<bool> &Alive;
+        ~TModalState()
+        {
+            if (!*Alive)
+                return;
+            Form.FModalLoop = nullptr;
+            VlGuard([this] { Form.Hide(); });
+            Form.FWindow->setWindowModality(Qt::NonModal);
+        }
+    };
     FModalLoop = &loop;
     FModalResult = mrNone;
     FWindow->setWindowModality(Qt::ApplicationModal);
+    const TModalState state{*this, alive};
     Show();
     for (;;) {
-        loop.exec();
+        // A handler asked below may have ended the wait already (a quit outside exec is lost).
+        if (!ended)
+            loop.exec();
         if (!*alive)
             return mrCancel;
         // A loop that ended without a result (the application is quitting) closes unconditionally.
-        const bool forced = FModalResult == mrNone;
+        const bool forced = ended || FModalResult == mrNone;
         if (forced)
             FModalResult = mrCancel;
         // Closing a modal form asks OnCloseQuery and OnClose; a refusal keeps it open.
@@ -509,10 +533,7 @@ TModalResult TForm::ShowModal()
         }
         if (!*alive)
             return mrCancel;
-        FModalLoop = nullptr;
         const TModalResult result = FModalResult;
-        Hide();
-        FWindow->setWindowModality(Qt::NonModal);
         if (args.Action == caFree)
             Release();
         return result;

@@ -3,6 +3,7 @@
 
 #include "VlColors.h"
 #include "VlPersistent.h"
+#include "rtl/VlFontStyles.h"
 
 #include <QBrush>
 #include <QFont>
@@ -10,8 +11,6 @@
 #include <functional>
 #include <string>
 
-enum TFontStyle { fsBold, fsItalic, fsUnderline, fsStrikeOut };
-using TFontStyles = uint32_t; // bit n = TFontStyle n
 enum TFontPitch { fpDefault, fpVariable, fpFixed };
 enum TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
 enum TPenMode {
@@ -19,8 +18,6 @@ enum TPenMode {
     pmMergeNotPen, pmMaskNotPen, pmMerge, pmNotMerge, pmMask, pmNotMask, pmXor, pmNotXor
 };
 enum TBrushStyle { bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross };
-
-constexpr TFontStyles VlFontStyle(TFontStyle style) { return 1u << style; }
 
 // Base of the drawing attributes: whoever uses one (a control, a canvas) listens to OnChange.
 class TGraphicsObject : public TPersistent {

@@ -4,6 +4,7 @@
 #include "VlApplication.h"
 #include "VlControls.h"
 #include "VlForms.h"
+#include "VlModalWaits.h"
 #include "VlStdCtrls.h"
 
 #include <QApplication>
@@ -89,7 +90,7 @@ int RunBox(QMessageBox::Icon icon, const QString &caption, const std::string &me
     if (!box.escapeButton() && made.size() == 1)
         box.setEscapeButton(made.front().first);
     Place(box, x, y);
-    box.exec();
+    VlExecModal(box);
     for (const auto &[button, result] : made)
         if (box.clickedButton() == button)
             return result;
@@ -162,7 +163,7 @@ bool InputQuery(const std::string &caption, const std::string &prompt, std::stri
     dialog.setTextValue(VlToQString(value));
     dialog.setOkButtonText(QStringLiteral("OK"));
     dialog.setCancelButtonText(QString::fromUtf8("Отмена"));
-    if (dialog.exec() != QDialog::Accepted)
+    if (VlExecModal(dialog) != QDialog::Accepted)
         return false;
     value = VlFromQString(dialog.textValue());
     return true;

@@ -54,8 +54,8 @@ TVlColors TVlColors::MainWindowDefaults()
 {
     using namespace VlColors;
     TVlColors c;
-    c[TVlTokenClass::Comment] = {clNavy, clWindow, fsItalic};
-    c[TVlTokenClass::Reserved] = {clBlack, clWindow, fsBold};
+    c[TVlTokenClass::Comment] = {clNavy, clWindow, VlFontStyle(fsItalic)};
+    c[TVlTokenClass::Reserved] = {clBlack, clWindow, VlFontStyle(fsBold)};
     c[TVlTokenClass::Identifier] = {clBlack, clWindow, 0};
     c[TVlTokenClass::Symbol] = {clBlack, clWindow, 0};
     c[TVlTokenClass::Strings] = {clBlue, clWindow, 0};

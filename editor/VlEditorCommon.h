@@ -1,6 +1,8 @@
 // Types shared by the editor model and its views: positions, colours, token classes, commands.
 #pragma once
 
+#include "rtl/VlFontStyles.h"
+
 #include <QString>
 #include <QStringView>
 #include <cstdint>
@@ -37,9 +39,6 @@ QString ColorToString(TColor color);
 // Reads what ColorToString writes (and plain or "$"-prefixed numbers); false when it cannot.
 bool StringToColor(const QString &text, TColor &color);
 } // namespace VlColors
-
-// Font style bits as the settings store writes them.
-enum TVlFontStyle : std::uint8_t { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
 
 struct TVlSymbolColor
 {

@@ -84,11 +84,11 @@ void TVlHLEditor::SetEditorFont(const QFont &font)
     for (int style = 0; style < 16; ++style) {
         QFont &styled = fStyledFonts[style];
         styled = base;
-        if (style & fsBold)
+        if (style & VlFontStyle(fsBold))
             styled.setWeight(std::max(base.weight(), QFont::Bold));
-        styled.setItalic(base.italic() || (style & fsItalic));
-        styled.setUnderline(base.underline() || (style & fsUnderline));
-        styled.setStrikeOut(base.strikeOut() || (style & fsStrikeOut));
+        styled.setItalic(base.italic() || (style & VlFontStyle(fsItalic)));
+        styled.setUnderline(base.underline() || (style & VlFontStyle(fsUnderline)));
+        styled.setStrikeOut(base.strikeOut() || (style & VlFontStyle(fsStrikeOut)));
     }
     UpdateMetrics();
 }

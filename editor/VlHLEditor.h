@@ -114,7 +114,7 @@ public:
     TVlEditorOptions &Options() { return fModel->Options(); }
     // The chosen font's own style stays; token classes add bold, italic and the rest to it.
     void SetEditorFont(const QFont &font);
-    // The font painted for a token style (TVlFontStyle bits).
+    // The font painted for a token style (VlFontStyle bits).
     const QFont &StyledFont(std::uint8_t style) const;
     int CharWidth() const { return fCharWidth; }
     int RowHeight() const { return fRowHeight; }
@@ -186,6 +186,6 @@ private:
     bool fCaretVisible = true;
     QTimer *fCaretTimer;
     std::vector<TVlTokenClass> fCells; // reused for every painted line
-    std::array<QFont, 16> fStyledFonts; // by TVlFontStyle bits, made when the font is set
+    std::array<QFont, 16> fStyledFonts; // by VlFontStyle bits, made when the font is set
     TVlEditorDecorator *fDecorator = nullptr;
 };

@@ -25,8 +25,8 @@ TVlHighlighterColors VlDefaultHighlighterColors()
     c.Colors[TVlTokenClass::Number] = {clNavy, clWindow, 0};
     c.Colors[TVlTokenClass::Strings] = {clMaroon, clWindow, 0};
     c.Colors[TVlTokenClass::Symbol] = {clBlue, clWindow, 0};
-    c.Colors[TVlTokenClass::Comment] = {clOlive, clWindow, fsItalic};
-    c.Colors[TVlTokenClass::Reserved] = {clWindowText, clWindow, fsBold};
+    c.Colors[TVlTokenClass::Comment] = {clOlive, clWindow, VlFontStyle(fsItalic)};
+    c.Colors[TVlTokenClass::Reserved] = {clWindowText, clWindow, VlFontStyle(fsBold)};
     c.Colors[TVlTokenClass::Identifier] = {clWindowText, clWindow, 0};
     c.Colors[TVlTokenClass::Preproc] = {clGreen, clWindow, 0};
     return c; // function call, declaration, statement and plain text: window text on window

@@ -323,9 +323,9 @@ void TVlHLEditorParamsForm::ShowElement(int element)
     DefaultForeground->setChecked(defaultFore);
     DefaultBackground->setChecked(defaultBack);
     Grid->SetMarks(defaultFore ? -1 : TVlColorGrid::CellOf(fore), defaultBack ? -1 : TVlColorGrid::CellOf(back));
-    Bold->setChecked(style & fsBold);
-    Italic->setChecked(style & fsItalic);
-    Underline->setChecked(style & fsUnderline);
+    Bold->setChecked(style & VlFontStyle(fsBold));
+    Italic->setChecked(style & VlFontStyle(fsItalic));
+    Underline->setChecked(style & VlFontStyle(fsUnderline));
 }
 
 void TVlHLEditorParamsForm::ApplyElement()
@@ -348,8 +348,9 @@ void TVlHLEditorParamsForm::ApplyElement()
     TColor back = DefaultBackground->isChecked() ? (marked ? VlColors::clHighlight : VlColors::clWindow)
                   : Grid->BackgroundIndex() >= 0 ? TVlColorGrid::CellColor(Grid->BackgroundIndex())
                                                  : oldBack;
-    const std::uint8_t style = (Bold->isChecked() ? fsBold : 0) | (Italic->isChecked() ? fsItalic : 0)
-                               | (Underline->isChecked() ? fsUnderline : 0);
+    const std::uint8_t style = (Bold->isChecked() ? VlFontStyle(fsBold) : 0) |
+                               (Italic->isChecked() ? VlFontStyle(fsItalic) : 0) |
+                               (Underline->isChecked() ? VlFontStyle(fsUnderline) : 0);
     TVlTokenClass cls;
     if (element == ceMarkedBlock) {
         fSelFore = fore;

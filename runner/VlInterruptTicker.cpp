@@ -1,14 +1,12 @@
 // The interrupt timer of the window's runs.
 #include "VlInterruptTicker.h"
 
-#include "interpreter/VlInterpreter.h"
-
-TVlInterruptTicker::TVlInterruptTicker(TVlInterpreterFunction &program, std::chrono::milliseconds period)
+TVlInterruptTicker::TVlInterruptTicker(std::function<void()> tick, std::chrono::milliseconds period)
 {
-    FThread = std::thread([this, &program, period] {
+    FThread = std::thread([this, tick = std::move(tick), period] {
         std::unique_lock<std::mutex> lock(FLock);
         while (!FWake.wait_for(lock, period, [this] { return FStopping; }))
-            program.RequestInterrupt();
+            tick();
     });
 }
 

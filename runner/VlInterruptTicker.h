@@ -1,18 +1,18 @@
-// A timer thread that asks a running script for an interrupt at a fixed period, so that the
+// A timer thread that asks running scripts for an interrupt at a fixed period, so that the
 // window's event queue is served about that often without a callback at every statement.
 #pragma once
 
 #include <chrono>
 #include <condition_variable>
+#include <functional>
 #include <mutex>
 #include <thread>
 
-class TVlInterpreterFunction;
-
 class TVlInterruptTicker {
 public:
-    // Starts ticking at once; the program must outlive the ticker.
-    TVlInterruptTicker(TVlInterpreterFunction &program, std::chrono::milliseconds period);
+    // Starts ticking at once: tick runs on the timer's thread every period (it asks the programs
+    // for their interrupts, which is safe from any thread), until the ticker goes.
+    TVlInterruptTicker(std::function<void()> tick, std::chrono::milliseconds period);
     // Stops and joins the thread.
     ~TVlInterruptTicker();
     TVlInterruptTicker(const TVlInterruptTicker &) = delete;

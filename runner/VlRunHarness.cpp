@@ -4,15 +4,18 @@
 #include "VlDemoNames.h"
 #include "VlInterruptTicker.h"
 #include "VlOutputPane.h"
-#include "VlScriptForms.h"
 #include "VlWindowProgram.h"
 
+#include "components/VlApplication.h"
+#include "components/VlModalWaits.h"
 #include "editor/VlHLEditor.h"
 #include "interpreter/VlInterpreter.h"
 #include "interpreter/VlInterpreterConst.h"
 #include "interpreter/VlInterpreterExplain.h"
 #include "interpreter/bindings/VlInterpreterResultText.h"
+#include "interpreter/bindings/VlInterpreterBindingTable.h"
 #include "interpreter/forms/VlInterpreterFm.h"
+#include "interpreter/forms/VlInterpreterForm.h"
 #include "rtl/VlCp1251.h"
 #include "rtl/VlSysUtils.h"
 
@@ -80,7 +83,8 @@ class TVlRunHarness::TRunScope {
 public:
     explicit TRunScope(TVlRunHarness &harness, bool freshConsole = true) : FHarness(harness)
     {
-        FTicker.emplace(*FHarness.FProgram, std::chrono::milliseconds(PumpPeriodMs));
+        FTicker.emplace([programs = FHarness.FPrograms] { programs->RequestInterrupts(); },
+                        std::chrono::milliseconds(PumpPeriodMs));
         FHarness.FRunning = true;
         FHarness.FStopRequested = false;
         FHarness.FFailed = false;
@@ -114,13 +118,14 @@ TVlRunHarness::TVlRunHarness(TVlRunWindow window, const std::string &programDir,
     , FStreams([this] { return ReadConsoleLine(); })
     , FConsole{&FStreams.In, &FStreams.Out}
     , FDemoNames(std::make_unique<TVlDemoNames>(FWindow.Form, [this](const QString &text) { FWindow.ShowMessage(text); }))
+    , FPrograms(std::make_shared<TVlWindowPrograms>())
     , FProgram(VlCreateWindowProgram([this](TVlInterpreterAdapter &adapter) { VlRegisterWindowNames(adapter, FConsole); },
-                                     [this](const std::function<void()> &call) { EnterRoutine(call); }))
+                                     [this](const std::function<void()> &call) { EnterRoutine(call); }, FPrograms))
 {
     setObjectName("VlRunHarness");
     FModalEnder = new QTimer(this);
     FModalEnder->setInterval(PumpPeriodMs);
-    connect(FModalEnder, &QTimer::timeout, this, [] { VlEndModalScriptForms(); });
+    connect(FModalEnder, &QTimer::timeout, this, [] { VlEndModalWaits(); });
     FPreviousExceptionHandler = SetVlExceptionHandler([this](const std::exception_ptr &error) { HandleEventError(error); });
     FProgram->OnGetValue = [this](void *, const std::string &name, TVlValue &value, TVlInterpreterArgs &args,
                                   bool &done) { VlInterpreterProgram1GetValue(name, value, args, done); };
@@ -165,7 +170,7 @@ void TVlRunHarness::ReleaseScriptObjects()
 {
     // Not while a script runs: its frames may hold those objects.
     if (!FRunning)
-        VlFreeScriptObjects();
+        VlFreeApplicationComponents();
 }
 
 void TVlRunHarness::SetStatementObserver(std::function<void(TVlInterpreterProgram &program)> observer)
@@ -250,8 +255,10 @@ void TVlRunHarness::Stop()
     if (!FRunning)
         return;
     FStopRequested = true;
+    // The next step raises the stop, not one a tick later (a statement after an ended wait).
+    FPrograms->RequestInterrupts();
     // A modal window waits for the user, not for the script's next step.
-    VlEndModalScriptForms();
+    VlEndModalWaits();
     FModalEnder->start();
 }
 
@@ -264,6 +271,9 @@ void TVlRunHarness::EnterRoutine(const std::function<void()> &call)
     // A form's event outside a run is a short run of its own: Stop ends it, the window stays live.
     TRunScope running(*this, false);
     call();
+    // Stopped while a modal window had the handler waiting, which then ended on its own.
+    if (FStopRequested)
+        ShowStopped();
 }
 
 void TVlRunHarness::RunLoaded(TAction action, const TTexts &texts)
@@ -284,7 +294,7 @@ void TVlRunHarness::RunLoaded(TAction action, const TTexts &texts)
         else if (action == TAction::Prepare)
             FProgram->PrepareUnit();
         else if (action == TAction::RunForm)
-            FProgram->ResultValue = VlRunScriptForm(*FProgram, FFormFile);
+            FProgram->ResultValue = VlObjectValue(FProgram->RunForm(FFormFile));
         else
             FProgram->Execute();
     } catch (const EVlInterpreterError &error) {

@@ -32,6 +32,7 @@ class TVlHLEditor;
 class TVlInterpreterFm;
 class TVlInterpreterProgram;
 class TVlOutputPane;
+class TVlWindowPrograms;
 class EVlInterpreterError;
 class TVlValue;
 struct TVlInterpreterArgs;
@@ -134,6 +135,7 @@ private:
     TVlConsoleStreams FStreams;
     TVlConsole FConsole;
     std::unique_ptr<TVlDemoNames> FDemoNames;
+    std::shared_ptr<TVlWindowPrograms> FPrograms;  // FProgram and the programs of its scripts' forms
     std::unique_ptr<TVlInterpreterFm> FProgram;
     // The form unit of the last "Запуск формы": its file name and the editor's text served as its source.
     std::string FFormFile;

@@ -10,35 +10,47 @@
 
 namespace {
 
-// A program class whose own adapter gets the window's names back after every reset, and whose
-// routines called from outside a run go through the window.
-template <class TProgram>
-class TVlWindowProgram : public TProgram {
+// A program whose own adapter gets the window's names back after every reset, whose routines
+// called from outside a run go through the window, and whose scripts' forms run in programs like it.
+class TVlWindowProgram : public TVlInterpreterFm {
 public:
-    TVlWindowProgram(TVlRegisterNames registerNames, TVlEnterRoutine enterRoutine)
+    TVlWindowProgram(TVlRegisterNames registerNames, TVlEnterRoutine enterRoutine,
+                     std::shared_ptr<TVlWindowPrograms> programs)
         : FRegisterNames(std::move(registerNames))
         , FEnterRoutine(std::move(enterRoutine))
+        , FPrograms(std::move(programs))
     {
-        FRegisterNames(this->OwnAdapter());
+        VlUseClassicDialect(*this);  // learners' programs run as classic Pascal runs them
+        FRegisterNames(OwnAdapter());
+        FPrograms->Add(*this);
     }
+    ~TVlWindowProgram() override { FPrograms->Remove(*this); }
 
     void InvokeFunctionIn(void *instance, const std::string &unitName, const std::string &name,
                           TVlInterpreterArgs *args, const std::vector<TVlValue> &argValues,
                           TVlValue &result) override
     {
-        FEnterRoutine([&] { TProgram::InvokeFunctionIn(instance, unitName, name, args, argValues, result); });
+        FEnterRoutine([&] { TVlInterpreterFm::InvokeFunctionIn(instance, unitName, name, args, argValues, result); });
+    }
+
+    std::unique_ptr<TVlInterpreterFm> NewFormProgram() override
+    {
+        auto program = std::make_unique<TVlWindowProgram>(FRegisterNames, FEnterRoutine, FPrograms);
+        program->InheritHost(*this);
+        return program;
     }
 
 protected:
     void ResetState() override
     {
-        TProgram::ResetState();
-        FRegisterNames(this->OwnAdapter());
+        TVlInterpreterFm::ResetState();
+        FRegisterNames(OwnAdapter());
     }
 
 private:
     TVlRegisterNames FRegisterNames;
     TVlEnterRoutine FEnterRoutine;
+    std::shared_ptr<TVlWindowPrograms> FPrograms;
 };
 
 // EZeroDivide.Create(text): an EZeroDivide exception object whose message is the argument as text.
@@ -51,11 +63,29 @@ const TVlMemberBinding ZeroDivideMembers[] = {VlGet("Create", ZeroDivideCreate, 
 
 } // namespace
 
-std::unique_ptr<TVlInterpreterFm> VlCreateWindowProgram(TVlRegisterNames registerNames, TVlEnterRoutine enterRoutine)
+void TVlWindowPrograms::RequestInterrupts()
 {
-    auto program = std::make_unique<TVlWindowProgram<TVlInterpreterFm>>(std::move(registerNames), std::move(enterRoutine));
-    VlUseClassicDialect(*program);  // learners' programs run as classic Pascal runs them
-    return program;
+    std::lock_guard<std::mutex> lock(FLock);
+    for (TVlInterpreterFunction *program : FPrograms)
+        program->RequestInterrupt();
+}
+
+void TVlWindowPrograms::Add(TVlInterpreterFunction &program)
+{
+    std::lock_guard<std::mutex> lock(FLock);
+    FPrograms.push_back(&program);
+}
+
+void TVlWindowPrograms::Remove(TVlInterpreterFunction &program)
+{
+    std::lock_guard<std::mutex> lock(FLock);
+    std::erase(FPrograms, &program);
+}
+
+std::unique_ptr<TVlInterpreterFm> VlCreateWindowProgram(TVlRegisterNames registerNames, TVlEnterRoutine enterRoutine,
+                                                        std::shared_ptr<TVlWindowPrograms> programs)
+{
+    return std::make_unique<TVlWindowProgram>(std::move(registerNames), std::move(enterRoutine), std::move(programs));
 }
 
 void VlRegisterWindowNames(TVlInterpreterAdapter &adapter, TVlConsole &console)

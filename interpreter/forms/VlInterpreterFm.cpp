@@ -107,6 +107,13 @@ TVlInterpreterFm::~TVlInterpreterFm()
     FForms.clear();
 }
 
+void TVlInterpreterFm::ResetState()
+{
+    for (TVlInterpreterForm *form : FForms)
+        form->SilenceHandlers();
+    TVlInterpreterProgram::ResetState();
+}
+
 void TVlInterpreterFm::Execute()
 {
     TRunScope run(*this);
@@ -293,7 +300,8 @@ void TVlInterpreterFm::LoadForm(TVlInterpreterForm *form)
 {
     TRunScope run(*this);
     VlEnsureGuiApplication();
-    // 1.
+    // 1. (A form read again drops the bridges of its last reading first.)
+    form->ReleaseBridges();
     FCurrentForm = form;
     if (form->OwnerProgram != this) {
         if (form->OwnerProgram)
@@ -344,6 +352,7 @@ void TVlInterpreterFm::InheritHost(TVlInterpreterFm &other)
     OnGetValue = other.OnGetValue;
     OnSetValue = other.OnSetValue;
     OnStatement = other.OnStatement;
+    OnInterrupt = other.OnInterrupt;
     OnGetDfmFileName = other.OnGetDfmFileName;
     OnCreateDfmStream = other.OnCreateDfmStream;
     OnFreeDfmStream = other.OnFreeDfmStream;
@@ -351,6 +360,13 @@ void TVlInterpreterFm::InheritHost(TVlInterpreterFm &other)
     DirectStatements = other.DirectStatements;
     for (const auto &adapter : other.HostAdapters)
         AddHostAdapter(adapter);
+}
+
+std::unique_ptr<TVlInterpreterFm> TVlInterpreterFm::NewFormProgram()
+{
+    auto program = std::make_unique<TVlInterpreterFm>();
+    program->InheritHost(*this);
+    return program;
 }
 
 void TVlInterpreterFm::FormDestroyed(TVlInterpreterForm *form, bool freeProgram)

@@ -13,6 +13,7 @@
 #include "interpreter/VlInterpreter.h"
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -66,6 +67,10 @@ public:
     // The host callbacks, host adapters and settings of another program, for a program made by a
     // form function of a running script.
     void InheritHost(TVlInterpreterFm &other);
+    // The program a form function of this program's script ("VlInterpreterRunForm" and the rest)
+    // runs the form in: a plain one with this program's host (InheritHost). A host whose programs
+    // do more (a window that serves its events while they run) makes its own kind.
+    virtual std::unique_ptr<TVlInterpreterFm> NewFormProgram();
     // Called by a form being destroyed; frees this program with it when asked (once it returns,
     // when the form dies inside a handler this program is running).
     void FormDestroyed(TVlInterpreterForm *form, bool freeProgram);
@@ -79,6 +84,11 @@ public:
     TFreeDfmStream OnFreeDfmStream;
     // False: units named in an interface "uses" clause are taken as empty.
     bool InterfaceUses = false;
+
+protected:
+    // A new run or unit: the forms of the last one go on living, but their handlers name routines
+    // that are gone, so they do nothing from then on.
+    void ResetState() override;
 
 private:
     // Counts the entries from the host, so that a form freeing the program inside one of its own

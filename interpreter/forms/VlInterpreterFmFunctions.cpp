@@ -8,14 +8,13 @@
 
 namespace {
 
-// A new program; a script form program calling the function lends it its host callbacks (units,
+// A new program; a script form program calling the function makes it with its own host (units,
 // form files, the console), so that the form's unit is found and runs as the caller would.
 std::unique_ptr<TVlInterpreterFm> NewProgram(const TVlInterpreterArgs &a)
 {
-    auto program = std::make_unique<TVlInterpreterFm>();
     if (auto *caller = dynamic_cast<TVlInterpreterFm *>(a.Caller))
-        program->InheritHost(*caller);
-    return program;
+        return caller->NewFormProgram();
+    return std::make_unique<TVlInterpreterFm>();
 }
 
 std::string FileArg(const TVlInterpreterArgs &a)

@@ -43,9 +43,19 @@ void TVlInterpreterForm::AdoptBridge(TComponent *component, std::unique_ptr<TVlI
 
 void TVlInterpreterForm::DetachFromProgram()
 {
+    SilenceHandlers();
+    OwnerProgram = nullptr;
+}
+
+void TVlInterpreterForm::SilenceHandlers()
+{
     for (TBinding &binding : FBindings)
         binding.Bridge->Owner = nullptr;
-    OwnerProgram = nullptr;
+}
+
+void TVlInterpreterForm::ReleaseBridges()
+{
+    FBindings.clear();
 }
 
 void TVlInterpreterForm::ClearUnboundHandlers()

@@ -35,6 +35,11 @@ class TVlInterpreterForm : public TForm {
     void AdoptBridge(TComponent *component, std::unique_ptr<TVlInterpreterEvent> bridge);
     // Leaves every bridge without a program: the handlers do nothing from then on.
     void DetachFromProgram();
+    // The same, while the form stays the program's (a new run of it: the routines are gone).
+    void SilenceHandlers();
+    // Frees the bridges of an earlier binding (the form is read again); the properties that
+    // hold them are cleared.
+    void ReleaseBridges();
     // Clears the handler names that no bridge replaced (a failed binding).
     void ClearUnboundHandlers();
     bool IsLoadedFromFile() const { return FLoadedFromFile; }

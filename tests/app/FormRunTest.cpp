@@ -112,6 +112,35 @@ protected:
     // The only script form, or -1.
     static int OnlyForm() { return ScriptFormCount() == 1 ? 0 : -1; }
 
+    // Runs action with the modal window once one is open (a run or a click waiting in it); a
+    // timer looks at every pass of the event loop until then.
+    void WhenModal(std::function<void(QWidget *modal)> action)
+    {
+        auto *poll = new QTimer(Form.get());
+        QObject::connect(poll, &QTimer::timeout, poll, [poll, action = std::move(action)] {
+            if (QWidget *modal = QApplication::activeModalWidget()) {
+                poll->deleteLater();
+                poll->stop();
+                action(modal);
+            }
+        });
+        poll->start(0);
+    }
+
+    // Clicks the looping button of the form and stops the handler with Стоп.
+    void StopTheLoopOf(int form)
+    {
+        bool runningSeen = false;
+        During(30, [&] {
+            runningSeen = Harness->Running();
+            Form->RunCommand("StopRunClick", "StopRun1");
+        });
+        Click(form, "Button3");
+        EXPECT_TRUE(runningSeen);
+        EXPECT_FALSE(Harness->Running());
+        EXPECT_EQ(Result(), QString("Выполнение остановлено"));
+    }
+
     static void Click(int form, const char *name)
     {
         QWidget *button = ScriptControlWidget(form, name);
@@ -196,15 +225,7 @@ TEST_F(FormRunTest, StopEndsAHandlerStuckInALoop)
     RunForm();
     const int form = OnlyForm();
     ASSERT_EQ(form, 0);
-    bool runningSeen = false;
-    During(30, [&] {
-        runningSeen = Harness->Running();
-        Form->RunCommand("StopRunClick", "StopRun1");
-    });
-    Click(form, "Button3");
-    EXPECT_TRUE(runningSeen);
-    EXPECT_FALSE(Harness->Running());
-    EXPECT_EQ(Result(), QString("Выполнение остановлено"));
+    StopTheLoopOf(form);
     Click(form, "Button1");
     EXPECT_TRUE(ScriptControlCaption(form, "Label1").startsWith("Нажато "));
 }
@@ -247,28 +268,106 @@ TEST_F(FormRunTest, ClosingTheWindowTakesAnOpenFormWithIt)
     EXPECT_EQ(ScriptFormCount(), 0);
 }
 
-// Hangs: the modal window of a stopped run is not ended yet.
-TEST_F(FormRunTest, DISABLED_StopAndTheStopKeyEndAModalScriptForm)
+TEST_F(FormRunTest, StopAndTheStopKeyEndAModalScriptForm)
 {
     const QString program = "program P;\nvar F: TObject;\nbegin\n  F := VlInterpreterMakeForm('" +
                             Fixture.RootPath("project/Clicker.pas") + "');\n  F.ShowModal;\n  WriteLn('after');\nend.";
-    During(30, [&] { Form->RunCommand("StopRunClick", "StopRun1"); });
-    Run(program);
-    EXPECT_EQ(Result(), QString("Выполнение остановлено"));
-    EXPECT_FALSE(Harness->Running());
-
-    // The main window is blocked: Ctrl+F2 pressed in the modal form stops the run.
     bool modalSeen = false;
-    During(30, [&] {
-        QWidget *modal = QApplication::activeModalWidget();
-        modalSeen = modal != nullptr;
-        if (modal)
-            QTest::keyClick(modal, Qt::Key_F2, Qt::ControlModifier);
+    WhenModal([&](QWidget *) {
+        modalSeen = true;
+        Form->RunCommand("StopRunClick", "StopRun1");
     });
     Run(program);
     EXPECT_TRUE(modalSeen);
     EXPECT_EQ(Result(), QString("Выполнение остановлено"));
+    EXPECT_FALSE(Harness->Running());
+    EXPECT_FALSE(Output().contains("after"));
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+
+    // The main window is blocked: Ctrl+F2 pressed in the modal form stops the run.
+    modalSeen = false;
+    WhenModal([&](QWidget *modal) {
+        modalSeen = true;
+        QTest::keyClick(modal, Qt::Key_F2, Qt::ControlModifier);
+    });
+    Run(program);
+    EXPECT_TRUE(modalSeen);
+    EXPECT_EQ(Result(), QString("Выполнение остановлено"));
+    EXPECT_FALSE(Output().contains("after"));
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    // Elsewhere the key is the form's: nothing runs, nothing stops.
+    RunForm();
+    QTest::keyClick(ScriptFormWindow(0), Qt::Key_F2, Qt::ControlModifier);
+    EXPECT_TRUE(Result().startsWith("Object: "));
+}
+
+TEST_F(FormRunTest, StopEndsTheModalFormAndTheMessageBoxOfAFormsHandler)
+{
+    // A form whose handlers show another unit's form modally and a message box.
+    Fixture.WriteFile("project/Opener.pas", "unit Opener;\ninterface\nuses Forms, StdCtrls, Dialogs;\ntype\n"
+                      "  TOpener = class(TForm)\n    Button1: TButton;\n    Button2: TButton;\n"
+                      "    procedure Button1Click(Sender: TObject);\n    procedure Button2Click(Sender: TObject);\n"
+                      "  end;\nimplementation\nprocedure TOpener.Button1Click(Sender: TObject);\nvar R: Integer;\n"
+                      "begin\n  R := VlInterpreterRunFormModal('" + Fixture.RootPath("project/Clicker.pas").toStdString() +
+                      "');\n  WriteLn('result ', R);\nend;\n"
+                      "procedure TOpener.Button2Click(Sender: TObject);\nbegin\n  ShowMessage('Привет');\n"
+                      "  WriteLn('shown');\nend;\nend.\n");
+    Fixture.WriteFile("project/Opener.dfm", "object Opener: TOpener\n  object Button1: TButton\n"
+                      "    OnClick = Button1Click\n  end\n  object Button2: TButton\n    Top = 40\n"
+                      "    OnClick = Button2Click\n  end\nend\n");
+    Form->CurrentFileName = Fixture.RootPath("project/Opener.pas");
+    RunForm(QString::fromStdString(ReadTextFile(Fixture.RootPath("project/Opener.pas").toStdString())));
+    const int opener = OnlyForm();
+    ASSERT_EQ(opener, 0);
+
+    QString modalTitle;
+    WhenModal([&](QWidget *modal) {
+        modalTitle = modal->windowTitle();
+        QTest::keyClick(modal, Qt::Key_F2, Qt::ControlModifier);
+    });
+    Click(opener, "Button1");
+    EXPECT_EQ(modalTitle, QString("Кликер"));
+    EXPECT_EQ(Result(), QString("Выполнение остановлено"));
+    EXPECT_FALSE(Harness->Running());
+    EXPECT_FALSE(Output().contains("result"));
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    // RunFormModal freed its form; the opener stays.
+    EXPECT_EQ(ScriptFormCount(), 1);
+
+    bool boxSeen = false;
+    WhenModal([&](QWidget *) {
+        boxSeen = true;
+        Form->RunCommand("StopRunClick", "StopRun1");
+    });
+    Click(opener, "Button2");
+    EXPECT_TRUE(boxSeen);
+    EXPECT_EQ(Result(), QString("Выполнение остановлено"));
+    EXPECT_FALSE(Output().contains("shown"));
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST_F(FormRunTest, AFormAScriptRunsGoesThroughTheWindowAsAFormRunFromTheMenu)
+{
+    // VlInterpreterRunForm makes a program of its own for the form: it too writes to the window's
+    // console, shows its handlers' errors in the window and stops on Стоп.
+    Run("VlInterpreterRunForm('" + Fixture.RootPath("project/Clicker.pas") + "')");
+    EXPECT_TRUE(Result().startsWith("Object: ")) << Result().toStdString();
+    const int form = OnlyForm();
+    ASSERT_EQ(form, 0);
+    Click(form, "Button1");
+    EXPECT_EQ(ScriptControlCaption(form, "Label1"), QString("Нажато 1"));
+    EXPECT_EQ(Output(), QString("click 1\n"));
+
+    Click(form, "Button2");
+    EXPECT_TRUE(Result().contains("NoSuchName")) << Result().toStdString();
+    EXPECT_TRUE(LogLines().last().startsWith("Ошибка в обработчике события: ")) << LogLines().last().toStdString();
+    EXPECT_TRUE(Fixture.Log.Errors.isEmpty()) << Fixture.Log.Errors.join("; ").toStdString();
+
+    StopTheLoopOf(form);
+
+    // A new run takes the form and its program away.
+    Run("1 + 1");
+    EXPECT_EQ(ScriptFormCount(), 0);
 }
 
 TEST_F(FormRunTest, TheFormSamplesShipTheirUnitsAndFormFiles)

@@ -28,7 +28,7 @@ struct TDialogFixture
 
 TEST(ColorRecords, WriteAndReadBackWithDefaultsForEmptyParts)
 {
-    EXPECT_EQ(VlColorRecordText({VlColors::clOlive, VlColors::clWindow, fsItalic}), "clOlive, clWindow, 2");
+    EXPECT_EQ(VlColorRecordText({VlColors::clOlive, VlColors::clWindow, VlFontStyle(fsItalic)}), "clOlive, clWindow, 2");
     EXPECT_EQ(VlColorRecordText({0x123456, VlColors::clWindow, 0}), "$00123456, clWindow, 0");
     const TVlSymbolColor defaults{VlColors::clNavy, VlColors::clWindow, 0};
     const TVlSymbolColor parsed = VlParseColorRecord(" clRed , , 5", defaults);
@@ -43,7 +43,7 @@ TEST(ColorRecords, StoreRoundTripUsesGroupNamePlusKey)
     QTemporaryDir dir;
     TVlSettingsStore store((dir.path() + "/s.ini").toStdString());
     TVlHighlighterColors colors = VlDefaultHighlighterColors();
-    colors.Colors[TVlTokenClass::Comment] = {VlColors::clRed, VlColors::clYellow, fsBold};
+    colors.Colors[TVlTokenClass::Comment] = {VlColors::clRed, VlColors::clYellow, VlFontStyle(fsBold)};
     colors.BackColor = 0x00102030;
     VlWriteHighlighterColors(store, 11, colors);
     EXPECT_EQ(store.ReadString("CocoRComment", ""), "clRed, clYellow, 1");
@@ -60,10 +60,10 @@ TEST(PropertiesDialog, OkWithEmptyStoreGivesTheEditorTheStoredDefaults)
     TDialogFixture f;
     EXPECT_EQ(f.Editor.Colors()[TVlTokenClass::Comment].ForeColor, VlColors::clNavy);
     f.Form.ApplyOk();
-    EXPECT_EQ(f.Editor.Colors()[TVlTokenClass::Comment], (TVlSymbolColor{VlColors::clOlive, VlColors::clWindow, fsItalic}));
+    EXPECT_EQ(f.Editor.Colors()[TVlTokenClass::Comment], (TVlSymbolColor{VlColors::clOlive, VlColors::clWindow, VlFontStyle(fsItalic)}));
     EXPECT_EQ(f.Editor.Colors()[TVlTokenClass::Strings].ForeColor, VlColors::clMaroon);
     EXPECT_EQ(f.Editor.Colors()[TVlTokenClass::Symbol].ForeColor, VlColors::clBlue);
-    EXPECT_EQ(f.Editor.Colors()[TVlTokenClass::Reserved].Style, fsBold);
+    EXPECT_EQ(f.Editor.Colors()[TVlTokenClass::Reserved].Style, VlFontStyle(fsBold));
     EXPECT_EQ(f.Store.ReadString("PascalComment", ""), "clOlive, clWindow, 2");
 }
 

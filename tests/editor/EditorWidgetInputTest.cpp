@@ -112,7 +112,7 @@ TEST(EditorInput, AFontWithAStyleNameKeepsKeywordsBoldAndItsOwnStyle)
     QFont chosen("DejaVu Sans Mono", 11);
     chosen.setStyleName("Book");
     editor.SetEditorFont(chosen);
-    EXPECT_GT(Ink(Drawn(editor.StyledFont(fsBold))), Ink(Drawn(editor.StyledFont(0))) * 11 / 10);
+    EXPECT_GT(Ink(Drawn(editor.StyledFont(VlFontStyle(fsBold)))), Ink(Drawn(editor.StyledFont(0))) * 11 / 10);
 
     QFont oblique("DejaVu Sans Mono", 11);
     oblique.setStyleName("Oblique");
@@ -120,8 +120,8 @@ TEST(EditorInput, AFontWithAStyleNameKeepsKeywordsBoldAndItsOwnStyle)
     editor.SetEditorFont(oblique);
     const QImage upright = Drawn(QFont("DejaVu Sans Mono", 11));
     EXPECT_NE(Drawn(editor.StyledFont(0)), upright) << "the chosen slant is kept";
-    EXPECT_GT(Ink(Drawn(editor.StyledFont(fsBold))), Ink(Drawn(editor.StyledFont(0))) * 11 / 10);
-    EXPECT_TRUE(editor.StyledFont(fsBold).italic());
+    EXPECT_GT(Ink(Drawn(editor.StyledFont(VlFontStyle(fsBold)))), Ink(Drawn(editor.StyledFont(0))) * 11 / 10);
+    EXPECT_TRUE(editor.StyledFont(VlFontStyle(fsBold)).italic());
 }
 
 TEST(EditorInput, TheCompletionListsDescriptionsNeverRunIntoTheNames)

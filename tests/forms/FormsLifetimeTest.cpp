@@ -4,7 +4,9 @@
 #include "FormsTestSupport.h"
 
 #include "components/VlApplication.h"
+#include "components/VlEvents.h"
 #include "components/VlStdCtrls.h"
+#include "rtl/VlExceptions.h"
 
 namespace {
 
@@ -55,7 +57,17 @@ TEST(BridgeLifetime, AFreedProgramLeavesItsHandlersInert)
     auto program = std::make_unique<TFormsProgram>();
     TButton *button = AssignedButton(*program);
     TVlInterpreterForm *form = program->MakeForm("Unit2.pas");
+    // And a form whose handler replaced its own event by a bridge of the program.
+    auto other = std::make_unique<TFormsProgram>();
+    TVlInterpreterForm *life = other->MakeForm("Life.pas");
+    Child<TButton>(life, "Button1")->Click();
     program.reset();
+    other.reset();
+    EXPECT_FALSE(Child<TButton>(life, "Button1")->OnClick().IsAssigned());
+    Child<TButton>(life, "Button1")->Click();
+    Child<TButton>(life, "Button3")->Click();
+    EXPECT_EQ(Child<TLabel>(life, "Label1")->Caption(), "one;still;");
+    delete life;
     // Neither the assigned handler nor the form file's handlers run, and nothing breaks.
     EXPECT_FALSE(button->OnClick().IsAssigned());
     button->Click();
@@ -74,6 +86,53 @@ TEST(BridgeLifetime, AHandlerAssigningItsOwnEventGoesOnSafely)
     button->Click();
     EXPECT_EQ(Child<TLabel>(form, "Label1")->Caption(), "one;still;other;");
     delete form;
+}
+
+TEST(BridgeLifetime, FormFileHandlersClearingOrReplacingTheirOwnEventsGoOnSafely)
+{
+    TFormsProgram program;
+    TVlInterpreterForm *form = program.MakeForm("Life.pas");
+    auto *button = Child<TButton>(form, "Button3");
+    form->Click();    // replaces the form's event by OtherClick
+    form->Click();
+    button->Click();  // clears its own event and the form's
+    EXPECT_FALSE(button->OnClick().IsAssigned());
+    EXPECT_FALSE(form->OnClick().IsAssigned());
+    button->Click();
+    form->Click();
+    EXPECT_EQ(Child<TLabel>(form, "Label1")->Caption(), "form;other;cleared;");
+    delete form;
+
+    // Cleared while the form's event is still the form file's own.
+    form = program.MakeForm("Life.pas");
+    Child<TButton>(form, "Button3")->Click();
+    form->Click();
+    EXPECT_EQ(Child<TLabel>(form, "Label1")->Caption(), "cleared;");
+    delete form;
+}
+
+TEST(BridgeLifetime, ANewRunWhileAFormLivesLeavesItsHandlersInert)
+{
+    std::vector<std::string> errors;
+    const TVlExceptionHandler previous = SetVlExceptionHandler(
+        [&errors](const std::exception_ptr &error) { errors.push_back(VlExceptionMessage(error)); });
+    TFormsProgram program;
+    TVlInterpreterForm *form = program.MakeForm("Life.pas");
+    auto *button = Child<TButton>(form, "Button1");
+    button->Click();  // the handler's new bridge belongs to this run
+    form->Click();
+    program.SetSourceText("begin Result := 0 end;");
+    program.Execute();
+    EXPECT_FALSE(button->OnClick().IsAssigned());
+    EXPECT_FALSE(form->OnClick().IsAssigned());
+    button->Click();
+    form->Click();
+    // The form file's handlers belong to the unit of the last run, which is gone.
+    Child<TButton>(form, "Button3")->Click();
+    EXPECT_EQ(Child<TLabel>(form, "Label1")->Caption(), "one;still;form;");
+    EXPECT_TRUE(errors.empty()) << errors.front();
+    delete form;
+    SetVlExceptionHandler(previous);
 }
 
 TEST(BridgeLifetime, AComponentFreedByAHandlerTakesItsBridgesAlong)

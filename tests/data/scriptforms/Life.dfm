@@ -1,5 +1,6 @@
 object LifeForm: TLifeForm
   Caption = 'Life'
+  OnClick = FormClick
   object Button1: TButton
     Caption = '1'
     OnClick = Button1Click
@@ -9,5 +10,9 @@ object LifeForm: TLifeForm
     OnClick = Button2Click
   end
   object Label1: TLabel
+  end
+  object Button3: TButton
+    Caption = '3'
+    OnClick = Button3Click
   end
 end
