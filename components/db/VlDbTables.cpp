@@ -35,32 +35,46 @@ TDbConnection &TDBDataSet::Connection()
     return *FConnection;
 }
 
-void TDBDataSet::ReadResult(QSqlQuery &query, TFieldDefs &defs, std::vector<TDbRow> &rows)
+void TDBDataSet::ReadColumns(const QSqlQuery &query, TFieldDefs &defs)
 {
     const QSqlRecord record = query.record();
-    const int columns = record.count();
-    for (int i = 0; i < columns; ++i) {
+    for (int i = 0; i < record.count(); ++i) {
         const QSqlField field = record.field(i);
         defs.Add(DbCp1251(field.name()), DbFieldTypeOf(field.metaType().id()), std::max(0, field.length()),
                  field.requiredStatus() == QSqlField::Required);
     }
-    while (query.next()) {
-        TDbRow row;
-        row.reserve(size_t(columns));
-        for (int i = 0; i < columns; ++i)
-            row.push_back(DbFromVariant(query.value(i)));
-        rows.push_back(std::move(row));
+}
+
+TDbRow TDBDataSet::ReadRow(const QSqlQuery &query, int columns)
+{
+    TDbRow row;
+    row.reserve(size_t(columns));
+    for (int i = 0; i < columns; ++i)
+        row.push_back(DbFromVariant(query.value(i)));
+    return row;
+}
+
+void TDBDataSet::GuessTypes(TFieldDefs &defs, const TDbRow &first)
+{
+    for (int i = 0; i < defs.Count() && size_t(i) < first.size(); ++i) {
+        const TVarValue &value = first[size_t(i)];
+        if (defs.Items(i)->DataType == ftString && value.Kind != TVarValue::TKind::String && !DbIsNull(value))
+            defs.Items(i)->DataType = value.Kind == TVarValue::TKind::Integer ? ftLargeint
+                                      : value.Kind == TVarValue::TKind::Float ? ftFloat
+                                                                              : ftBoolean;
     }
+}
+
+void TDBDataSet::ReadResult(QSqlQuery &query, TFieldDefs &defs, std::vector<TDbRow> &rows)
+{
+    ReadColumns(query, defs);
+    const int columns = defs.Count();
+    while (query.next())
+        rows.push_back(ReadRow(query, columns));
     if (query.lastError().isValid())
         throw EDatabaseError(DbCp1251(query.lastError().databaseText()));
-    // SQLite reports no column type for expressions; the first values tell.
     if (!rows.empty())
-        for (int i = 0; i < columns; ++i)
-            if (defs.Items(i)->DataType == ftString && rows.front()[size_t(i)].Kind != TVarValue::TKind::String
-                && !DbIsNull(rows.front()[size_t(i)]))
-                defs.Items(i)->DataType = rows.front()[size_t(i)].Kind == TVarValue::TKind::Integer ? ftLargeint
-                                          : rows.front()[size_t(i)].Kind == TVarValue::TKind::Float ? ftFloat
-                                                                                                     : ftBoolean;
+        GuessTypes(defs, rows.front());
 }
 
 // TQuery ---------------------------------------------------------------------------------------
@@ -80,6 +94,7 @@ TQuery::~TQuery()
 {
     Destroying();
     FSQL->OnChange = nullptr;
+    ReleaseResult();
 }
 
 TStrings *TQuery::SQL() const
@@ -120,11 +135,48 @@ void TQuery::ExecSQL()
 
 void TQuery::OpenData(TFieldDefs &defs, std::vector<TDbRow> &rows)
 {
+    ReleaseResult();
     QSqlQuery query = Run();
     if (!query.isSelect())
         DatabaseError("Error creating cursor handle", this);
-    ReadResult(query, defs, rows);
-    FRowsAffected = static_cast<int>(rows.size());
+    ReadColumns(query, defs);
+    FResultColumns = defs.Count();
+    // The first record now (it tells the types SQLite leaves open); the rest as the cursor gets there.
+    FResult = std::move(query);
+    TDbRow first;
+    if (!FetchRow(first))
+        return;
+    GuessTypes(defs, first);
+    rows.push_back(std::move(first));
+    Connection().AddOpenResult(this, [this] { FetchRest(); });
+}
+
+bool TQuery::FetchRow(TDbRow &row)
+{
+    if (!FResult.isActive())
+        return false;
+    if (FResult.next()) {
+        row = ReadRow(FResult, FResultColumns);
+        return true;
+    }
+    const QSqlError error = FResult.lastError();
+    ReleaseResult();
+    if (error.isValid())
+        throw EDatabaseError(DbCp1251(error.databaseText()));
+    return false;
+}
+
+void TQuery::CloseData()
+{
+    ReleaseResult();
+}
+
+void TQuery::ReleaseResult()
+{
+    if (!FResult.isActive())
+        return;
+    FResult = QSqlQuery();
+    Connection().RemoveOpenResult(this);
 }
 
 // TTable ---------------------------------------------------------------------------------------

@@ -25,6 +25,11 @@ class TDBDataSet : public TDataSet {
 protected:
     // Reads a query's columns and rows.
     static void ReadResult(QSqlQuery &query, TFieldDefs &defs, std::vector<TDbRow> &rows);
+    static void ReadColumns(const QSqlQuery &query, TFieldDefs &defs);
+    // The current row of the query, each column converted once.
+    static TDbRow ReadRow(const QSqlQuery &query, int columns);
+    // SQLite reports no column type for expressions; the first row's values tell.
+    static void GuessTypes(TFieldDefs &defs, const TDbRow &first);
 
 private:
     std::string FDatabaseName;
@@ -42,7 +47,8 @@ class TQuery : public TDBDataSet {
     int ParamCount() const { return FParams->Count(); }
     // Runs a statement that returns no records (several separated by ';' run all or none).
     void ExecSQL();
-    int RowsAffected() const { return FRowsAffected; }
+    // For an open query, the records it has.
+    int RowsAffected() { return Active() ? RecordCount() : FRowsAffected; }
     void Prepare() { FPrepared = true; }
     void UnPrepare() { FPrepared = false; }
     bool Prepared() const { return FPrepared; }
@@ -54,9 +60,15 @@ class TQuery : public TDBDataSet {
 
 protected:
     void OpenData(TFieldDefs &defs, std::vector<TDbRow> &rows) override;
+    bool FetchRow(TDbRow &row) override;
+    void CloseData() override;
 
 private:
     QSqlQuery Run();
+    void ReleaseResult();
+    // The open result, read a record at a time as the cursor moves on.
+    QSqlQuery FResult;
+    int FResultColumns = 0;
     void SqlChanged();
     std::unique_ptr<TStringList> FSQL;
     std::unique_ptr<TParams> FParams;

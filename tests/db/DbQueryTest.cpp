@@ -138,5 +138,28 @@ TEST_P(DbScripts, AClosedOrEmptyQueryAnswersAsClosedAndEmptyDataSetsDo)
               "inactive Cannot perform this operation on a closed dataset empty 0 [] Field 'nope' not found");
 }
 
+TEST_P(DbScripts, AForwardScanStillAnswersBackwardStepsCountsAndStatementsRunInTheMiddle)
+{
+    // A scan reads records as it goes; stepping back, counting or running another statement on
+    // the same connection in the middle must see every record all the same.
+    EXPECT_EQ(Run("Q, U: TQuery; S: string;",
+                  WithPeople("  Q.SQL.Text := 'SELECT id, name FROM people ORDER BY id';\r\n"
+                             "  Q.Open; Q.Next; Q.Next;\r\n"
+                             "  S := Q.FieldByName('name').AsString + IntToStr(Q.RecNo);\r\n"
+                             "  Q.Prior; S := S + ' ' + Q.FieldByName('name').AsString + IntToStr(Q.RecNo);\r\n"
+                             "  Q.Next; Q.Next; if Q.Eof then S := S + ' eof';\r\n"
+                             "  S := S + ' ' + IntToStr(Q.RecordCount);\r\n"
+                             "  Q.Close; Q.Open; Q.Next;\r\n"
+                             "  U := TQuery.Create(nil); U.DatabaseName := '%DB%';\r\n"
+                             "  U.SQL.Text := 'UPDATE people SET name = ''x'''; U.ExecSQL;\r\n"
+                             "  Q.Next; S := S + ' ' + Q.FieldByName('name').AsString;\r\n"
+                             "  Q.First; S := S + ' ' + Q.FieldByName('name').AsString + IntToStr(Q.RecNo);\r\n"
+                             "  Q.Close; Q.Open; Q.Next; Q.Next; Q.Next;\r\n"
+                             "  if Q.Eof then S := S + ' eof' + IntToStr(Q.RecNo);\r\n"
+                             "  Q.Last; S := S + ' ' + IntToStr(Q.RecNo);\r\n"
+                             "  U.Free; Q.Free; Result := S;")),
+              "Пётр3 Мария2 eof 3 Пётр x1 eof3 3");
+}
+
 INSTANTIATE_TEST_SUITE_P(Sqlite, DbScripts, ::testing::Values(std::string("Sqlite")));
 INSTANTIATE_TEST_SUITE_P(Postgres, DbScripts, ::testing::Values(std::string("Postgres")));
