@@ -125,6 +125,8 @@ protected:
     virtual void DeleteData(const TDbRow &row);
     // Raises EDatabaseError "Cannot perform this operation on a closed dataset" when closed.
     void CheckActive() const;
+    // Raises EDatabaseError "Cannot modify a read-only dataset" unless CanModify.
+    void CheckCanModify() const;
 
 private:
     void OpenNow();
@@ -137,7 +139,6 @@ private:
     // Runs an error handler: false when the step is to be tried again; raises for daFail and daAbort.
     bool HandleError(const TMethod &handler, const char *name);
     void Scrolled(int oldCursor);
-    void CheckCanModify() const;
     void BeforeScrollStep();
     // Every record in memory: the rest fetched, and the query run again when a forward scan has
     // already let the first records go.
