@@ -617,8 +617,9 @@ bool TVlInterpreterAdapter::ReadObjectMember(TVlInterpreterExpression *expr, con
     const TNameIndex *index = IndexOf(atom);
     // A program's adapter that borrows the global object model and has no member of this name
     // would only repeat what the global adapter, asked right after it, does first.
-    if (!Model && this != &GlobalAdapter() && expr && !expr->HasHostAdapters() && DirectMethods.empty()
-        && (!index || index->Getter < 0))
+    // (An indexed read goes to the global adapter's indexed getters first, so it is not skipped.)
+    if (!Model && this != &GlobalAdapter() && expr && !args.Indexed && !expr->HasHostAdapters()
+        && DirectMethods.empty() && (!index || index->Getter < 0))
         return false;
     if (AsUnitQualifier(args.Obj))
         return false;
