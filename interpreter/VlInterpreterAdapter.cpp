@@ -614,12 +614,18 @@ bool TVlInterpreterAdapter::CallMatchingGetter(const std::vector<std::unique_ptr
 bool TVlInterpreterAdapter::ReadObjectMember(TVlInterpreterExpression *expr, const std::string &name,
                                              int32_t atom, TVlValue &value, TVlInterpreterArgs &args)
 {
+    const TNameIndex *index = IndexOf(atom);
+    // A program's adapter that borrows the global object model and has no member of this name
+    // would only repeat what the global adapter, asked right after it, does first.
+    // (An indexed read goes to the global adapter's indexed getters first, so it is not skipped.)
+    if (!Model && this != &GlobalAdapter() && expr && !args.Indexed && !expr->HasHostAdapters()
+        && DirectMethods.empty() && (!index || index->Getter < 0))
+        return false;
     if (AsUnitQualifier(args.Obj))
         return false;
     TVlHostObjectModel &model = ObjectModel();
     if (args.ObjType == varVlObject && args.Obj && model.ReadProperty(args.Obj, name, value))
         return true;
-    const TNameIndex *index = IndexOf(atom);
     if (index && CallMatchingGetter(Getters, index->Getter, expr, name, atom, value, args))
         return true;
     if (args.ObjType == varVlObject && args.Obj && VlSameName(name, "Free")) {

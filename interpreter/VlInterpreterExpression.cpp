@@ -1045,7 +1045,8 @@ void TVlInterpreterExpression::ReadArguments(int32_t nameAtom)
                 if (TokenKind == tkLBracket && (!ExtendedDialect || IsArrayConstructorArgument())) {
                     std::vector<TVlValue> items;
                     NextToken();
-                    for (bool empty = ExtendedDialect && TokenKind == tkRBracket; !empty;) {
+                    // "[]" is an empty list: what an options argument given no options reads as the empty set.
+                    for (bool empty = TokenKind == tkRBracket; !empty;) {
                         TVlValue item;
                         EvaluateExpression(item);
                         items.push_back(std::move(item));

@@ -124,6 +124,9 @@ int UnicodeToCp1251(char32_t ch)
 {
     if (ch < 0x80)
         return static_cast<int>(ch);
+    // The Russian letters, nearly every non-ASCII character met, lie in one run.
+    if (ch >= 0x0410 && ch <= 0x044F)
+        return static_cast<int>(ch - 0x0410 + 0xC0);
     for (size_t i = 0; i < kHighHalf.size(); ++i) {
         if (kHighHalf[i] == ch)
             return static_cast<int>(0x80 + i);

@@ -12,6 +12,10 @@ std::unordered_set<const void *> &LiveObjects()
     return *live;
 }
 
+// Scripts ask about the same few objects over and over (a data set and its field in a loop):
+// the last two found alive answer without a look into the set.
+const void *RecentLive[2] = {};
+
 } // namespace
 
 TObject::TObject()
@@ -22,11 +26,22 @@ TObject::TObject()
 TObject::~TObject()
 {
     LiveObjects().erase(this);
+    for (const void *&recent : RecentLive)
+        if (recent == this)
+            recent = nullptr;
 }
 
 bool VlIsLiveObject(const void *address)
 {
-    return address && LiveObjects().count(address) != 0;
+    if (!address)
+        return false;
+    if (address == RecentLive[0] || address == RecentLive[1])
+        return true;
+    if (LiveObjects().count(address) == 0)
+        return false;
+    RecentLive[1] = RecentLive[0];
+    RecentLive[0] = address;
+    return true;
 }
 
 const TClassInfo &TObject::StaticClassInfo()

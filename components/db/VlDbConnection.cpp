@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <map>
+#include <utility>
 
 namespace {
 
@@ -117,8 +118,26 @@ TDbConnection::~TDbConnection()
     QSqlDatabase::removeDatabase(FConnectionName);
 }
 
+void TDbConnection::AddOpenResult(const void *owner, std::function<void()> readRest)
+{
+    RemoveOpenResult(owner);
+    FOpenResults.emplace_back(owner, std::move(readRest));
+}
+
+void TDbConnection::RemoveOpenResult(const void *owner)
+{
+    std::erase_if(FOpenResults, [owner](const auto &entry) { return entry.first == owner; });
+}
+
+void TDbConnection::FinishOpenResults() const
+{
+    for (auto &entry : std::exchange(FOpenResults, {}))
+        entry.second();
+}
+
 void TDbConnection::StartTransaction()
 {
+    FinishOpenResults();
     if (FInTransaction)
         throw EDatabaseError("A transaction is already active");
     QSqlDatabase db = Database();
@@ -129,6 +148,7 @@ void TDbConnection::StartTransaction()
 
 void TDbConnection::Commit()
 {
+    FinishOpenResults();
     if (!FInTransaction)
         throw EDatabaseError("No transaction is active");
     QSqlDatabase db = Database();
@@ -139,6 +159,7 @@ void TDbConnection::Commit()
 
 void TDbConnection::Rollback()
 {
+    FinishOpenResults();
     if (!FInTransaction)
         throw EDatabaseError("No transaction is active");
     QSqlDatabase db = Database();
@@ -149,6 +170,7 @@ void TDbConnection::Rollback()
 
 QSqlQuery TDbConnection::Execute(const QString &sql, const std::vector<QVariant> &values)
 {
+    FinishOpenResults();
     const std::vector<QString> statements = SplitSqlStatements(sql);
     if (statements.empty())
         throw EDatabaseError("The SQL text is empty");
@@ -187,6 +209,7 @@ QSqlQuery TDbConnection::Execute(const QString &sql, const std::vector<QVariant>
 
 std::vector<std::string> TDbConnection::TableNames() const
 {
+    FinishOpenResults();
     std::vector<std::string> names;
     for (const QString &name : Database().tables(QSql::Tables))
         if (!name.startsWith(QLatin1String("sqlite_")))  // the engine's own bookkeeping
@@ -197,6 +220,7 @@ std::vector<std::string> TDbConnection::TableNames() const
 
 std::vector<std::string> TDbConnection::PrimaryKey(const std::string &table) const
 {
+    FinishOpenResults();
     const QSqlIndex index = Database().primaryIndex(DbText(table));
     std::vector<std::string> names;
     for (int i = 0; i < index.count(); ++i)

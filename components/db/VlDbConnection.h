@@ -7,6 +7,7 @@
 #include <QSqlQuery>
 #include <QVariant>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -39,11 +40,19 @@ public:
     // A name quoted for the engine ("x" / "x""y").
     static QString QuoteName(const std::string &cp1251Name);
 
+    // Results that data sets read as their cursors get there. Before anything else runs on the
+    // connection they are read to the end: an engine may refuse a statement while a result is
+    // open, or drop the rest of it.
+    void AddOpenResult(const void *owner, std::function<void()> readRest);
+    void RemoveOpenResult(const void *owner);
+    void FinishOpenResults() const;
+
 private:
     std::string FDatabaseName;
     QString FConnectionName;
     bool FPostgres = false;
     bool FInTransaction = false;
+    mutable std::vector<std::pair<const void *, std::function<void()>>> FOpenResults;
 };
 
 // The shared connection for a database name; it closes when the last holder lets go.

@@ -7,6 +7,7 @@
 #include "rtl/VlStrings.h"
 
 #include <algorithm>
+#include <limits>
 
 std::vector<TPropInfo> DataSetProps()
 {
@@ -79,16 +80,26 @@ void TDataSet::OpenNow()
     Notify(FBeforeOpen, "BeforeOpen");
     FFieldDefs->Clear();
     std::vector<TDbRow> rows;
+    FBase = 0;
+    FPending = true;
     OpenData(*FFieldDefs, rows);
     CreateFields();
     FRows.clear();
     FState = dsBrowse;  // fields read the filter row from here on
     if (FFiltered && FOnFilterRecord.IsAssigned()) {
+        for (TDbRow row; FetchRow(row);)
+            rows.push_back(std::move(row));
+        FPending = false;
         for (TDbRow &row : rows)
             if (AcceptRecord(row))
                 FRows.push_back(std::move(row));
     } else {
         FRows = std::move(rows);
+        // Controls show every record; a scan alone reads them as it goes.
+        if (!FDataSources.empty())
+            FetchRest();
+        else
+            FetchUpTo(0);
     }
     FCursor = FRows.empty() ? -1 : 0;
     FBof = true;
@@ -106,6 +117,8 @@ void TDataSet::CloseNow()
         Cancel();
     CloseData();
     FState = dsInactive;
+    FPending = false;
+    FBase = 0;
     FRows.clear();
     FRows.shrink_to_fit();
     FBuffer.clear();
@@ -121,12 +134,9 @@ void TDataSet::Refresh()
 {
     CheckBrowseMode();
     CheckActive();
-    const int keep = FCursor;
+    const int keep = FBase + FCursor;
     std::vector<TDbRow> rows;
-    FFieldDefs->Clear();
-    OpenData(*FFieldDefs, rows);
-    if (FFieldDefs->Count() != FFields->Count())
-        CreateFields();
+    ReadAllRows(rows);
     FRows.clear();
     for (TDbRow &row : rows)
         if (!FFiltered || !FOnFilterRecord.IsAssigned() || AcceptRecord(row))
@@ -194,9 +204,54 @@ void TDataSet::CheckCanModify() const
         DatabaseError("Cannot modify a read-only dataset", this);
 }
 
-int TDataSet::RecordCount() const
+void TDataSet::ReadAllRows(std::vector<TDbRow> &rows)
+{
+    FFieldDefs->Clear();
+    FPending = true;
+    OpenData(*FFieldDefs, rows);
+    for (TDbRow row; FetchRow(row);)
+        rows.push_back(std::move(row));
+    FPending = false;
+    FBase = 0;
+    if (FFieldDefs->Count() != FFields->Count())
+        CreateFields();
+}
+
+bool TDataSet::FetchUpTo(int index)
+{
+    while (FPending && index >= static_cast<int>(FRows.size())) {
+        TDbRow row;
+        if (!FetchRow(row)) {
+            FPending = false;
+            break;
+        }
+        FRows.push_back(std::move(row));
+    }
+    return index < static_cast<int>(FRows.size());
+}
+
+void TDataSet::FetchRest()
+{
+    FetchUpTo(std::numeric_limits<int>::max());
+}
+
+void TDataSet::FetchAll()
+{
+    if (FBase == 0) {
+        FetchRest();
+        return;
+    }
+    const int position = FBase + FCursor;
+    std::vector<TDbRow> rows;
+    ReadAllRows(rows);
+    FRows = std::move(rows);
+    FCursor = FRows.empty() ? -1 : std::min(position, static_cast<int>(FRows.size()) - 1);
+}
+
+int TDataSet::RecordCount()
 {
     CheckActive();
+    FetchAll();
     return static_cast<int>(FRows.size());
 }
 
@@ -204,12 +259,13 @@ int TDataSet::RecNo() const
 {
     if (!Active() || FState == dsInsert || FCursor < 0)
         return 0;
-    return FCursor + 1;
+    return FBase + FCursor + 1;
 }
 
 void TDataSet::SetRecNo(int value)
 {
     CheckActive();
+    FetchAll();
     if (FRows.empty())
         return;
     MoveBy(std::clamp(value, 1, static_cast<int>(FRows.size())) - 1 - FCursor);
@@ -232,6 +288,8 @@ void TDataSet::Scrolled(int oldCursor)
 void TDataSet::First()
 {
     BeforeScrollStep();
+    if (FBase > 0)
+        FetchAll();
     const int old = FCursor;
     FCursor = FRows.empty() ? -1 : 0;
     FBof = true;
@@ -242,6 +300,7 @@ void TDataSet::First()
 void TDataSet::Last()
 {
     BeforeScrollStep();
+    FetchAll();
     const int old = FCursor;
     FCursor = static_cast<int>(FRows.size()) - 1;
     FEof = true;
@@ -252,8 +311,22 @@ void TDataSet::Last()
 void TDataSet::Next()
 {
     // The plain step (no handlers, no links, no pending edit) is what record loops spend their time on.
+    // A forward scan of a result read as it goes keeps one record: the one it is on.
     if (FState == dsBrowse && !FBeforeScroll.IsAssigned() && !FAfterScroll.IsAssigned() && FDataSources.empty()) {
         if (FCursor + 1 < static_cast<int>(FRows.size())) {
+            ++FCursor;
+            FBof = false;
+        } else if (FPending && FRows.size() == 1) {
+            TDbRow row;
+            if (FetchRow(row)) {
+                FRows.front() = std::move(row);
+                ++FBase;
+                FBof = false;
+            } else {
+                FPending = false;
+                FEof = true;
+            }
+        } else if (FetchUpTo(FCursor + 1)) {
             ++FCursor;
             FBof = false;
         } else {
@@ -272,6 +345,10 @@ void TDataSet::Prior()
 int TDataSet::MoveBy(int distance)
 {
     BeforeScrollStep();
+    if (distance < 0 && FCursor + distance < 0 && FBase > 0)
+        FetchAll();
+    else if (distance > 0)
+        FetchUpTo(FCursor + distance);
     const int old = FCursor;
     const int last = static_cast<int>(FRows.size()) - 1;
     int moved = 0;
@@ -368,6 +445,7 @@ void TDataSet::Edit()
         return;
     CheckActive();
     CheckCanModify();
+    FetchAll();
     if (FRows.empty()) {
         Insert();
         return;
@@ -395,6 +473,7 @@ void TDataSet::BeginInsert(bool append)
     CheckActive();
     CheckCanModify();
     CheckBrowseMode();
+    FetchAll();
     Notify(FBeforeInsert, "BeforeInsert");
     FInsertAt = append || FCursor < 0 ? static_cast<int>(FRows.size()) : FCursor;
     FBuffer.assign(size_t(FFields->Count()), DbNull());
@@ -467,6 +546,7 @@ void TDataSet::Delete()
     if (FRows.empty())
         DatabaseError("Cannot perform this operation on an empty dataset", this);
     CheckCanModify();
+    FetchAll();
     Notify(FBeforeDelete, "BeforeDelete");
     for (;;) {
         try {
@@ -575,6 +655,7 @@ bool TDataSet::Locate(const std::string &keyFields, const std::vector<TVarValue>
     CheckBrowseMode();
     CheckActive();
     const std::vector<int> indexes = KeyIndexes(*this, keyFields, keyValues.size());
+    FetchAll();
     for (size_t r = 0; r < FRows.size(); ++r) {
         if (RowMatches(FRows[r], indexes, keyValues, options)) {
             MoveBy(static_cast<int>(r) - FCursor);
@@ -586,10 +667,11 @@ bool TDataSet::Locate(const std::string &keyFields, const std::vector<TVarValue>
 }
 
 std::vector<TVarValue> TDataSet::Lookup(const std::string &keyFields, const std::vector<TVarValue> &keyValues,
-                                        const std::string &resultFields) const
+                                        const std::string &resultFields)
 {
     CheckActive();
     const std::vector<int> indexes = KeyIndexes(*this, keyFields, keyValues.size());
+    FetchAll();
     for (const TDbRow &row : FRows) {
         if (RowMatches(row, indexes, keyValues, 0)) {
             std::vector<TVarValue> result;
@@ -640,6 +722,9 @@ void TDataSet::AddDataSource(TDataSource *source)
 {
     if (std::find(FDataSources.begin(), FDataSources.end(), source) == FDataSources.end())
         FDataSources.push_back(source);
+    // Controls show every record, the ones a scan has passed too.
+    if (Active())
+        FetchAll();
 }
 
 void TDataSet::RemoveDataSource(TDataSource *source)

@@ -39,7 +39,7 @@ class TDataSet : public TComponent {
     bool Eof() const { return FEof; }
     bool Bof() const { return FBof; }
     bool IsEmpty() const { return FRows.empty(); }
-    int RecordCount() const;
+    int RecordCount();
     // 1-based position of the current record; 0 when there is none (and while inserting).
     int RecNo() const;
     void SetRecNo(int value);
@@ -78,7 +78,7 @@ class TDataSet : public TComponent {
     bool Locate(const std::string &keyFields, const std::vector<TVarValue> &keyValues, TLocateOptions options);
     // The values of resultFields in the first record matching, without moving; empty when none.
     std::vector<TVarValue> Lookup(const std::string &keyFields, const std::vector<TVarValue> &keyValues,
-                                  const std::string &resultFields) const;
+                                  const std::string &resultFields);
 
     // The value of field index in the current record (the edit buffer while editing); used by TField.
     const TVarValue &FieldCell(int index) const;
@@ -113,13 +113,20 @@ class TDataSet : public TComponent {
 protected:
     // Fills defs with the columns and rows with the records. Raise EDatabaseError on failure.
     virtual void OpenData(TFieldDefs &defs, std::vector<TDbRow> &rows) = 0;
+    // The next record of a result OpenData left open (it may give only the first records and read
+    // the rest as the cursor gets there); false when there is none, and the result is released.
+    virtual bool FetchRow(TDbRow &) { return false; }
     virtual void CloseData() {}
+    // Reads the records not yet fetched, so that the engine's result can be released.
+    void FetchRest();
     // Stores a posted record in the engine: oldRow is null for a new record; the engine may fill in
     // generated values (an auto-increment key) in row.
     virtual void PostData(const TDbRow *oldRow, TDbRow &row);
     virtual void DeleteData(const TDbRow &row);
     // Raises EDatabaseError "Cannot perform this operation on a closed dataset" when closed.
     void CheckActive() const;
+    // Raises EDatabaseError "Cannot modify a read-only dataset" unless CanModify.
+    void CheckCanModify() const;
 
 private:
     void OpenNow();
@@ -132,8 +139,13 @@ private:
     // Runs an error handler: false when the step is to be tried again; raises for daFail and daAbort.
     bool HandleError(const TMethod &handler, const char *name);
     void Scrolled(int oldCursor);
-    void CheckCanModify() const;
     void BeforeScrollStep();
+    // Every record in memory: the rest fetched, and the query run again when a forward scan has
+    // already let the first records go.
+    void FetchAll();
+    // Fetches until the record at index (of FRows) is there; false when the result ends first.
+    bool FetchUpTo(int index);
+    void ReadAllRows(std::vector<TDbRow> &rows);
 
     std::unique_ptr<TFields> FFields;
     std::unique_ptr<TFieldDefs> FFieldDefs;
@@ -141,6 +153,8 @@ private:
     TDbRow FBuffer;               // the record being edited or inserted
     const TDbRow *FFilterRow = nullptr;
     int FCursor = -1;             // index into FRows, -1 when empty
+    int FBase = 0;                // records a forward scan has let go, before FRows[0]
+    bool FPending = false;        // the engine's result may hold more records
     int FInsertAt = -1;           // where an inserted record goes
     TDataSetState FState = dsInactive;
     bool FBof = true, FEof = true, FModified = false, FFiltered = false, FOpenWhenLoaded = false;

@@ -35,32 +35,149 @@ TDbConnection &TDBDataSet::Connection()
     return *FConnection;
 }
 
-void TDBDataSet::ReadResult(QSqlQuery &query, TFieldDefs &defs, std::vector<TDbRow> &rows)
+void TDBDataSet::ReadColumns(const QSqlQuery &query, TFieldDefs &defs)
 {
     const QSqlRecord record = query.record();
-    const int columns = record.count();
-    for (int i = 0; i < columns; ++i) {
+    for (int i = 0; i < record.count(); ++i) {
         const QSqlField field = record.field(i);
         defs.Add(DbCp1251(field.name()), DbFieldTypeOf(field.metaType().id()), std::max(0, field.length()),
                  field.requiredStatus() == QSqlField::Required);
     }
-    while (query.next()) {
-        TDbRow row;
-        row.reserve(size_t(columns));
-        for (int i = 0; i < columns; ++i)
-            row.push_back(DbFromVariant(query.value(i)));
-        rows.push_back(std::move(row));
+}
+
+TDbRow TDBDataSet::ReadRow(const QSqlQuery &query, int columns)
+{
+    TDbRow row;
+    row.reserve(size_t(columns));
+    for (int i = 0; i < columns; ++i)
+        row.push_back(DbFromVariant(query.value(i)));
+    return row;
+}
+
+void TDBDataSet::GuessTypes(TFieldDefs &defs, const TDbRow &first)
+{
+    for (int i = 0; i < defs.Count() && size_t(i) < first.size(); ++i) {
+        const TVarValue &value = first[size_t(i)];
+        if (defs.Items(i)->DataType == ftString && value.Kind != TVarValue::TKind::String && !DbIsNull(value))
+            defs.Items(i)->DataType = value.Kind == TVarValue::TKind::Integer ? ftLargeint
+                                      : value.Kind == TVarValue::TKind::Float ? ftFloat
+                                                                              : ftBoolean;
     }
+}
+
+void TDBDataSet::ReadResult(QSqlQuery &query, TFieldDefs &defs, std::vector<TDbRow> &rows)
+{
+    ReadColumns(query, defs);
+    const int columns = defs.Count();
+    while (query.next())
+        rows.push_back(ReadRow(query, columns));
     if (query.lastError().isValid())
         throw EDatabaseError(DbCp1251(query.lastError().databaseText()));
-    // SQLite reports no column type for expressions; the first values tell.
     if (!rows.empty())
-        for (int i = 0; i < columns; ++i)
-            if (defs.Items(i)->DataType == ftString && rows.front()[size_t(i)].Kind != TVarValue::TKind::String
-                && !DbIsNull(rows.front()[size_t(i)]))
-                defs.Items(i)->DataType = rows.front()[size_t(i)].Kind == TVarValue::TKind::Integer ? ftLargeint
-                                          : rows.front()[size_t(i)].Kind == TVarValue::TKind::Float ? ftFloat
-                                                                                                     : ftBoolean;
+        GuessTypes(defs, rows.front());
+}
+
+QString TDBDataSet::WhereOf(const TDbRow &row, std::vector<QVariant> &values) const
+{
+    QStringList terms;
+    auto add = [&](int index) {
+        const TField *field = Fields()->Fields(index);
+        const QString name = TDbConnection::QuoteName(field->FieldName());
+        if (DbIsNull(row[size_t(index)])) {
+            terms << name + QLatin1String(" IS NULL");
+        } else {
+            terms << name + QLatin1String(" = ?");
+            values.push_back(DbToVariant(row[size_t(index)], field->DataType()));
+        }
+    };
+    if (!FKey.empty()) {
+        for (const std::string &name : FKey)
+            add(FieldByName(name)->Index());
+    } else {
+        for (int i = 0; i < FieldCount(); ++i)
+            if (!Fields()->Fields(i)->IsBlob())
+                add(i);
+    }
+    return QLatin1String(" WHERE ") + terms.join(QLatin1String(" AND "));
+}
+
+void TDBDataSet::WriteRecord(const TDbRow *oldRow, TDbRow &row)
+{
+    std::vector<QVariant> values;
+    QStringList names, markers;
+    for (int i = 0; i < FieldCount(); ++i) {
+        const TField *field = Fields()->Fields(i);
+        // A new record leaves unset columns to their defaults (an automatic key among them).
+        if (!oldRow && DbIsNull(row[size_t(i)]))
+            continue;
+        if (oldRow && (*oldRow)[size_t(i)] == row[size_t(i)])
+            continue;
+        names << TDbConnection::QuoteName(field->FieldName());
+        markers << QStringLiteral("?");
+        values.push_back(DbToVariant(row[size_t(i)], field->DataType()));
+    }
+    QString sql;
+    if (!oldRow) {
+        sql = names.isEmpty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(TDbConnection::QuoteName(FUpdateTable))
+                              : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                    .arg(TDbConnection::QuoteName(FUpdateTable), names.join(QLatin1String(", ")), markers.join(QLatin1String(", ")));
+    } else {
+        if (names.isEmpty())
+            return;
+        for (QString &name : names)
+            name += QLatin1String(" = ?");
+        sql = QStringLiteral("UPDATE %1 SET %2").arg(TDbConnection::QuoteName(FUpdateTable), names.join(QLatin1String(", ")));
+        sql += WhereOf(*oldRow, values);
+    }
+    // The engine's own values come back (an automatic key, defaults), column by column.
+    QStringList returned;
+    for (int i = 0; i < FieldCount(); ++i)
+        returned << TDbConnection::QuoteName(Fields()->Fields(i)->FieldName());
+    QSqlQuery query = Connection().Execute(sql + QLatin1String(" RETURNING ") + returned.join(QLatin1String(", ")), values);
+    const bool found = query.isSelect() && query.next();
+    if (oldRow && !found)
+        DatabaseError("Record changed by another user", this);
+    if (found)
+        for (int i = 0; i < query.record().count() && size_t(i) < row.size(); ++i)
+            row[size_t(i)] = DbFromVariant(query.value(i));
+}
+
+void TDBDataSet::RemoveRecord(const TDbRow &row)
+{
+    std::vector<QVariant> values;
+    const QString where = WhereOf(row, values);
+    QSqlQuery query = Connection().Execute(QLatin1String("DELETE FROM ") + TDbConnection::QuoteName(FUpdateTable) + where, values);
+    if (query.numRowsAffected() == 0)
+        DatabaseError("Record changed by another user", this);
+}
+
+void TDBDataSet::PostData(const TDbRow *oldRow, TDbRow &row)
+{
+    CheckCanModify();
+    InOwnTransaction([&] { WriteRecord(oldRow, row); });
+}
+
+void TDBDataSet::DeleteData(const TDbRow &row)
+{
+    CheckCanModify();
+    InOwnTransaction([&] { RemoveRecord(row); });
+}
+
+void TDBDataSet::InOwnTransaction(const std::function<void()> &step)
+{
+    TDbConnection &connection = Connection();
+    if (connection.InTransaction()) {
+        step();
+        return;
+    }
+    connection.StartTransaction();
+    try {
+        step();
+    } catch (...) {
+        connection.Rollback();
+        throw;
+    }
+    connection.Commit();
 }
 
 // TQuery ---------------------------------------------------------------------------------------
@@ -80,6 +197,7 @@ TQuery::~TQuery()
 {
     Destroying();
     FSQL->OnChange = nullptr;
+    ReleaseResult();
 }
 
 TStrings *TQuery::SQL() const
@@ -118,13 +236,129 @@ void TQuery::ExecSQL()
     FRowsAffected = query.numRowsAffected();
 }
 
+void TQuery::SetRequestLive(bool value)
+{
+    if (value == FRequestLive)
+        return;
+    if (Active())
+        DatabaseError("Cannot perform this operation on an open dataset", this);
+    FRequestLive = value;
+}
+
+namespace {
+
+// SELECT <columns> FROM <one table> [alias] [WHERE ...] [ORDER BY ...] [LIMIT ...], nothing that
+// joins, groups or combines results.
+const QRegularExpression &OneTableSelect()
+{
+    static const QRegularExpression pattern(
+        QStringLiteral(R"(^\s*SELECT\s+(?!DISTINCT\b)(?:.*?)\s+FROM\s+("(?:[^"]|"")+"|[^\s",;()]+))"
+                       R"((?:\s+(?:AS\s+)?(?!WHERE\b|ORDER\b|LIMIT\b)[^\s",;()]+)?)"
+                       R"(\s*(?:(?:WHERE|ORDER\s+BY|LIMIT)\b.*)?;?\s*$)"),
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+    return pattern;
+}
+
+const QRegularExpression &CombiningWords()
+{
+    static const QRegularExpression pattern(QStringLiteral(R"(\b(JOIN|UNION|INTERSECT|EXCEPT|GROUP\s+BY|HAVING)\b)"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    return pattern;
+}
+
+} // namespace
+
+bool TQuery::FindLiveTable(std::string &table, std::vector<std::string> &key, QStringList &columns)
+{
+    const QString sql = DbText(FSQL->Text());
+    const QRegularExpressionMatch match = OneTableSelect().match(sql);
+    if (!match.hasMatch() || CombiningWords().match(sql).hasMatch())
+        return false;
+    QString name = match.captured(1);
+    if (name.startsWith(QLatin1Char('"')))
+        name = name.mid(1, name.size() - 2).replace(QLatin1String("\"\""), QLatin1String("\""));
+    const QSqlRecord record = Connection().Database().record(name);
+    if (record.isEmpty())
+        return false;
+    for (int i = 0; i < record.count(); ++i)
+        columns << record.fieldName(i);
+    table = DbCp1251(name);
+    key = Connection().PrimaryKey(table);
+    return true;
+}
+
+bool TQuery::FieldsIdentifyRecords(const TFieldDefs &defs, const std::vector<std::string> &key,
+                                   const QStringList &columns)
+{
+    QStringList fields;
+    for (int i = 0; i < defs.Count(); ++i) {
+        fields << DbText(defs.Items(i)->Name);
+        if (!columns.contains(fields.back(), Qt::CaseInsensitive))
+            return false;
+    }
+    for (const std::string &name : key)
+        if (!fields.contains(DbText(name), Qt::CaseInsensitive))
+            return false;
+    if (key.empty())
+        for (const QString &column : columns)
+            if (!fields.contains(column, Qt::CaseInsensitive))
+                return false;
+    return true;
+}
+
 void TQuery::OpenData(TFieldDefs &defs, std::vector<TDbRow> &rows)
 {
+    ReleaseResult();
+    FUpdateTable.clear();
+    FKey.clear();
+    // What the table is made of is asked before the query runs: some engines take no other
+    // request while a result is open.
+    std::string table;
+    QStringList columns;
+    const bool live = FRequestLive && FindLiveTable(table, FKey, columns);
     QSqlQuery query = Run();
     if (!query.isSelect())
         DatabaseError("Error creating cursor handle", this);
-    ReadResult(query, defs, rows);
-    FRowsAffected = static_cast<int>(rows.size());
+    ReadColumns(query, defs);
+    FResultColumns = defs.Count();
+    if (live && FieldsIdentifyRecords(defs, FKey, columns))
+        FUpdateTable = table;
+    // The first record now (it tells the types SQLite leaves open); the rest as the cursor gets there.
+    FResult = std::move(query);
+    TDbRow first;
+    if (!FetchRow(first))
+        return;
+    GuessTypes(defs, first);
+    rows.push_back(std::move(first));
+    Connection().AddOpenResult(this, [this] { FetchRest(); });
+}
+
+bool TQuery::FetchRow(TDbRow &row)
+{
+    if (!FResult.isActive())
+        return false;
+    if (FResult.next()) {
+        row = ReadRow(FResult, FResultColumns);
+        return true;
+    }
+    const QSqlError error = FResult.lastError();
+    ReleaseResult();
+    if (error.isValid())
+        throw EDatabaseError(DbCp1251(error.databaseText()));
+    return false;
+}
+
+void TQuery::CloseData()
+{
+    ReleaseResult();
+}
+
+void TQuery::ReleaseResult()
+{
+    if (!FResult.isActive())
+        return;
+    FResult = QSqlQuery();
+    Connection().RemoveOpenResult(this);
 }
 
 // TTable ---------------------------------------------------------------------------------------
@@ -182,6 +416,7 @@ void TTable::OpenData(TFieldDefs &defs, std::vector<TDbRow> &rows)
         defs.Items(i)->Required = column.isValid() && column.requiredStatus() == QSqlField::Required
                                   && !column.isAutoValue() && column.defaultValue().isNull();
     }
+    FUpdateTable = FTableName;
     FKey = Connection().PrimaryKey(FTableName);
     FIndexDefs->Clear();
     if (!FKey.empty()) {
@@ -190,76 +425,6 @@ void TTable::OpenData(TFieldDefs &defs, std::vector<TDbRow> &rows)
             fields += (fields.empty() ? "" : ";") + name;
         FIndexDefs->Add("PRIMARY", fields, 1u << ixPrimary | 1u << ixUnique);
     }
-}
-
-QString TTable::WhereOf(const TDbRow &row, std::vector<QVariant> &values) const
-{
-    QStringList terms;
-    auto add = [&](int index) {
-        const TField *field = Fields()->Fields(index);
-        const QString name = TDbConnection::QuoteName(field->FieldName());
-        if (DbIsNull(row[size_t(index)])) {
-            terms << name + QLatin1String(" IS NULL");
-        } else {
-            terms << name + QLatin1String(" = ?");
-            values.push_back(DbToVariant(row[size_t(index)], field->DataType()));
-        }
-    };
-    if (!FKey.empty()) {
-        for (const std::string &name : FKey)
-            add(FieldByName(name)->Index());
-    } else {
-        for (int i = 0; i < FieldCount(); ++i)
-            if (!Fields()->Fields(i)->IsBlob())
-                add(i);
-    }
-    return QLatin1String(" WHERE ") + terms.join(QLatin1String(" AND "));
-}
-
-void TTable::PostData(const TDbRow *oldRow, TDbRow &row)
-{
-    std::vector<QVariant> values;
-    QStringList names, markers;
-    for (int i = 0; i < FieldCount(); ++i) {
-        const TField *field = Fields()->Fields(i);
-        // A new record leaves unset columns to their defaults (an automatic key among them).
-        if (!oldRow && DbIsNull(row[size_t(i)]))
-            continue;
-        if (oldRow && (*oldRow)[size_t(i)] == row[size_t(i)])
-            continue;
-        names << TDbConnection::QuoteName(field->FieldName());
-        markers << QStringLiteral("?");
-        values.push_back(DbToVariant(row[size_t(i)], field->DataType()));
-    }
-    QString sql;
-    if (!oldRow) {
-        sql = names.isEmpty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(QuotedTable())
-                              : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                    .arg(QuotedTable(), names.join(QLatin1String(", ")), markers.join(QLatin1String(", ")));
-    } else {
-        if (names.isEmpty())
-            return;
-        for (QString &name : names)
-            name += QLatin1String(" = ?");
-        sql = QStringLiteral("UPDATE %1 SET %2").arg(QuotedTable(), names.join(QLatin1String(", ")));
-        sql += WhereOf(*oldRow, values);
-    }
-    QSqlQuery query = Connection().Execute(sql + QLatin1String(" RETURNING *"), values);
-    const bool found = query.isSelect() && query.next();
-    if (oldRow && !found)
-        DatabaseError("Record changed by another user", this);
-    if (found)
-        for (int i = 0; i < query.record().count() && size_t(i) < row.size(); ++i)
-            row[size_t(i)] = DbFromVariant(query.value(i));
-}
-
-void TTable::DeleteData(const TDbRow &row)
-{
-    std::vector<QVariant> values;
-    const QString where = WhereOf(row, values);
-    QSqlQuery query = Connection().Execute(QLatin1String("DELETE FROM ") + QuotedTable() + where, values);
-    if (query.numRowsAffected() == 0)
-        DatabaseError("Record changed by another user", this);
 }
 
 namespace {

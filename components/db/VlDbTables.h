@@ -6,6 +6,7 @@
 #include "VlDbDataSet.h"
 #include "VlDbParams.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -25,8 +26,25 @@ class TDBDataSet : public TDataSet {
 protected:
     // Reads a query's columns and rows.
     static void ReadResult(QSqlQuery &query, TFieldDefs &defs, std::vector<TDbRow> &rows);
+    static void ReadColumns(const QSqlQuery &query, TFieldDefs &defs);
+    // The current row of the query, each column converted once.
+    static TDbRow ReadRow(const QSqlQuery &query, int columns);
+    // SQLite reports no column type for expressions; the first row's values tell.
+    static void GuessTypes(TFieldDefs &defs, const TDbRow &first);
+    // Posted and deleted records are written to FUpdateTable, each in a transaction of its own
+    // unless one is open, so that a failing step leaves nothing behind.
+    void PostData(const TDbRow *oldRow, TDbRow &row) override;
+    void DeleteData(const TDbRow &row) override;
+    // The table records are written to (empty: read-only) and its key columns.
+    std::string FUpdateTable;
+    std::vector<std::string> FKey;
 
 private:
+    void WriteRecord(const TDbRow *oldRow, TDbRow &row);
+    void RemoveRecord(const TDbRow &row);
+    void InOwnTransaction(const std::function<void()> &step);
+    // "WHERE k1 = ? AND ..." over the key (or every column without one), with its values.
+    QString WhereOf(const TDbRow &row, std::vector<QVariant> &values) const;
     std::string FDatabaseName;
     std::shared_ptr<TDbConnection> FConnection;
 };
@@ -42,21 +60,37 @@ class TQuery : public TDBDataSet {
     int ParamCount() const { return FParams->Count(); }
     // Runs a statement that returns no records (several separated by ';' run all or none).
     void ExecSQL();
-    int RowsAffected() const { return FRowsAffected; }
+    // For an open query, the records it has.
+    int RowsAffected() { return Active() ? RecordCount() : FRowsAffected; }
     void Prepare() { FPrepared = true; }
     void UnPrepare() { FPrepared = false; }
     bool Prepared() const { return FPrepared; }
     void SetPrepared(bool value) { FPrepared = value; }
     bool RequestLive() const { return FRequestLive; }
-    void SetRequestLive(bool value) { FRequestLive = value; }
+    void SetRequestLive(bool value);
+    // With RequestLive, a query of one table whose records can be told apart writes back to it.
+    bool CanModify() const override { return Active() && !FUpdateTable.empty(); }
     bool UniDirectional() const { return FUniDirectional; }
     void SetUniDirectional(bool value) { FUniDirectional = value; }
 
 protected:
     void OpenData(TFieldDefs &defs, std::vector<TDbRow> &rows) override;
+    bool FetchRow(TDbRow &row) override;
+    void CloseData() override;
 
 private:
     QSqlQuery Run();
+    void ReleaseResult();
+    // The table a live query writes to and its key; false when the text is not a plain query of
+    // one table.
+    bool FindLiveTable(std::string &table, std::vector<std::string> &key, QStringList &columns);
+    // Whether the result's fields are the table's own columns, the key among them (or, without a
+    // key, every column, so that a record can be told apart).
+    static bool FieldsIdentifyRecords(const TFieldDefs &defs, const std::vector<std::string> &key,
+                                      const QStringList &columns);
+    // The open result, read a record at a time as the cursor moves on.
+    QSqlQuery FResult;
+    int FResultColumns = 0;
     void SqlChanged();
     std::unique_ptr<TStringList> FSQL;
     std::unique_ptr<TParams> FParams;
@@ -84,18 +118,13 @@ class TTable : public TDBDataSet {
 
 protected:
     void OpenData(TFieldDefs &defs, std::vector<TDbRow> &rows) override;
-    void PostData(const TDbRow *oldRow, TDbRow &row) override;
-    void DeleteData(const TDbRow &row) override;
 
 private:
     void CheckTableName() const;
     QString QuotedTable() const;
-    // "WHERE k1 = ? AND ..." over the key (or every column without one), with its values.
-    QString WhereOf(const TDbRow &row, std::vector<QVariant> &values) const;
     std::string FTableName;
     bool FReadOnly = false;
     std::unique_ptr<TIndexDefs> FIndexDefs;
-    std::vector<std::string> FKey;
 };
 
 class TDatabase : public TComponent {

@@ -234,5 +234,5 @@ QString DbText(const std::string &cp1251)
 
 std::string DbCp1251(const QString &text)
 {
-    return Utf16ToCp1251(text.toStdU16String());
+    return Utf16ToCp1251(std::u16string_view(reinterpret_cast<const char16_t *>(text.utf16()), size_t(text.size())));
 }

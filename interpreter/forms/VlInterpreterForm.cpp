@@ -83,5 +83,7 @@ TVlInterpreterForm *TVlInterpreterForm::FromAddress(void *address)
 {
     if (!VlIsLiveObject(address))
         return nullptr;
-    return dynamic_cast<TVlInterpreterForm *>(static_cast<TObject *>(address));
+    // Every member access asks this; the class tree answers it without a dynamic_cast.
+    auto *object = static_cast<TObject *>(address);
+    return object->Is<TVlInterpreterForm>() ? static_cast<TVlInterpreterForm *>(object) : nullptr;
 }

@@ -73,7 +73,7 @@ TEST_P(DbScripts, LocateFindsRecordsByOneOrSeveralFieldsAndKeepsTheCursorWhenNot
                              "  Q.Open;\r\n"
                              "  if Q.Locate('name', 'мария', [loCaseInsensitive]) then S := IntToStr(Q.RecNo);\r\n"
                              "  if not Q.Locate('name', 'Никто', 0) then S := S + ' stays ' + IntToStr(Q.RecNo);\r\n"
-                             "  if Q.Locate('id;name', VarArrayOf([3, 'Пётр']), 0) then S := S + ' ' + IntToStr(Q.RecNo);\r\n"
+                             "  if Q.Locate('id;name', VarArrayOf([3, 'Пётр']), []) then S := S + ' ' + IntToStr(Q.RecNo);\r\n"
                              "  if Q.Locate('name', 'Ив', [loPartialKey]) then S := S + ' ' + Q.FieldByName('id').AsString;\r\n"
                              "  Result := S + ' ' + Q.Lookup('id', 2, 'name');\r\n"
                              "  Q.Free;")),
@@ -136,6 +136,66 @@ TEST_P(DbScripts, AClosedOrEmptyQueryAnswersAsClosedAndEmptyDataSetsDo)
                              "  try Q.FieldByName('nope'); except on E: EDatabaseError do Result := Result + ' ' + E.Message; end;\r\n"
                              "  Q.Free;")),
               "inactive Cannot perform this operation on a closed dataset empty 0 [] Field 'nope' not found");
+}
+
+TEST_P(DbScripts, AForwardScanStillAnswersBackwardStepsCountsAndStatementsRunInTheMiddle)
+{
+    // A scan reads records as it goes; stepping back, counting or running another statement on
+    // the same connection in the middle must see every record all the same.
+    EXPECT_EQ(Run("Q, U: TQuery; S: string;",
+                  WithPeople("  Q.SQL.Text := 'SELECT id, name FROM people ORDER BY id';\r\n"
+                             "  Q.Open; Q.Next; Q.Next;\r\n"
+                             "  S := Q.FieldByName('name').AsString + IntToStr(Q.RecNo);\r\n"
+                             "  Q.Prior; S := S + ' ' + Q.FieldByName('name').AsString + IntToStr(Q.RecNo);\r\n"
+                             "  Q.Next; Q.Next; if Q.Eof then S := S + ' eof';\r\n"
+                             "  S := S + ' ' + IntToStr(Q.RecordCount);\r\n"
+                             "  Q.Close; Q.Open; Q.Next;\r\n"
+                             "  U := TQuery.Create(nil); U.DatabaseName := '%DB%';\r\n"
+                             "  U.SQL.Text := 'UPDATE people SET name = ''x'''; U.ExecSQL;\r\n"
+                             "  Q.Next; S := S + ' ' + Q.FieldByName('name').AsString;\r\n"
+                             "  Q.First; S := S + ' ' + Q.FieldByName('name').AsString + IntToStr(Q.RecNo);\r\n"
+                             "  Q.Close; Q.Open; Q.Next; Q.Next; Q.Next;\r\n"
+                             "  if Q.Eof then S := S + ' eof' + IntToStr(Q.RecNo);\r\n"
+                             "  Q.Last; S := S + ' ' + IntToStr(Q.RecNo);\r\n"
+                             "  U.Free; Q.Free; Result := S;")),
+              "Пётр3 Мария2 eof 3 Пётр x1 eof3 3");
+}
+
+TEST_P(DbScripts, ALiveQueryOfOneTableWritesBackAndAPlainOneStaysReadOnly)
+{
+    EXPECT_EQ(Run("Q: TQuery; S: string;",
+                  WithPeople("  Q.SQL.Text := 'SELECT id, name FROM people WHERE id > :low ORDER BY id';\r\n"
+                             "  Q.ParamByName('low').AsInteger := 1;\r\n"
+                             "  Q.Open;\r\n"
+                             "  try Q.Edit; except on E: EDatabaseError do S := E.Message; end;\r\n"
+                             "  Q.Close; Q.RequestLive := True; Q.Open;\r\n"
+                             "  Q.Edit; Q.FieldByName('name').AsString := 'Марья'; Q.Post;\r\n"
+                             "  Q.Append; Q.FieldByName('id').AsInteger := 7; Q.FieldByName('name').AsString := 'Олег'; Q.Post;\r\n"
+                             "  Q.First; Q.Next; Q.Delete;\r\n"
+                             "  S := S + ' ' + IntToStr(Q.RecordCount);\r\n"
+                             "  Q.Close;\r\n"
+                             "  Q.SQL.Text := 'SELECT p.id, COUNT(*) AS n FROM people p GROUP BY p.id';\r\n"
+                             "  Q.Open;\r\n"
+                             "  try Q.Edit; except on E: EDatabaseError do S := S + ' ' + E.Message; end;\r\n"
+                             "  Q.Free; Result := S;")),
+              "Cannot modify a read-only dataset 2 Cannot modify a read-only dataset");
+    EXPECT_EQ(Db->Scalar("SELECT name FROM people WHERE id = 2"), "Марья");
+    EXPECT_EQ(Db->Scalar("SELECT name FROM people WHERE id = 7"), "Олег");
+    EXPECT_EQ(Db->Scalar("SELECT COUNT(*) FROM people WHERE id = 3"), "0");
+}
+
+TEST_P(DbScripts, ALivePostTheEngineRefusesLeavesTheTableAsItWas)
+{
+    EXPECT_EQ(Run("Q: TQuery; S: string;",
+                  WithPeople("  Q.SQL.Text := 'SELECT id, name FROM people ORDER BY id';\r\n"
+                             "  Q.RequestLive := True; Q.Open;\r\n"
+                             "  Q.Edit; Q.FieldByName('id').AsInteger := 2;\r\n"
+                             "  try Q.Post; except on E: EDatabaseError do S := 'refused'; end;\r\n"
+                             "  Q.Cancel; S := S + ' ' + Q.FieldByName('id').AsString;\r\n"
+                             "  Q.Free; Result := S;")),
+              "refused 1");
+    EXPECT_EQ(Db->Scalar("SELECT COUNT(*) FROM people"), "3");
+    EXPECT_EQ(Db->Scalar("SELECT name FROM people WHERE id = 1"), "Иван");
 }
 
 INSTANTIATE_TEST_SUITE_P(Sqlite, DbScripts, ::testing::Values(std::string("Sqlite")));
