@@ -121,6 +121,10 @@ public:
     // The declared type name of the variable a name reads where the script runs now (a local, a
     // local of an enclosing routine, a global); empty when there is none or it has no type name.
     std::string VariableTypeName(const std::string &name);
+    // Whether the parenthesized arguments just read (the reader after their ")") form a constant
+    // expression: literals, named constants and the standard functions compilers fold (they fold
+    // them in extended precision).
+    bool ArgumentsAreConstant();
     // The name of an enumeration member (varVlEnum) of this run; false for other values.
     bool EnumMemberName(const TVlValue &value, std::string &name) const;
 
@@ -318,6 +322,7 @@ protected:
     std::vector<std::unique_ptr<TRoutineFrame>> Frames;  // pooled; FrameCount are active
     int32_t FrameCount = 0;
     TRoutineFrame *CurrentFrame() { return FrameCount ? Frames[FrameCount - 1].get() : nullptr; }
+    TVlInterpreterVar *VisibleVariable(int32_t atom);
 
     friend class TVlInterpreterAdapter;
     friend class TVlInterpreterInspector;  // read-only views for a stepping engine
