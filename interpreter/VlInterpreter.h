@@ -197,6 +197,12 @@ protected:
     void SkipOperand(int32_t op);
     void SkipDesignator();
     void SkipBracketed(int32_t closing);
+    // At a name followed by "." or "[" (an argument that may end in a record field).
+    bool MemberFollows() const
+    {
+        int32_t next = TokenBase[NextIndex].Kind;
+        return !TokenBacked && TokenKind == tkIdentifier && (next == tkDot || next == tkLBracket);
+    }
     void ReadDesignator(void *targetObject, uint16_t targetKind, TVlValue &result);
     // What ReadDesignator does with a value just read: the record type of a record value, the
     // by-reference arguments written back.

@@ -1064,7 +1064,7 @@ void TVlInterpreterExpression::ReadArguments(int32_t nameAtom)
                         array.Items[i] = std::move(items[i]);
                 } else if (closing == tkRParen && ReadElementArgument(*remembered, count, value)) {
                     // an element of a script variable, remembered for a by-reference write-back
-                } else if (closing == tkRParen && ExtendedDialect &&
+                } else if (closing == tkRParen && ExtendedDialect && MemberFollows() &&
                            ReadFieldArgument(*remembered, count, value, formats)) {
                     // a field of a record, likewise
                 } else if (formats) {
