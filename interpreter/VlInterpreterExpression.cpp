@@ -999,6 +999,8 @@ bool TVlInterpreterExpression::IsArrayConstructorArgument() const
 
 bool TVlInterpreterExpression::AcceptsFormattedArgs(int32_t atom)
 {
+    if (!VlNames().MayBeFormatted(atom))
+        return false;
     if (Adapter->AcceptsFormattedArgs(atom) || Global->AcceptsFormattedArgs(atom))
         return true;
     for (const auto &adapter : HostAdapters)
