@@ -121,6 +121,10 @@ public:
     // The declared type name of the variable a name reads where the script runs now (a local, a
     // local of an enclosing routine, a global); empty when there is none or it has no type name.
     std::string VariableTypeName(const std::string &name);
+    // Whether the parenthesized arguments just read (the reader after their ")") form a constant
+    // expression: literals, named constants and the standard functions compilers fold (they fold
+    // them in extended precision).
+    bool ArgumentsAreConstant();
     // The name of an enumeration member (varVlEnum) of this run; false for other values.
     bool EnumMemberName(const TVlValue &value, std::string &name) const;
 
@@ -194,6 +198,12 @@ protected:
     void SkipOperand(int32_t op);
     void SkipDesignator();
     void SkipBracketed(int32_t closing);
+    // At a name followed by "." or "[" (an argument that may end in a record field).
+    bool MemberFollows() const
+    {
+        int32_t next = TokenBase[NextIndex].Kind;
+        return !TokenBacked && TokenKind == tkIdentifier && (next == tkDot || next == tkLBracket);
+    }
     void ReadDesignator(void *targetObject, uint16_t targetKind, TVlValue &result);
     // What ReadDesignator does with a value just read: the record type of a record value, the
     // by-reference arguments written back.
@@ -319,6 +329,7 @@ protected:
     std::vector<std::unique_ptr<TRoutineFrame>> Frames;  // pooled; FrameCount are active
     int32_t FrameCount = 0;
     TRoutineFrame *CurrentFrame() { return FrameCount ? Frames[FrameCount - 1].get() : nullptr; }
+    TVlInterpreterVar *VisibleVariable(int32_t atom);
 
     friend class TVlInterpreterAdapter;
     friend class TVlInterpreterInspector;  // read-only views for a stepping engine

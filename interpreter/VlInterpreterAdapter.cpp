@@ -497,6 +497,7 @@ void TVlInterpreterAdapter::AddFormattedArgs(const std::string &name)
     int32_t atom = VlNames().Intern(name);
     Grow(FormattedArgs, atom, char(0));
     FormattedArgs[atom] = 1;
+    VlNames().MarkFormatted(atom);
 }
 
 bool TVlInterpreterAdapter::AcceptsFormattedArgs(int32_t nameAtom) const

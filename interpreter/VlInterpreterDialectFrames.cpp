@@ -2,6 +2,8 @@
 // parameters take arrays and records, typed constants keep their values between calls.
 #include "VlInterpreter.h"
 
+#include <set>
+
 // The newest active frame of the routine that declares desc.
 TVlInterpreterExpression::TRoutineFrame *TVlInterpreterFunction::OuterFrameOf(const TVlInterpreterFunctionDesc &desc)
 {
@@ -132,14 +134,54 @@ void TVlInterpreterFunction::SkipRoutineDeclaration()
     NextToken();
 }
 
+// The variable a name reads where the script runs now: a local, a local of an enclosing routine,
+// a global.
+TVlInterpreterVar *TVlInterpreterExpression::VisibleVariable(int32_t atom)
+{
+    for (TRoutineFrame *frame = CurrentFrame(); frame; frame = frame->Outer)
+        if (TVlInterpreterVar *var = frame->Vars.LookupAtom(0, atom))
+            return var;
+    return Adapter->FindSourceVariable(0, atom);
+}
+
 std::string TVlInterpreterExpression::VariableTypeName(const std::string &name)
 {
     int32_t atom = VlNames().Find(name);
-    if (!atom)
-        return std::string();
-    for (TRoutineFrame *frame = CurrentFrame(); frame; frame = frame->Outer)
-        if (TVlInterpreterVar *var = frame->Vars.LookupAtom(0, atom))
-            return var->TypeName;
-    TVlInterpreterVar *var = Adapter->FindSourceVariable(0, atom);
+    TVlInterpreterVar *var = atom ? VisibleVariable(atom) : nullptr;
     return var ? var->TypeName : std::string();
+}
+
+bool TVlInterpreterExpression::ArgumentsAreConstant()
+{
+    static const std::set<int32_t> folded = [] {
+        std::set<int32_t> atoms;
+        for (const char *name : {"Abs", "Sqr", "Sqrt", "Sin", "Cos", "Exp", "Ln", "ArcTan", "Frac", "Int", "Pi",
+                                 "Round", "Trunc"})
+            atoms.insert(VlNames().Intern(name));
+        return atoms;
+    }();
+    if (TokenBacked || TokIndex < 1 || TokenBase[TokIndex - 1].Kind != tkRParen)
+        return false;
+    int depth = 0;
+    for (int32_t i = TokIndex - 1; i >= 0; --i) {
+        const TVlToken &token = TokenBase[i];
+        switch (token.Kind) {
+        case tkRParen: ++depth; break;
+        case tkLParen:
+            if (--depth == 0)
+                return true;
+            break;
+        case tkInteger: case tkFloat: case tkPlus: case tkMinus: case tkMul: case tkSlash: case tkDiv: case tkMod:
+            break;
+        case tkIdentifier:
+            if (folded.count(token.Atom))
+                break;
+            if (TVlInterpreterVar *var = VisibleVariable(token.Atom); var && var->TypeName.empty() && !var->DeclaredKind)
+                break;  // a constant declared without a type
+            return false;
+        default:
+            return false;
+        }
+    }
+    return false;
 }

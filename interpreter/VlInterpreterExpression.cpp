@@ -999,6 +999,8 @@ bool TVlInterpreterExpression::IsArrayConstructorArgument() const
 
 bool TVlInterpreterExpression::AcceptsFormattedArgs(int32_t atom)
 {
+    if (!VlNames().MayBeFormatted(atom))
+        return false;
     if (Adapter->AcceptsFormattedArgs(atom) || Global->AcceptsFormattedArgs(atom))
         return true;
     for (const auto &adapter : HostAdapters)
@@ -1065,7 +1067,7 @@ void TVlInterpreterExpression::ReadArguments(int32_t nameAtom)
                         array.Items[i] = std::move(items[i]);
                 } else if (closing == tkRParen && ReadElementArgument(*remembered, count, value)) {
                     // an element of a script variable, remembered for a by-reference write-back
-                } else if (closing == tkRParen && ExtendedDialect &&
+                } else if (closing == tkRParen && ExtendedDialect && MemberFollows() &&
                            ReadFieldArgument(*remembered, count, value, formats)) {
                     // a field of a record, likewise
                 } else if (formats) {

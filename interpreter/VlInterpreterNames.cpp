@@ -64,6 +64,13 @@ int32_t TVlNameTable::Find(std::string_view name) const
     return found == Atoms.end() ? 0 : found->second;
 }
 
+void TVlNameTable::MarkFormatted(int32_t atom)
+{
+    if (static_cast<int32_t>(Formatted.size()) <= atom)
+        Formatted.resize(static_cast<size_t>(atom) + 1, 0);
+    Formatted[static_cast<size_t>(atom)] = 1;
+}
+
 uint16_t TVlNameTable::TypeKind(int32_t atom)
 {
     if (atom <= 0 || atom >= Count())

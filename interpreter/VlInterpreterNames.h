@@ -19,11 +19,19 @@ public:
     int32_t Count() const { return static_cast<int32_t>(Spellings.size()); }
     // KindOfTypeName of an atom's name, remembered per atom.
     uint16_t TypeKind(int32_t atom);
+    // Whether some adapter takes "expr : width : decimals" arguments for the name: a quick
+    // answer for the many calls of names none takes them for.
+    void MarkFormatted(int32_t atom);
+    bool MayBeFormatted(int32_t atom) const
+    {
+        return atom > 0 && atom < static_cast<int32_t>(Formatted.size()) && Formatted[static_cast<size_t>(atom)];
+    }
 
 private:
     std::unordered_map<std::string, int32_t> Atoms;  // lower-cased name -> atom
     std::vector<std::string> Spellings;
     std::vector<int32_t> TypeKinds;  // -1 until computed
+    std::vector<char> Formatted;
 };
 
 // Lower-cases ASCII letters (names scripts use are ASCII).

@@ -253,7 +253,8 @@ bool ExtendedResult(TVlValue &r, const TVlInterpreterArgs &a, TFunc f)
     return true;
 }
 
-// Abs, Sqr and Sqrt of a single or an extended in the fuller dialect.
+// Abs, Sqr and Sqrt of a single or an extended in the fuller dialect; of a constant single
+// (Sqrt(2.0)) an extended, as compilers fold such calls.
 template <typename TFunc>
 bool SamePrecisionResult(TVlValue &r, const TVlInterpreterArgs &a, TFunc f)
 {
@@ -261,7 +262,8 @@ bool SamePrecisionResult(TVlValue &r, const TVlInterpreterArgs &a, TFunc f)
     if (!KeepsPrecision(a) || (kind != varSingle && kind != varVlExtended))
         return false;
     long double x = f(VlToLongDouble(a.Values[0]));
-    r = kind == varSingle ? TVlValue::Single(static_cast<float>(x)) : TVlValue::Extended(x);
+    bool single = kind == varSingle && !a.Caller->ArgumentsAreConstant();
+    r = single ? TVlValue::Single(static_cast<float>(x)) : TVlValue::Extended(x);
     return true;
 }
 

@@ -427,6 +427,21 @@ end.
 )pas",
      "",
      "one two three 6 2 -1 15\n0.25\n3\n"},
+    {"standard functions of constants are folded in extended",
+     R"pas(program T_folded;
+const C = 2.5;
+  T: Single = 1.5;
+var s: Single;
+begin
+  s := 2.25;
+  WriteLn(Sqrt(2.0) * 2);
+  WriteLn(Abs(-C) + Sqr(C + 1));
+  WriteLn(Sqrt(s * 4.0), ' ', Sqr(T));
+  WriteLn(Sqrt(2.0) = Sqrt(2), ' ', Sqrt(2.0):0:3);
+end.
+)pas",
+     "",
+     " 2.82842712474619009753E+0000\n 1.47500000000000000000E+0001\n 3.000000000E+00  2.250000000E+00\nTRUE 1.414\n"},
     {"write_formats",
      R"pas(program T_write_formats;
 var

@@ -13,7 +13,7 @@
 #include <filesystem>
 #include <fstream>
 #include <set>
-#include <sstream>
+#include <string_view>
 #include <unistd.h>
 #include <unordered_set>
 
@@ -34,19 +34,24 @@ std::unordered_set<int32_t> FormsNames(const std::string &bindingsFile)
     std::set<std::string> ownUnits;
     for (const TVlRegistration &r : VlListRegistrations(own))
         ownUnits.insert(VlLowerName(r.Unit));
+    // Every run reads the whole list, so its lines are split in place (unit, kind, class, name).
     std::string line;
     while (std::getline(in, line)) {
-        std::istringstream fields(line);
-        std::string unit, kind, cls, name;
-        std::getline(fields, unit, '\t');
-        std::getline(fields, kind, '\t');
-        std::getline(fields, cls, '\t');
-        std::getline(fields, name);
+        std::string_view fields[4];
+        size_t start = 0;
+        for (int i = 0; i < 4; ++i) {
+            size_t tab = i < 3 ? line.find('\t', start) : std::string::npos;
+            fields[i] = std::string_view(line).substr(std::min(start, line.size()),
+                                                      tab == std::string::npos ? std::string::npos : tab - start);
+            start = tab == std::string::npos ? line.size() : tab + 1;
+        }
+        const std::string unit(fields[0]);
+        const std::string_view kind = fields[1];
         if (unit.empty() || ownUnits.count(VlLowerName(unit)))
             continue;
         names.insert(VlNames().Intern(unit));
         if (kind == "class" || kind == "function" || kind == "constant" || kind == "host unit")
-            names.insert(VlNames().Intern(name));
+            names.insert(VlNames().Intern(std::string(fields[3])));
     }
     return names;
 }
