@@ -333,6 +333,13 @@ bool IsTypedText(const QKeyEvent *e)
 
 void TVlHLEditor::keyPressEvent(QKeyEvent *e)
 {
+    // The Linefeed key (what input tools send for a typed line break) breaks the line as Enter does.
+    if (e->key() == '\n' && e->text() == QLatin1String("\n")) {
+        QKeyEvent enter(e->type(), Qt::Key_Return, e->modifiers(), QStringLiteral("\r"), e->isAutoRepeat());
+        keyPressEvent(&enter);
+        e->setAccepted(enter.isAccepted());
+        return;
+    }
     if (fCompletion->KeyDown(e))
         return;
     int key = e->key();

@@ -63,6 +63,19 @@ TEST(EditorInput, ATwoKeyCommandIsCancelledByAClickAFocusChangeOrEsc)
     EXPECT_EQ(w.Editor->Line(0), "abouc");
 }
 
+TEST(EditorInput, ALinefeedKeyBreaksTheLineAsEnterDoes)
+{
+    TEditorInWindow w;
+    w.Editor->SetText("begin end.");
+    w.Key(Qt::Key_Home);
+    w.Type("x");
+    QTest::sendKeyEvent(QTest::Click, w.Editor, Qt::Key('\n'), QStringLiteral("\n"), Qt::NoModifier);
+    w.Type("y");
+    EXPECT_EQ(w.Editor->LineCount(), 2);
+    EXPECT_EQ(w.Editor->Line(0), "x");
+    EXPECT_EQ(w.Editor->Line(1), "ybegin end.");
+}
+
 TEST(EditorInput, LinesLongerThanTheColouredCellsCanBeReachedAndEdited)
 {
     TEditorInWindow w;
