@@ -409,6 +409,9 @@ protected:
     void SkipRoutineDeclaration();
     // Whether a name is a script routine of the current unit (event assignments).
     virtual bool IsScriptRoutine(const std::string &name) { (void)name; return false; }
+    // The object a bare name written here is a member of (inside a form's method, the form when the
+    // name is no local or field), or null.
+    virtual void *ImplicitWriteTarget(int32_t atom) { (void)atom; return nullptr; }
     virtual TVlInterpreterProgram *OwningProgram() { return nullptr; }
 
     std::vector<std::unique_ptr<TVlInterpreterEvent>> EventBridges;
@@ -480,7 +483,7 @@ private:
     bool TryStoreLocalElement();
     bool TryStoreLocalScalar();
     void StoreAssignment(const std::string &name, int32_t atom, TVlInterpreterArgs &target);
-    bool TryEventAssignment(const std::string &name, TVlInterpreterArgs &target);
+    bool TryEventAssignment(const std::string &name, int32_t atom, TVlInterpreterArgs &target);
     bool TryAppendAssignment(int32_t atom);
     void ExecuteIf();
     void ExecuteWhile();

@@ -279,13 +279,23 @@ bool TVlInterpreterFunction::TryAppendAssignment(int32_t atom)
     return true;
 }
 
-bool TVlInterpreterFunction::TryEventAssignment(const std::string &name, TVlInterpreterArgs &target)
+bool TVlInterpreterFunction::TryEventAssignment(const std::string &name, int32_t atom, TVlInterpreterArgs &target)
 {
-    if (target.ObjType != varVlObject || !target.Obj || TokenKind != tkIdentifier || TokenBacked)
+    const bool bare = !target.Obj && !target.Indexed;
+    if ((!bare && target.ObjType != varVlObject) || (!bare && !target.Obj) || TokenKind != tkIdentifier ||
+        TokenBacked)
         return false;
     int32_t following = Source->Tokens[static_cast<size_t>(NextIndex)].Kind;
     if ((following >= tkIdentifier && following <= tkColon) || (following >= tkLBracket && following <= 59))
         return false;
+    if (bare) {
+        // "OnClick := OtherClick" inside a form's method assigns the form's event.
+        void *self = ImplicitWriteTarget(atom);
+        if (!self)
+            return false;
+        TVlMemberTarget member(target, self, varVlObject);
+        return TryEventAssignment(name, atom, target);
+    }
     std::string routine = *TokenNamePtr;
     bool isNil = VlSameName(routine, "nil");
     if (!isNil && !IsScriptRoutine(routine))
@@ -349,7 +359,7 @@ bool TVlInterpreterFunction::TryEventAssignment(const std::string &name, TVlInte
 
 void TVlInterpreterFunction::StoreAssignment(const std::string &name, int32_t atom, TVlInterpreterArgs &target)
 {
-    if (TryEventAssignment(name, target))
+    if (TryEventAssignment(name, atom, target))
         return;
     if (!target.Obj && !target.Indexed && TryAppendAssignment(atom))
         return;

@@ -54,6 +54,7 @@ public:
     // The name lookup and writes in a form's context, and script methods as members of forms.
     bool GetValue(const std::string &name, int32_t atom, TVlValue &result, TVlInterpreterArgs &args) override;
     bool SetValue(const std::string &name, int32_t atom, const TVlValue &value, TVlInterpreterArgs &args) override;
+    void *ImplicitWriteTarget(int32_t atom) override;
     // A method of a form class raised by one of the form's components runs with the form as context.
     void InvokeFunctionIn(void *instance, const std::string &unitName, const std::string &name,
                           TVlInterpreterArgs *args, const std::vector<TVlValue> &argValues,
@@ -118,6 +119,8 @@ private:
                         TVlInterpreterArgs &args);
     bool MakeScriptClassForm(const std::string &name, TVlValue &result);
     bool WriteFormField(TVlInterpreterForm &form, int32_t atom, const TVlValue &value);
+    // The form whose method is running, when a bare name written there is not one of its locals.
+    TVlInterpreterForm *MethodsForm(int32_t atom);
     void *FormContextFor(void *instance, const std::string &unitName, const std::string &name);
     std::string ReadFormFile(const std::string &unitName);
     void BindEvents(TVlInterpreterForm &form);

@@ -196,6 +196,21 @@ bool TVlInterpreterFm::WriteFormField(TVlInterpreterForm &form, int32_t atom, co
     return true;
 }
 
+TVlInterpreterForm *TVlInterpreterFm::MethodsForm(int32_t atom)
+{
+    TVlInterpreterForm *form = TVlInterpreterForm::FromAddress(CurrentInstance);
+    if (!form)
+        return nullptr;
+    TRoutineFrame *frame = CurrentFrame();
+    return frame && frame->Vars.LookupAtom(0, atom) ? nullptr : form;
+}
+
+void *TVlInterpreterFm::ImplicitWriteTarget(int32_t atom)
+{
+    TVlInterpreterForm *form = MethodsForm(atom);
+    return form && !form->FormVars.LookupAtom(0, atom) ? form : nullptr;
+}
+
 bool TVlInterpreterFm::SetValue(const std::string &name, int32_t atom, const TVlValue &value, TVlInterpreterArgs &args)
 {
     if (!atom)
@@ -207,19 +222,16 @@ bool TVlInterpreterFm::SetValue(const std::string &name, int32_t atom, const TVl
                 return true;
     } else if (!args.Obj) {
         // 1. Inside a form's method: a local, a field of the form, a member of the form.
-        if (TVlInterpreterForm *form = TVlInterpreterForm::FromAddress(CurrentInstance)) {
-            TRoutineFrame *frame = CurrentFrame();
-            if (!(frame && frame->Vars.LookupAtom(0, atom))) {
-                if (WriteFormField(*form, atom, value))
-                    return true;
-                bool written = false;
-                {
-                    TVlMemberTarget target(args, form, varVlObject);
-                    written = TVlInterpreterProgram::SetValue(name, atom, value, args);
-                }
-                if (written)
-                    return true;
+        if (TVlInterpreterForm *form = MethodsForm(atom)) {
+            if (WriteFormField(*form, atom, value))
+                return true;
+            bool written = false;
+            {
+                TVlMemberTarget target(args, form, varVlObject);
+                written = TVlInterpreterProgram::SetValue(name, atom, value, args);
             }
+            if (written)
+                return true;
         }
     }
     // 3. The ordinary write.

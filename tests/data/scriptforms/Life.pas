@@ -50,8 +50,8 @@ end;
 procedure TLifeForm.FormClick(Sender: TObject);
 begin
   Label1.Caption := Label1.Caption + 'form;';
-  // The form's own event, replaced from its own handler.
-  Self.OnClick := OtherClick;
+  // The form's own event, replaced from its own handler (by its bare name, as a method writes it).
+  OnClick := OtherClick;
 end;
 
 procedure TLifeForm.FreeMeClick(Sender: TObject);
