@@ -32,9 +32,9 @@ protected:
         QDir().mkpath(Dir.filePath(QStringLiteral("Data")));
         // What the build stages: the event lists (so that start-up reports nothing else) and the samples.
         const QString staged = QString::fromStdString(VlProgramDir()) + QLatin1Char('/');
-        for (const QString name : {"Data/FormProc.vlf", "Data/ObjectProc.vlf", "Plugins/EditorTools.so",
-                                   "Plugins/NewerHostOnly.so"})
+        for (const QString name : {"Data/FormProc.vlf", "Data/ObjectProc.vlf", "Plugins/EditorTools.so"})
             QFile::copy(staged + name, Dir.filePath(name));
+        QFile::copy(QStringLiteral(VL_REFUSING_SAMPLE), PluginFile(QStringLiteral("NewerHostOnly.so")));
         WriteBrokenPlugin(plugins + QStringLiteral("/Broken.so"));
         TVlShellHooks hooks;
         hooks.Confirm = [](const QString &) { return true; };
