@@ -156,7 +156,6 @@ public:
     // Adapters of the host consulted after the own adapter and before the GlobalAdapter; unlike
     // the own adapter they keep their registrations across runs (a runner's console unit).
     void AddHostAdapter(std::shared_ptr<TVlInterpreterAdapter> adapter);
-    bool HasHostAdapters() const { return !HostAdapters.empty(); }
     // Adapters consulted in the fuller dialect after the script's own routines (the standard
     // routines that a program may redefine).
     void AddFallbackAdapter(std::shared_ptr<TVlInterpreterAdapter> adapter);
