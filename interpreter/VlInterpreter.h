@@ -24,6 +24,7 @@
 #include <exception>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -218,6 +219,8 @@ protected:
     // Reads an argument "name [ indexes ]" naming an element of a script variable, recording the
     // indexes in call.ElementArgs; answers false (reading nothing) for any other argument.
     bool ReadElementArgument(TVlInterpreterArgs &call, int32_t slot, TVlValue &value);
+    std::optional<bool> ReadRememberedMember(const std::string &name, int32_t atom, TVlValue &result,
+                                             TVlInterpreterArgs &args);
     // Reads an argument "name {[indexes] | .field} .field" naming a field of a record (the fuller
     // dialect), recording the record in call.FieldArgs; answers false (reading nothing) otherwise.
     bool ReadFieldArgument(TVlInterpreterArgs &call, int32_t slot, TVlValue &value, bool formats);

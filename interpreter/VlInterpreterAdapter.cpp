@@ -648,6 +648,18 @@ void TVlInterpreterAdapter::NoteMember(int32_t atom, TVlHostClass cls, const TVl
     MemberMemos[static_cast<size_t>(atom)] = {Changes, cls, &model, getter};
 }
 
+std::optional<const TVlInterpreterMethod *> TVlInterpreterAdapter::RememberedMember(
+    int32_t atom, TVlHostClass cls, const TVlHostObjectModel &model) const
+{
+    // Hooks may answer any member; a lookup that found nothing goes on to them.
+    if (!GetHooks.empty() || atom <= 0 || atom >= static_cast<int32_t>(MemberMemos.size()))
+        return std::nullopt;
+    const TMemberMemo &memo = MemberMemos[static_cast<size_t>(atom)];
+    if (memo.Changes != Changes || memo.Class != cls || memo.Model != &model)
+        return std::nullopt;
+    return memo.Getter;
+}
+
 bool TVlInterpreterAdapter::ReadObjectMember(TVlInterpreterExpression *expr, const std::string &name,
                                              int32_t atom, TVlValue &value, TVlInterpreterArgs &args)
 {

@@ -32,6 +32,7 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -384,6 +385,18 @@ public:
     bool HasScopedFunctions() const { return ScopedFunctions > 0; }
     // Adds a record type declared by a script.
     void AddScriptRecordType(std::shared_ptr<TVlInterpreterRecord> record);
+
+    // What an earlier read of member atom of a live object of class cls (model telling the class)
+    // found here, valid while this adapter has not changed: nullopt when nothing valid is
+    // remembered, else the getter that served it (nullptr: nothing here answers the member).
+    std::optional<const TVlInterpreterMethod *> RememberedMember(int32_t atom, TVlHostClass cls,
+                                                                 const TVlHostObjectModel &model) const;
+    // Calls a getter that RememberedMember gave, as the lookup would.
+    void CallRemembered(TVlInterpreterExpression *expr, const TVlInterpreterMethod &getter, const std::string &name,
+                        TVlValue &value, TVlInterpreterArgs &args)
+    {
+        CallGetter(expr, getter, name, value, args);
+    }
 
     // Checks an argument count against a registration (codes 181, 182) and notes var args.
     static void CheckArgs(int paramCount, const uint16_t *paramTypes, TVlInterpreterArgs &args);
