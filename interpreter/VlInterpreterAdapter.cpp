@@ -21,6 +21,7 @@ namespace {
 struct TVlGlobalState {
     TVlNameTable Names;
     std::unordered_set<const void *> SrcUnits;
+    const void *LastNonUnit = nullptr;  // member reads ask for the same object again and again
     TVlInterpreterAdapter Adapter;
 };
 
@@ -107,7 +108,10 @@ TVlHostClass TVlHostObjectModel::LiveClassOf(void *) const { return nullptr; }
 
 TVlInterpreterSrcUnit::TVlInterpreterSrcUnit()
 {
-    GlobalState().SrcUnits.insert(this);
+    TVlGlobalState &state = GlobalState();
+    state.SrcUnits.insert(this);
+    if (state.LastNonUnit == this)
+        state.LastNonUnit = nullptr;
 }
 
 TVlInterpreterSrcUnit::~TVlInterpreterSrcUnit()
@@ -117,8 +121,12 @@ TVlInterpreterSrcUnit::~TVlInterpreterSrcUnit()
 
 TVlInterpreterSrcUnit *TVlInterpreterAdapter::AsUnitQualifier(void *object)
 {
-    if (object && GlobalState().SrcUnits.count(object))
+    TVlGlobalState &state = GlobalState();
+    if (!object || object == state.LastNonUnit)
+        return nullptr;
+    if (state.SrcUnits.count(object))
         return static_cast<TVlInterpreterSrcUnit *>(object);
+    state.LastNonUnit = object;
     return nullptr;
 }
 

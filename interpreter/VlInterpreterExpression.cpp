@@ -1345,7 +1345,9 @@ bool TVlInterpreterExpression::GetValue(const std::string &name, int32_t atom, T
                                         TVlInterpreterArgs &args)
 {
     try {
-        std::optional<bool> remembered = ReadRememberedMember(name, atom, result, args);
+        std::optional<bool> remembered;
+        if (args.Obj && args.ObjType == varVlObject && !args.Indexed)
+            remembered = ReadRememberedMember(name, atom, result, args);
         if (remembered.value_or(false))
             return true;
         if (!remembered) {
@@ -1369,12 +1371,13 @@ bool TVlInterpreterExpression::GetValue(const std::string &name, int32_t atom, T
     return false;
 }
 
-// A member of a live object whose class every adapter was asked for before: what they remember
-// stands for the lookups (true: read; false: no adapter has it; nullopt: some adapter must look).
+// A member of a live object (not indexed) whose class every adapter was asked for before: what
+// they remember stands for the lookups (true: read; false: no adapter has it; nullopt: some
+// adapter must look).
 std::optional<bool> TVlInterpreterExpression::ReadRememberedMember(const std::string &name, int32_t atom,
                                                                    TVlValue &result, TVlInterpreterArgs &args)
 {
-    if (atom <= 0 || args.Indexed || args.ObjType != varVlObject || !args.Obj)
+    if (atom <= 0)
         return std::nullopt;
     const TVlHostObjectModel &model = Global->ObjectModel();
     const TVlHostClass cls = model.LiveClassOf(args.Obj);
