@@ -872,14 +872,23 @@ bool TVlInterpreterExpression::ReadLocalFast(TVlValue &result)
     return true;
 }
 
-// An argument that is a lone local: read as EvaluateExpression would, without evaluating.
+// An argument that is a lone local or a lone literal: read as EvaluateExpression would, without
+// evaluating.
 bool TVlInterpreterExpression::ReadLocalArgument(int32_t closing, TVlValue &result)
 {
-    if (TokenKind != tkIdentifier || StackTop + 2 >= 199)
+    if (TokenBacked || StackTop + 2 >= 199)
         return false;
     int32_t next = TokenBase[NextIndex].Kind;
-    if ((next != tkComma && next != closing) || !ReadLocalFast(result))
+    if (next != tkComma && next != closing)
         return false;
+    if (TokenKind == tkIdentifier) {
+        if (!ReadLocalFast(result))
+            return false;
+    } else if (IsOperandKind(TokenKind)) {
+        result = TokenValue;
+    } else {
+        return false;
+    }
     NextToken();
     return true;
 }
