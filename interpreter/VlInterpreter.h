@@ -24,6 +24,7 @@
 #include <exception>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -156,7 +157,6 @@ public:
     // Adapters of the host consulted after the own adapter and before the GlobalAdapter; unlike
     // the own adapter they keep their registrations across runs (a runner's console unit).
     void AddHostAdapter(std::shared_ptr<TVlInterpreterAdapter> adapter);
-    bool HasHostAdapters() const { return !HostAdapters.empty(); }
     // Adapters consulted in the fuller dialect after the script's own routines (the standard
     // routines that a program may redefine).
     void AddFallbackAdapter(std::shared_ptr<TVlInterpreterAdapter> adapter);
@@ -219,6 +219,8 @@ protected:
     // Reads an argument "name [ indexes ]" naming an element of a script variable, recording the
     // indexes in call.ElementArgs; answers false (reading nothing) for any other argument.
     bool ReadElementArgument(TVlInterpreterArgs &call, int32_t slot, TVlValue &value);
+    std::optional<bool> ReadRememberedMember(const std::string &name, int32_t atom, TVlValue &result,
+                                             TVlInterpreterArgs &args);
     // Reads an argument "name {[indexes] | .field} .field" naming a field of a record (the fuller
     // dialect), recording the record in call.FieldArgs; answers false (reading nothing) otherwise.
     bool ReadFieldArgument(TVlInterpreterArgs &call, int32_t slot, TVlValue &value, bool formats);

@@ -21,6 +21,7 @@ namespace {
 struct TVlGlobalState {
     TVlNameTable Names;
     std::unordered_set<const void *> SrcUnits;
+    const void *LastNonUnit = nullptr;  // member reads ask for the same object again and again
     TVlInterpreterAdapter Adapter;
 };
 
@@ -103,10 +104,14 @@ void TVlHostObjectModel::RaiseObject(void *) const
     throw EVlRuntimeError("Exception", "Exception raised by script");
 }
 bool TVlHostObjectModel::SupportsInterface(void *, const TVlGuid &) const { return false; }
+TVlHostClass TVlHostObjectModel::LiveClassOf(void *) const { return nullptr; }
 
 TVlInterpreterSrcUnit::TVlInterpreterSrcUnit()
 {
-    GlobalState().SrcUnits.insert(this);
+    TVlGlobalState &state = GlobalState();
+    state.SrcUnits.insert(this);
+    if (state.LastNonUnit == this)
+        state.LastNonUnit = nullptr;
 }
 
 TVlInterpreterSrcUnit::~TVlInterpreterSrcUnit()
@@ -116,8 +121,12 @@ TVlInterpreterSrcUnit::~TVlInterpreterSrcUnit()
 
 TVlInterpreterSrcUnit *TVlInterpreterAdapter::AsUnitQualifier(void *object)
 {
-    if (object && GlobalState().SrcUnits.count(object))
+    TVlGlobalState &state = GlobalState();
+    if (!object || object == state.LastNonUnit)
+        return nullptr;
+    if (state.SrcUnits.count(object))
         return static_cast<TVlInterpreterSrcUnit *>(object);
+    state.LastNonUnit = object;
     return nullptr;
 }
 
@@ -147,6 +156,7 @@ bool TVlInterpreterAdapter::HasHostUnit(int32_t unitAtom) const
 void TVlInterpreterAdapter::AddSourceUnit(const std::string &unitName, const std::string &source,
                                           const std::string &usesList, void *data)
 {
+    NoteChange();
     TVlInterpreterSrcUnit *unit = FindSourceUnit(unitName);
     if (unit && !unit->Source.empty())
         return;
@@ -179,6 +189,7 @@ void TVlInterpreterAdapter::AddSourceUnit(const std::string &unitName, const std
 
 void TVlInterpreterAdapter::AddHostUnit(const std::string &unitName, void *data)
 {
+    NoteChange();
     auto entry = std::make_unique<TVlInterpreterIdentifier>();
     entry->UnitName = unitName;
     entry->Identifier = unitName;
@@ -256,6 +267,7 @@ void TVlInterpreterAdapter::AddIndexedSetter(TVlHostClass classType, const std::
 void TVlInterpreterAdapter::AddDefaultGetter(TVlHostClass classType, THostGetProc func, int paramCount,
                                              const TVlKinds &paramTypes, uint16_t resultType, void *data)
 {
+    NoteChange();
     auto entry = MakeMethod(classType, std::string(), paramCount, paramTypes, resultType, data);
     entry->GetFunc = func;
     DefaultGetters.push_back(std::move(entry));
@@ -264,6 +276,7 @@ void TVlInterpreterAdapter::AddDefaultGetter(TVlHostClass classType, THostGetPro
 void TVlInterpreterAdapter::AddDefaultSetter(TVlHostClass classType, THostSetProc func, int paramCount,
                                              const TVlKinds &paramTypes, void *data)
 {
+    NoteChange();
     auto entry = MakeMethod(classType, std::string(), paramCount, paramTypes, 0, data);
     entry->SetFunc = func;
     DefaultSetters.push_back(std::move(entry));
@@ -289,6 +302,7 @@ void TVlInterpreterAdapter::AddDirectMethod(TVlHostClass classType, const std::s
                                             int paramCount, const TVlKinds &paramTypes, uint16_t resultType,
                                             uint8_t callFlags, void *data)
 {
+    NoteChange();
     auto entry = std::make_unique<TVlInterpreterDMethod>();
     entry->ClassType = classType;
     entry->Identifier = name;
@@ -332,6 +346,7 @@ std::shared_ptr<TVlInterpreterRecord> TVlInterpreterAdapter::AddRecordType(
     const std::vector<TVlInterpreterRecField> &fields, TVlRecordCreateFunc createFunc,
     TVlRecordDestroyFunc destroyFunc, TVlRecordCopyFunc copyFunc, void *data)
 {
+    NoteChange();
     auto entry = std::make_shared<TVlInterpreterRecord>();
     entry->UnitName = unitName;
     entry->Identifier = name;
@@ -349,6 +364,7 @@ std::shared_ptr<TVlInterpreterRecord> TVlInterpreterAdapter::AddRecordType(
 
 void TVlInterpreterAdapter::AddScriptRecordType(std::shared_ptr<TVlInterpreterRecord> record)
 {
+    NoteChange();
     record->NameAtom = VlNames().Intern(record->Identifier);
     RecordTypes.push_back(std::move(record));
 }
@@ -373,6 +389,7 @@ void TVlInterpreterAdapter::AddRecordGetter(const std::string &unitName, const s
                                             const std::string &name, THostGetProc func, int paramCount,
                                             const TVlKinds &paramTypes, uint16_t resultType, void *data)
 {
+    NoteChange();
     auto entry = MakeRecMethod(FindRecordType(recordName), unitName, name, paramCount, paramTypes, resultType, data);
     entry->GetFunc = func;
     RecordGetters.push_back(std::move(entry));
@@ -382,6 +399,7 @@ void TVlInterpreterAdapter::AddRecordSetter(const std::string &unitName, const s
                                             const std::string &name, THostSetProc func, int paramCount,
                                             const TVlKinds &paramTypes, void *data)
 {
+    NoteChange();
     auto entry = MakeRecMethod(FindRecordType(recordName), unitName, name, paramCount, paramTypes, 0, data);
     entry->SetFunc = func;
     RecordSetters.push_back(std::move(entry));
@@ -393,6 +411,7 @@ void TVlInterpreterAdapter::AddExternalFunction(const std::string &unitName, con
                                                 int paramCount, const TVlKinds &paramTypes, uint16_t resultType,
                                                 void *data)
 {
+    NoteChange();
     auto entry = std::make_unique<TVlInterpreterExtFunction>();
     entry->UnitName = unitName;
     entry->Identifier = name;
@@ -412,6 +431,7 @@ void TVlInterpreterAdapter::AddExternalFunction(const std::string &unitName, con
 
 void TVlInterpreterAdapter::AddSourceFunction(const TVlInterpreterFunctionDesc &desc, void *data)
 {
+    NoteChange();
     auto entry = std::make_unique<TVlInterpreterSrcFunction>();
     entry->UnitName = desc.UnitName;
     entry->Identifier = desc.Identifier;
@@ -433,6 +453,7 @@ void TVlInterpreterAdapter::AddSourceVariable(const std::string &unitName, const
                                               const TVlDataTypePtr &, const TVlValue &value, uint16_t kind,
                                               const std::string &typeName)
 {
+    NoteChange();
     int32_t nameAtom = VlNames().Intern(name);
     int32_t unitAtom = unitName.empty() ? 0 : VlNames().Intern(unitName);
     for (size_t i = SrcVars.size(); i-- > 0;)
@@ -453,6 +474,7 @@ void TVlInterpreterAdapter::AddSourceVariable(const std::string &unitName, const
 
 void TVlInterpreterAdapter::AddSourceClass(std::unique_ptr<TVlInterpreterSrcClass> cls)
 {
+    NoteChange();
     cls->NameAtom = VlNames().Intern(cls->Identifier);
     SrcClasses.push_back(std::move(cls));
 }
@@ -460,6 +482,7 @@ void TVlInterpreterAdapter::AddSourceClass(std::unique_ptr<TVlInterpreterSrcClas
 void TVlInterpreterAdapter::AddEventHandler(const std::string &unitName, const std::string &eventTypeName,
                                             TVlEventFactory eventClass, void *handlerCode, void *data)
 {
+    NoteChange();
     auto entry = std::make_unique<TVlInterpreterEventDesc>();
     entry->UnitName = unitName;
     entry->Identifier = eventTypeName;
@@ -473,6 +496,7 @@ void TVlInterpreterAdapter::AddEventHandler(const std::string &unitName, const s
 void TVlInterpreterAdapter::AddEventProperty(const std::string &unitName, TVlHostClass classType,
                                              const std::string &name, void *data)
 {
+    NoteChange();
     auto entry = std::make_unique<TVlInterpreterEventProperty>();
     entry->UnitName = unitName;
     entry->Identifier = name;
@@ -484,11 +508,13 @@ void TVlInterpreterAdapter::AddEventProperty(const std::string &unitName, TVlHos
 
 void TVlInterpreterAdapter::AddGetHook(TVlInterpreterGetValue hook)
 {
+    NoteChange();
     GetHooks.push_back(std::move(hook));
 }
 
 void TVlInterpreterAdapter::AddSetHook(TVlInterpreterSetValue hook)
 {
+    NoteChange();
     SetHooks.push_back(std::move(hook));
 }
 
@@ -546,6 +572,7 @@ const TVlInterpreterAdapter::TNameIndex *TVlInterpreterAdapter::IndexOf(int32_t 
 
 void TVlInterpreterAdapter::SetObjectModel(std::shared_ptr<TVlHostObjectModel> model)
 {
+    NoteChange();
     Model = std::move(model);
 }
 
@@ -596,39 +623,76 @@ void TVlInterpreterAdapter::CallGetter(TVlInterpreterExpression *expr, const TVl
     m.GetFunc(value, args);
 }
 
+const TVlInterpreterMethod *TVlInterpreterAdapter::MatchingGetter(
+    const std::vector<std::unique_ptr<TVlInterpreterMethod>> &list, int first, int32_t atom,
+    const TVlInterpreterArgs &args) const
+{
+    if (first < 0)
+        return nullptr;
+    for (size_t i = static_cast<size_t>(first); i < list.size() && list[i]->NameAtom == atom; ++i) {
+        const TVlInterpreterMethod &m = *list[i];
+        if (m.GetFunc && ObjectMatches(m.ClassType, args))
+            return &m;
+    }
+    return nullptr;
+}
+
 bool TVlInterpreterAdapter::CallMatchingGetter(const std::vector<std::unique_ptr<TVlInterpreterMethod>> &list,
                                                int first, TVlInterpreterExpression *expr, const std::string &name,
                                                int32_t atom, TVlValue &value, TVlInterpreterArgs &args)
 {
-    if (first < 0)
-        return false;
-    for (size_t i = static_cast<size_t>(first); i < list.size() && list[i]->NameAtom == atom; ++i) {
-        const TVlInterpreterMethod &m = *list[i];
-        if (m.GetFunc && ObjectMatches(m.ClassType, args)) {
-            CallGetter(expr, m, name, value, args);
-            return true;
-        }
-    }
-    return false;
+    const TVlInterpreterMethod *m = MatchingGetter(list, first, atom, args);
+    if (m)
+        CallGetter(expr, *m, name, value, args);
+    return m != nullptr;
+}
+
+void TVlInterpreterAdapter::NoteMember(int32_t atom, TVlHostClass cls, const TVlHostObjectModel &model,
+                                       const TVlInterpreterMethod *getter)
+{
+    if (!cls || atom <= 0)
+        return;
+    Grow(MemberMemos, atom, TMemberMemo());
+    MemberMemos[static_cast<size_t>(atom)] = {Changes, cls, &model, getter};
+}
+
+std::optional<const TVlInterpreterMethod *> TVlInterpreterAdapter::RememberedMember(
+    int32_t atom, TVlHostClass cls, const TVlHostObjectModel &model) const
+{
+    // Hooks may answer any member; a lookup that found nothing goes on to them.
+    if (!GetHooks.empty() || atom <= 0 || atom >= static_cast<int32_t>(MemberMemos.size()))
+        return std::nullopt;
+    const TMemberMemo &memo = MemberMemos[static_cast<size_t>(atom)];
+    if (memo.Changes != Changes || memo.Class != cls || memo.Model != &model)
+        return std::nullopt;
+    return memo.Getter;
 }
 
 bool TVlInterpreterAdapter::ReadObjectMember(TVlInterpreterExpression *expr, const std::string &name,
                                              int32_t atom, TVlValue &value, TVlInterpreterArgs &args)
 {
-    const TNameIndex *index = IndexOf(atom);
-    // A program's adapter that borrows the global object model and has no member of this name
-    // would only repeat what the global adapter, asked right after it, does first.
-    // (An indexed read goes to the global adapter's indexed getters first, so it is not skipped.)
-    if (!Model && this != &GlobalAdapter() && expr && !args.Indexed && !expr->HasHostAdapters()
-        && DirectMethods.empty() && (!index || index->Getter < 0))
-        return false;
+    TVlHostObjectModel &model = ObjectModel();
+    // A member of a live object of a class read before: what the steps below found then.
+    TVlHostClass cls = args.ObjType == varVlObject ? model.LiveClassOf(args.Obj) : nullptr;
+    if (cls && atom > 0 && atom < static_cast<int32_t>(MemberMemos.size())) {
+        const TMemberMemo &memo = MemberMemos[static_cast<size_t>(atom)];
+        if (memo.Changes == Changes && memo.Class == cls && memo.Model == &model) {
+            if (!memo.Getter)
+                return false;
+            CallGetter(expr, *memo.Getter, name, value, args);
+            return true;
+        }
+    }
     if (AsUnitQualifier(args.Obj))
         return false;
-    TVlHostObjectModel &model = ObjectModel();
     if (args.ObjType == varVlObject && args.Obj && model.ReadProperty(args.Obj, name, value))
         return true;
-    if (index && CallMatchingGetter(Getters, index->Getter, expr, name, atom, value, args))
+    const TNameIndex *index = IndexOf(atom);
+    if (const TVlInterpreterMethod *getter = index ? MatchingGetter(Getters, index->Getter, atom, args) : nullptr) {
+        NoteMember(atom, cls, model, getter);
+        CallGetter(expr, *getter, name, value, args);
         return true;
+    }
     if (args.ObjType == varVlObject && args.Obj && VlSameName(name, "Free")) {
         model.FreeObject(args.Obj);
         args.Obj = nullptr;
@@ -642,6 +706,7 @@ bool TVlInterpreterAdapter::ReadObjectMember(TVlInterpreterExpression *expr, con
             return true;
         }
     }
+    NoteMember(atom, cls, model, nullptr);
     return false;
 }
 
@@ -833,6 +898,9 @@ bool TVlInterpreterAdapter::GetValue(TVlInterpreterExpression *expr, const std::
         SortLists();
     if (atom == 0)
         atom = VlNames().Intern(name);
+    const bool plainRead = !args.Obj && !args.Indexed;
+    if (plainRead && KnownPlainMiss(atom))
+        return false;
     bool objectTarget = args.Obj && (args.ObjType == varVlObject || args.ObjType == varVlClass);
     if (args.Indexed) {
         if (objectTarget) {
@@ -912,7 +980,23 @@ bool TVlInterpreterAdapter::GetValue(TVlInterpreterExpression *expr, const std::
         if (done)
             return true;
     }
+    if (plainRead)
+        NotePlainMiss(atom);
     return false;
+}
+
+// A plain name none of the steps resolves stays unresolved until the next change, whatever its
+// arguments, unless hooks (which may answer anything) or external routines (which a flag turns
+// off) could take it or it is a type name (a cast with an argument).
+void TVlInterpreterAdapter::NotePlainMiss(int32_t atom)
+{
+    if (atom <= 0 || !GetHooks.empty() || VlNames().TypeKind(atom) != 0)
+        return;
+    for (const auto &f : ExtFunctions)
+        if (f->NameAtom == atom)
+            return;
+    Grow(PlainMisses, atom, uint32_t(0));
+    PlainMisses[static_cast<size_t>(atom)] = Changes;
 }
 
 bool TVlInterpreterAdapter::SetValue(TVlInterpreterExpression *expr, const std::string &name, int32_t atom,
@@ -1193,6 +1277,7 @@ TVlInterpreterSrcClass *TVlInterpreterAdapter::FindSourceClass(const std::string
 
 void TVlInterpreterAdapter::ClearSource()
 {
+    NoteChange();
     SrcVarByAtom.clear();
     SrcVars.clear();
     SrcClasses.clear();
@@ -1205,6 +1290,7 @@ void TVlInterpreterAdapter::ClearSource()
 
 void TVlInterpreterAdapter::ClearHost()
 {
+    NoteChange();
     HostUnits.clear();
     Getters.clear();
     Setters.clear();

@@ -32,6 +32,7 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -81,6 +82,10 @@ public:
     virtual void SetMethodProperty(void *object, const std::string &name,
                                    const TVlMethod &handler) const;
     virtual void FreeObject(void *object) const;
+    // The class of a live object, or nullptr (not live, not an object, or the model cannot tell
+    // cheaply). A model that answers promises that what ReadProperty finds for a live object
+    // depends on its class and the name only, so the registry may remember it per class.
+    virtual TVlHostClass LiveClassOf(void *object) const;
     // The host object of a caught exception, valid while the exception is held; nullptr
     // when the exception has none (such exceptions are caught only by a plain "except").
     virtual void *ExceptionObject(const std::exception_ptr &error) const;
@@ -381,6 +386,18 @@ public:
     // Adds a record type declared by a script.
     void AddScriptRecordType(std::shared_ptr<TVlInterpreterRecord> record);
 
+    // What an earlier read of member atom of a live object of class cls (model telling the class)
+    // found here, valid while this adapter has not changed: nullopt when nothing valid is
+    // remembered, else the getter that served it (nullptr: nothing here answers the member).
+    std::optional<const TVlInterpreterMethod *> RememberedMember(int32_t atom, TVlHostClass cls,
+                                                                 const TVlHostObjectModel &model) const;
+    // Calls a getter that RememberedMember gave, as the lookup would.
+    void CallRemembered(TVlInterpreterExpression *expr, const TVlInterpreterMethod &getter, const std::string &name,
+                        TVlValue &value, TVlInterpreterArgs &args)
+    {
+        CallGetter(expr, getter, name, value, args);
+    }
+
     // Checks an argument count against a registration (codes 181, 182) and notes var args.
     static void CheckArgs(int paramCount, const uint16_t *paramTypes, TVlInterpreterArgs &args);
 
@@ -454,6 +471,8 @@ private:
                           TVlValue &value, TVlInterpreterArgs &args);
     bool WriteRecordMember(TVlInterpreterExpression *expr, const std::string &name, int32_t atom,
                            const TVlValue &value, TVlInterpreterArgs &args);
+    const TVlInterpreterMethod *MatchingGetter(const std::vector<std::unique_ptr<TVlInterpreterMethod>> &list,
+                                               int first, int32_t atom, const TVlInterpreterArgs &args) const;
     bool CallMatchingGetter(const std::vector<std::unique_ptr<TVlInterpreterMethod>> &list,
                             int first, TVlInterpreterExpression *expr, const std::string &name,
                             int32_t atom, TVlValue &value, TVlInterpreterArgs &args);
@@ -478,7 +497,32 @@ private:
         CheckArgs(entry.ParamCount, entry.ParamTypes, args);
     }
     const TNameIndex *IndexOf(int32_t atom);
-    void NoteAddition() { Sorted = false; }
+    // Every registration and clearing counts as a change; what a lookup found out is remembered
+    // with the count it was found at and holds while no change follows.
+    uint32_t Changes = 1;
+    void NoteChange() { ++Changes; }
+    void NoteAddition()
+    {
+        Sorted = false;
+        NoteChange();
+    }
+    // By atom: the change count at which a plain name was last found to be nobody's here.
+    std::vector<uint32_t> PlainMisses;
+    bool KnownPlainMiss(int32_t atom) const
+    {
+        return atom < static_cast<int32_t>(PlainMisses.size()) && PlainMisses[static_cast<size_t>(atom)] == Changes;
+    }
+    void NotePlainMiss(int32_t atom);
+    // By atom: for the class of the last live object whose member of that name was read here
+    // without a published property answering, the getter that served it (nullptr: none did).
+    struct TMemberMemo {
+        uint32_t Changes = 0;
+        TVlHostClass Class = nullptr;
+        const TVlHostObjectModel *Model = nullptr;
+        const TVlInterpreterMethod *Getter = nullptr;
+    };
+    std::vector<TMemberMemo> MemberMemos;
+    void NoteMember(int32_t atom, TVlHostClass cls, const TVlHostObjectModel &model, const TVlInterpreterMethod *getter);
     std::vector<TNameIndex> NameIndex;  // by atom, rebuilt by SortLists
     std::vector<std::vector<int32_t>> SrcFunctionsByAtom;
     std::vector<TVlInterpreterVar *> SrcVarByAtom;  // newest variable of a name, any unit

@@ -872,14 +872,23 @@ bool TVlInterpreterExpression::ReadLocalFast(TVlValue &result)
     return true;
 }
 
-// An argument that is a lone local: read as EvaluateExpression would, without evaluating.
+// An argument that is a lone local or a lone literal: read as EvaluateExpression would, without
+// evaluating.
 bool TVlInterpreterExpression::ReadLocalArgument(int32_t closing, TVlValue &result)
 {
-    if (TokenKind != tkIdentifier || StackTop + 2 >= 199)
+    if (TokenBacked || StackTop + 2 >= 199)
         return false;
     int32_t next = TokenBase[NextIndex].Kind;
-    if ((next != tkComma && next != closing) || !ReadLocalFast(result))
+    if (next != tkComma && next != closing)
         return false;
+    if (TokenKind == tkIdentifier) {
+        if (!ReadLocalFast(result))
+            return false;
+    } else if (IsOperandKind(TokenKind)) {
+        result = TokenValue;
+    } else {
+        return false;
+    }
     NextToken();
     return true;
 }
@@ -1345,13 +1354,20 @@ bool TVlInterpreterExpression::GetValue(const std::string &name, int32_t atom, T
                                         TVlInterpreterArgs &args)
 {
     try {
-        if (Adapter->GetValue(this, name, atom, result, args))
+        std::optional<bool> remembered;
+        if (args.Obj && args.ObjType == varVlObject && !args.Indexed)
+            remembered = ReadRememberedMember(name, atom, result, args);
+        if (remembered.value_or(false))
             return true;
-        for (const auto &adapter : HostAdapters)
-            if (adapter->GetValue(this, name, atom, result, args))
+        if (!remembered) {
+            if (Adapter->GetValue(this, name, atom, result, args))
                 return true;
-        if (Global != Adapter.get() && Global->GetValue(this, name, atom, result, args))
-            return true;
+            for (const auto &adapter : HostAdapters)
+                if (adapter->GetValue(this, name, atom, result, args))
+                    return true;
+            if (Global != Adapter.get() && Global->GetValue(this, name, atom, result, args))
+                return true;
+        }
     } catch (...) {
         RecordFailure(std::current_exception(), std::string());
         throw;
@@ -1362,6 +1378,43 @@ bool TVlInterpreterExpression::GetValue(const std::string &name, int32_t atom, T
         return done;
     }
     return false;
+}
+
+// A member of a live object (not indexed) whose class every adapter was asked for before: what
+// they remember stands for the lookups (true: read; false: no adapter has it; nullopt: some
+// adapter must look).
+std::optional<bool> TVlInterpreterExpression::ReadRememberedMember(const std::string &name, int32_t atom,
+                                                                   TVlValue &result, TVlInterpreterArgs &args)
+{
+    if (atom <= 0)
+        return std::nullopt;
+    const TVlHostObjectModel &model = Global->ObjectModel();
+    const TVlHostClass cls = model.LiveClassOf(args.Obj);
+    if (!cls)
+        return std::nullopt;
+    TVlInterpreterAdapter *answering = nullptr;
+    const TVlInterpreterMethod *getter = nullptr;
+    auto ask = [&](TVlInterpreterAdapter &adapter) {
+        if (answering)
+            return true;
+        std::optional<const TVlInterpreterMethod *> memo = adapter.RememberedMember(atom, cls, model);
+        if (memo && *memo) {
+            answering = &adapter;
+            getter = *memo;
+        }
+        return memo.has_value();
+    };
+    if (!ask(*Adapter))
+        return std::nullopt;
+    for (const auto &adapter : HostAdapters)
+        if (!ask(*adapter))
+            return std::nullopt;
+    if (Global != Adapter.get() && !ask(*Global))
+        return std::nullopt;
+    if (!answering)
+        return false;
+    answering->CallRemembered(this, *getter, name, result, args);
+    return true;
 }
 
 bool TVlInterpreterExpression::SetValue(const std::string &name, int32_t atom, const TVlValue &value,

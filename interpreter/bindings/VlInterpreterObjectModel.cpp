@@ -184,6 +184,11 @@ TVlHostClass TVlRtlObjectModel::ClassOf(void *object) const
     return object ? VlLiveObject(object)->ClassInfo() : nullptr;
 }
 
+TVlHostClass TVlRtlObjectModel::LiveClassOf(void *object) const
+{
+    return VlIsLiveObject(object) ? static_cast<TObject *>(object)->ClassInfo() : nullptr;
+}
+
 bool TVlRtlObjectModel::InheritsFrom(TVlHostClass cls, TVlHostClass ancestor) const
 {
     return cls && ancestor && static_cast<const TClassInfo *>(cls)->InheritsFrom(static_cast<const TClassInfo *>(ancestor));

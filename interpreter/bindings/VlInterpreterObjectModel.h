@@ -57,6 +57,7 @@ public:
                            TVlMethod &handler) const override;
     void SetMethodProperty(void *object, const std::string &name, const TVlMethod &handler) const override;
     void FreeObject(void *object) const override;
+    TVlHostClass LiveClassOf(void *object) const override;
     void *ExceptionObject(const std::exception_ptr &error) const override;
     [[noreturn]] void RaiseObject(void *object) const override;
 

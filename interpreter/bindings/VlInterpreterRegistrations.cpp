@@ -101,6 +101,41 @@ std::vector<TVlRegistration> VlListRegistrations(const TVlInterpreterAdapter &ad
     return std::move(l.Result);
 }
 
+std::set<std::string> VlRegisteredUnits(const TVlInterpreterAdapter &adapter)
+{
+    // A member without a unit of its own is listed under its class's unit, one of ClassRefs'.
+    std::set<std::string> units;
+    const std::string *last = nullptr;  // registrations of one unit mostly come together
+    auto add = [&](const auto &list) {
+        for (const auto &entry : list) {
+            const std::string &unit = entry->UnitName;
+            if (!unit.empty() && !(last && *last == unit)) {
+                units.insert(VlLowerName(unit));
+                last = &unit;
+            }
+        }
+    };
+    add(adapter.HostUnits);
+    add(adapter.ClassRefs);
+    add(adapter.Constants);
+    add(adapter.Functions);
+    add(adapter.ExtFunctions);
+    add(adapter.RecordTypes);
+    add(adapter.RecordGetters);
+    add(adapter.RecordSetters);
+    add(adapter.Getters);
+    add(adapter.Setters);
+    add(adapter.IndexedGetters);
+    add(adapter.IndexedSetters);
+    add(adapter.DefaultGetters);
+    add(adapter.DefaultSetters);
+    add(adapter.InterfaceGetters);
+    add(adapter.DirectMethods);
+    add(adapter.EventHandlers);
+    add(adapter.EventProperties);
+    return units;
+}
+
 int VlCountRegistrations(const std::vector<TVlRegistration> &registrations, const std::string &unit)
 {
     return static_cast<int>(std::count_if(registrations.begin(), registrations.end(),

@@ -2,6 +2,7 @@
 // and what the binding tests count.
 #pragma once
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,10 @@ struct TVlRegistration {
 
 // The host registrations (not what script sources declared), sorted by unit, kind, class and name.
 std::vector<TVlRegistration> VlListRegistrations(const TVlInterpreterAdapter &adapter);
+
+// The lower-cased units of those registrations, found without listing them (a quick question at
+// every start of the runner).
+std::set<std::string> VlRegisteredUnits(const TVlInterpreterAdapter &adapter);
 
 // How many of them a unit has (letter case ignored).
 int VlCountRegistrations(const std::vector<TVlRegistration> &registrations, const std::string &unit);

@@ -1,4 +1,5 @@
-// The adapter registry: lazy sorting, class matching, member order, argument checks, units.
+// The adapter registry: lazy sorting, class matching, member order, argument checks, units, and
+// what it remembers of earlier lookups.
 #include "InterpreterTestHost.h"
 
 #include <gtest/gtest.h>
@@ -224,6 +225,76 @@ TEST(Adapter, ScriptVariablesAreRedeclaredOnlyWithinAUnit)
     TVlValue value;
     ASSERT_TRUE(adapter.GetValue(nullptr, "x", 0, value, args));
     EXPECT_EQ(value.RawInteger(), 2);  // newest first
+}
+
+// A model that tells the class of its (always live) objects, so the adapter remembers members
+// per class; it counts the property probes.
+class TRememberingModel : public TPublishedModel {
+public:
+    TVlHostClass LiveClassOf(void *object) const override { return ClassOf(object); }
+    bool ReadProperty(void *object, const std::string &name, TVlValue &value) const override
+    {
+        ++Probes;
+        return TPublishedModel::ReadProperty(object, name, value);
+    }
+    mutable int Probes = 0;
+};
+
+void Later(TVlValue &value, TVlInterpreterArgs &) { value = TVlValue::String("later"); }
+
+TEST(Adapter, NamesFoundMissingAreLookedUpAgainAfterAnyRegistration)
+{
+    TVlInterpreterAdapter adapter;
+    TVlInterpreterArgs args;
+    TVlValue value;
+    EXPECT_FALSE(adapter.GetValue(nullptr, "Later", 0, value, args));
+    EXPECT_FALSE(adapter.GetValue(nullptr, "Later", 0, value, args));
+    adapter.AddHostFunction("U", "Later", Later, 0, {}, varEmpty);
+    ASSERT_TRUE(adapter.GetValue(nullptr, "later", 0, value, args));
+    EXPECT_EQ(ValueToString(value), "later");
+
+    EXPECT_FALSE(adapter.GetValue(nullptr, "v", 0, value, args));
+    adapter.AddSourceVariable("A", "v", nullptr, TVlValue::Integer(7), 0, "");
+    ASSERT_TRUE(adapter.GetValue(nullptr, "v", 0, value, args));
+    EXPECT_EQ(value.RawInteger(), 7);
+
+    EXPECT_FALSE(adapter.GetValue(nullptr, "Hooked", 0, value, args));
+    adapter.AddGetHook([](void *, const std::string &name, TVlValue &result, TVlInterpreterArgs &, bool &done) {
+        done = VlSameName(name, "Hooked");
+        result = TVlValue::Integer(1);
+    });
+    EXPECT_TRUE(adapter.GetValue(nullptr, "Hooked", 0, value, args));
+    adapter.Clear();
+    EXPECT_FALSE(adapter.GetValue(nullptr, "Later", 0, value, args));
+}
+
+TEST(Adapter, MembersAreRememberedPerClassUntilTheNextRegistration)
+{
+    TFixture f;
+    auto model = std::make_shared<TRememberingModel>();
+    f.adapter.SetObjectModel(model);
+    EXPECT_EQ(ValueToString(f.Member(&f.base, varVlObject, "Name")), "base");
+    EXPECT_EQ(ValueToString(f.Member(&f.base, varVlObject, "Name")), "base");
+    EXPECT_EQ(model->Probes, 1);
+    // Another class is looked up on its own; a class value is never served from the memo.
+    std::string derived = ValueToString(f.Member(&f.derived, varVlObject, "Name"));
+    EXPECT_TRUE(derived == "base" || derived == "derived");
+    EXPECT_EQ(model->Probes, 2);
+    EXPECT_EQ(ValueToString(f.Member(const_cast<TTestClass *>(&Base), varVlClass, "Name")), "base");
+    // A published property is read every time, with the object's current value.
+    EXPECT_EQ(ValueToString(f.Member(&f.derived, varVlObject, "Caption")), "published");
+    f.derived.Message = "changed";
+    EXPECT_EQ(ValueToString(f.Member(&f.derived, varVlObject, "Caption")), "changed");
+    // A member nothing answered is found once it is registered.
+    EXPECT_EQ(ValueToString(f.Member(&f.base, varVlObject, "Extra")), "<none>");
+    EXPECT_EQ(ValueToString(f.Member(&f.base, varVlObject, "Extra")), "<none>");
+    f.adapter.AddGetter(&Base, "Extra", Later, 0, {}, varEmpty);
+    EXPECT_EQ(ValueToString(f.Member(&f.base, varVlObject, "Extra")), "later");
+    // Free still frees, however often the class was read.
+    auto *object = new TTestObject;
+    object->Class = &Base;
+    EXPECT_TRUE(f.Member(object, varVlObject, "Free").IsNull());
+    EXPECT_EQ(model->Freed, 1);
 }
 
 } // namespace

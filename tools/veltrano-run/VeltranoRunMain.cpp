@@ -67,7 +67,7 @@ int main(int argc, char **argv)
     // Scripts that make windows (and the full list of bindings) go to the forms runner.
     const std::string formsRunner = VlFormsRunnerPath();
     if (!formsRunner.empty() &&
-        (options.ListBindings || (i < argc && VlScriptNeedsForms(argv[i], formsRunner + ".bindings"))))
+        (options.ListBindings || (i < argc && VlScriptNeedsForms(argv[i], formsRunner + ".bindings", VlRunnerBindings()))))
         VlSwitchToFormsRunner(formsRunner, argv);
 #endif
     if (options.ListBindings) {

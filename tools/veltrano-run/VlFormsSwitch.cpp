@@ -7,11 +7,11 @@
 #include "interpreter/VlInterpreterConst.h"
 #include "interpreter/VlInterpreterParser.h"
 #include "interpreter/bindings/VlInterpreterRegistrations.h"
-#include "interpreter/bindings/VlInterpreter_all.h"
 
 #include <deque>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <set>
 #include <string_view>
 #include <unistd.h>
@@ -21,58 +21,30 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The atoms of the plain names (classes, routines, constants, units) of the forms runner's units
-// that this runner does not have.
-std::unordered_set<int32_t> FormsNames(const std::string &bindingsFile)
-{
-    std::unordered_set<int32_t> names;
-    std::ifstream in(bindingsFile);
-    if (!in)
-        return names;
-    TVlInterpreterAdapter own;
-    VlRegisterAllBindings(own);
-    std::set<std::string> ownUnits;
-    for (const TVlRegistration &r : VlListRegistrations(own))
-        ownUnits.insert(VlLowerName(r.Unit));
-    // Every run reads the whole list, so its lines are split in place (unit, kind, class, name).
-    std::string line;
-    while (std::getline(in, line)) {
-        std::string_view fields[4];
-        size_t start = 0;
-        for (int i = 0; i < 4; ++i) {
-            size_t tab = i < 3 ? line.find('\t', start) : std::string::npos;
-            fields[i] = std::string_view(line).substr(std::min(start, line.size()),
-                                                      tab == std::string::npos ? std::string::npos : tab - start);
-            start = tab == std::string::npos ? line.size() : tab + 1;
-        }
-        const std::string unit(fields[0]);
-        const std::string_view kind = fields[1];
-        if (unit.empty() || ownUnits.count(VlLowerName(unit)))
-            continue;
-        names.insert(VlNames().Intern(unit));
-        if (kind == "class" || kind == "function" || kind == "constant" || kind == "host unit")
-            names.insert(VlNames().Intern(std::string(fields[3])));
+// The identifiers of a script and of the units it uses that lie beside it: their atoms, and for a
+// quick first test of the bindings list's names, a letter mask per name length.
+struct TScriptNames {
+    std::unordered_set<int32_t> Atoms;
+    uint32_t Shapes[64] = {};
+
+    static uint32_t Letter(char c) { return 1u << (static_cast<unsigned char>(c) & 31u); }
+    void Add(std::string_view name, int32_t atom)
+    {
+        Atoms.insert(atom);
+        Shapes[std::min<size_t>(name.size(), 63)] |= Letter(name[0]);
     }
-    return names;
-}
+    bool Has(std::string_view name) const
+    {
+        if (name.empty() || !(Shapes[std::min<size_t>(name.size(), 63)] & Letter(name[0])))
+            return false;
+        const int32_t atom = VlNames().Find(name);
+        return atom && Atoms.count(atom);
+    }
+};
 
-} // namespace
-
-std::string VlFormsRunnerPath()
+TScriptNames ScriptNames(const std::string &fileName)
 {
-    std::error_code ec;
-    const fs::path self = fs::read_symlink("/proc/self/exe", ec);
-    if (ec)
-        return {};
-    const fs::path runner = self.parent_path() / "veltrano-run-forms";
-    return fs::is_regular_file(runner, ec) ? runner.string() : std::string();
-}
-
-bool VlScriptNeedsForms(const std::string &fileName, const std::string &bindingsFile)
-{
-    const std::unordered_set<int32_t> names = FormsNames(bindingsFile);
-    if (names.empty())
-        return false;
+    TScriptNames names;
     const fs::path dir = fs::path(fileName).parent_path();
     std::deque<std::string> files{fileName};
     std::set<std::string> seen;
@@ -95,8 +67,7 @@ bool VlScriptNeedsForms(const std::string &fileName, const std::string &bindings
             } else if (token.Kind == tkSemicolon) {
                 inUses = false;
             } else if (token.Kind == tkIdentifier) {
-                if (names.count(token.Atom))
-                    return true;
+                names.Add(source->TokenText(token), token.Atom);
                 if (inUses) {
                     const std::string unit = VlFindUnitFile(dir.empty() ? fs::path(".") : dir,
                                                             source->TokenText(token));
@@ -105,6 +76,59 @@ bool VlScriptNeedsForms(const std::string &fileName, const std::string &bindings
                 }
             }
         }
+    }
+    return names;
+}
+
+} // namespace
+
+std::string VlFormsRunnerPath()
+{
+    std::error_code ec;
+    const fs::path self = fs::read_symlink("/proc/self/exe", ec);
+    if (ec)
+        return {};
+    const fs::path runner = self.parent_path() / "veltrano-run-forms";
+    return fs::is_regular_file(runner, ec) ? runner.string() : std::string();
+}
+
+bool VlScriptNeedsForms(const std::string &fileName, const std::string &bindingsFile, const TVlInterpreterAdapter &own)
+{
+    const TScriptNames script = ScriptNames(fileName);
+    std::ifstream in(bindingsFile);
+    if (script.Atoms.empty() || !in)
+        return false;
+    // Which units are this runner's own is asked only for a unit the script names something of.
+    std::optional<std::set<std::string>> ownUnits;
+    auto foreign = [&](std::string_view unit) {
+        if (!ownUnits)
+            ownUnits = VlRegisteredUnits(own);
+        return !ownUnits->count(VlLowerName(unit));
+    };
+    // Every run reads the whole list (unit, kind, class, name a line, sorted by unit), so its lines
+    // are split in place.
+    std::string line;
+    std::string unit;
+    bool unitNamed = false;
+    while (std::getline(in, line)) {
+        std::string_view fields[4];
+        size_t start = 0;
+        for (int i = 0; i < 4; ++i) {
+            size_t tab = i < 3 ? line.find('\t', start) : std::string::npos;
+            fields[i] = std::string_view(line).substr(std::min(start, line.size()),
+                                                      tab == std::string::npos ? std::string::npos : tab - start);
+            start = tab == std::string::npos ? line.size() : tab + 1;
+        }
+        if (fields[0].empty())
+            continue;
+        if (fields[0] != unit) {
+            unit = fields[0];
+            unitNamed = script.Has(unit);
+        }
+        const std::string_view kind = fields[1];
+        const bool plainName = kind == "class" || kind == "function" || kind == "constant" || kind == "host unit";
+        if ((unitNamed || (plainName && script.Has(fields[3]))) && foreign(unit))
+            return true;
     }
     return false;
 }

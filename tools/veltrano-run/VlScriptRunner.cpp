@@ -65,19 +65,6 @@ std::string OneLine(std::string text)
     return text;
 }
 
-void RegisterBindingsOnce()
-{
-    static bool registered = false;
-    if (!registered) {
-#ifdef VL_WITH_FORMS
-        VlRegisterAllGuiBindings(GlobalAdapter());
-#else
-        VlRegisterAllBindings(GlobalAdapter());
-#endif
-        registered = true;
-    }
-}
-
 #ifdef VL_WITH_FORMS
 bool HasDisplay()
 {
@@ -108,6 +95,20 @@ struct TVlGuiRunScope {
 
 } // namespace
 
+TVlInterpreterAdapter &VlRunnerBindings()
+{
+    static bool registered = false;
+    if (!registered) {
+#ifdef VL_WITH_FORMS
+        VlRegisterAllGuiBindings(GlobalAdapter());
+#else
+        VlRegisterAllBindings(GlobalAdapter());
+#endif
+        registered = true;
+    }
+    return GlobalAdapter();
+}
+
 std::string VlReadScriptSource(const std::string &fileName)
 {
     VlCheckScriptFile(fileName);  // a folder or an endless device is never read
@@ -123,7 +124,7 @@ int VlRunScript(const TVlRunOptions &options, std::istream &in, std::ostream &ou
         err << "Cannot read " << options.FileName << ": " << e.what() << '\n';
         return 1;
     }
-    RegisterBindingsOnce();
+    VlRunnerBindings();
     std::vector<std::string> params{options.FileName};
     params.insert(params.end(), options.Params.begin(), options.Params.end());
     VlSetParamStrings(params);
@@ -200,7 +201,6 @@ int VlRunScript(const TVlRunOptions &options, std::istream &in, std::ostream &ou
 
 void VlListBindings(std::ostream &out)
 {
-    RegisterBindingsOnce();
-    for (const TVlRegistration &r : VlListRegistrations(GlobalAdapter()))
+    for (const TVlRegistration &r : VlListRegistrations(VlRunnerBindings()))
         out << r.Unit << '\t' << r.Kind << '\t' << r.Class << '\t' << r.Name << '\n';
 }

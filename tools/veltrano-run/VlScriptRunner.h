@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+class TVlInterpreterAdapter;
+
 struct TVlRunOptions {
     std::string FileName;
     bool Time = false;                // report the run's milliseconds on the error stream
@@ -23,6 +25,9 @@ std::string VlReadScriptSource(const std::string &fileName);
 
 // unitName.pas (or another extension) in dir; letter case need not match. Empty when absent.
 std::string VlFindUnitFile(const std::filesystem::path &dir, const std::string &unitName, const char *extension = ".pas");
+
+// The global adapter with this runner's bindings, registered on first use.
+TVlInterpreterAdapter &VlRunnerBindings();
 
 // Runs the script: console output on `out`, the result value (except for programs) on a last
 // line of `out`, failures as "code: message" on `err`. Answers the process exit status: 0, or 1
