@@ -269,7 +269,10 @@ void TVlInterpreterFunction::RunRoutineBody(const TVlInterpreterFunctionDesc *de
             }
         }
         ExecuteBody();
-        if (!ExitFlag && TokenKind != tkSemicolon)
+        // The fuller dialect reads a block that ends with "end." as a program without its heading,
+        // as classic compilers do.
+        const bool headlessProgram = ExtendedDialect && !desc && TokenKind == tkDot;
+        if (!ExitFlag && TokenKind != tkSemicolon && !headlessProgram)
             ReportExpected("';'");
     } catch (...) {
         RecordFailure(std::current_exception(), desc ? desc->UnitName : std::string());

@@ -462,6 +462,9 @@ end.
 )pas",
      "",
      "-42|   -42|-42|  1234567890123|\n  -2.500|-3|-2.5000E+000|-2.5000000000000000E+000\nFALSE|   FALSE|  x|  abc|abc|\n\ttabABA'\nno newline\n"},
+    {"headless_program", "var i: integer;\nbegin\n  for i := 1 to 3 do Write(i);\n  WriteLn;\nend.\n", "", "123\n"},
+    {"headless_block", "begin\n  try\n    WriteLn(1);\n  except\n    on E: Exception do WriteLn(E.Message);\n  end;\nend.\n",
+     "", "1\n"},
 };
 
 TEST(ClassicDialect, ProgramsPrintWhatFreePascalPrints)
@@ -621,6 +624,15 @@ TEST(ClassicDialect, MalformedFormsAreReportedWhereTheyAre)
     // At the end of the source the error stands there.
     TRunResult r = RunWithOptions("var b: boolean;\nbegin\n  b := False and f(1, 2\n", Classic());
     EXPECT_EQ(r.Position, static_cast<int32_t>(std::string("var b: boolean;\r\nbegin\r\n  b := False and f(1, 2\r\n").size()));
+}
+
+TEST(ClassicDialect, OnlyTheFullerDialectEndsABlockWithAPoint)
+{
+    const std::string block = "begin\n  Result := 1;\nend.\n";
+    EXPECT_FALSE(RunWithOptions(block, Classic()).Failed);
+    TRunResult core = RunWithOptions(block, TRunOptions());
+    EXPECT_EQ(core.Code, 103);
+    EXPECT_EQ(core.Message, "';' expected but '.' found");
 }
 
 TEST(ClassicDialect, HaltEndsTheRunThroughEveryHandler)
