@@ -269,10 +269,7 @@ void TVlInterpreterFunction::RunRoutineBody(const TVlInterpreterFunctionDesc *de
             }
         }
         ExecuteBody();
-        // The fuller dialect reads a block that ends with "end." as a program without its heading,
-        // as classic compilers do.
-        const bool headlessProgram = ExtendedDialect && !desc && TokenKind == tkDot;
-        if (!ExitFlag && TokenKind != tkSemicolon && !headlessProgram)
+        if (!ExitFlag && TokenKind != tkSemicolon)
             ReportExpected("';'");
     } catch (...) {
         RecordFailure(std::current_exception(), desc ? desc->UnitName : std::string());

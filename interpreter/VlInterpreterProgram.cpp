@@ -70,10 +70,21 @@ bool TVlInterpreterProgram::IsProgramSource()
         return true;
     if (!ExtendedDialect)
         return false;
-    // Comments and blank lines may come before the heading.
+    // Comments and blank lines may come before the heading, and a source that ends as a program
+    // does ("end.") may leave the heading out, as classic compilers allow.
     if (Source->Extended != ExtendedDialect)
         UseSource(VlTokenize(Source->Text, ExtendedDialect));
-    return Source->Tokens[0].Kind == tkProgram;
+    const std::vector<TVlToken> &tokens = Source->Tokens;
+    switch (tokens[0].Kind) {
+    case tkProgram:
+        return true;
+    case tkUses: case tkVar: case tkConst: case tkType: case tkProcedure: case tkFunction: case tkBegin: {
+        const size_t n = tokens.size();
+        return n >= 3 && tokens[n - 1].Kind == tkEof && tokens[n - 2].Kind == tkDot && tokens[n - 3].Kind == tkEnd;
+    }
+    default:
+        return false;
+    }
 }
 
 void TVlInterpreterProgram::Execute()

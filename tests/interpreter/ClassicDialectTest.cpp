@@ -463,6 +463,11 @@ end.
      "",
      "-42|   -42|-42|  1234567890123|\n  -2.500|-3|-2.5000E+000|-2.5000000000000000E+000\nFALSE|   FALSE|  x|  abc|abc|\n\ttabABA'\nno newline\n"},
     {"headless_program", "var i: integer;\nbegin\n  for i := 1 to 3 do Write(i);\n  WriteLn;\nend.\n", "", "123\n"},
+    {"headless_declarations",
+     "const N = 3;\ntype T = array[1..N] of integer;\nvar a: T; i: integer;\n"
+     "procedure Fill(var x: T); var k: integer; begin for k := 1 to N do x[k] := k * k; end;\n"
+     "begin\n  Fill(a);\n  for i := 1 to N do Write(a[i], ' ');\n  WriteLn;\nend.\n",
+     "", "1 4 9 \n"},
     {"headless_block", "begin\n  try\n    WriteLn(1);\n  except\n    on E: Exception do WriteLn(E.Message);\n  end;\nend.\n",
      "", "1\n"},
 };
@@ -626,9 +631,9 @@ TEST(ClassicDialect, MalformedFormsAreReportedWhereTheyAre)
     EXPECT_EQ(r.Position, static_cast<int32_t>(std::string("var b: boolean;\r\nbegin\r\n  b := False and f(1, 2\r\n").size()));
 }
 
-TEST(ClassicDialect, OnlyTheFullerDialectEndsABlockWithAPoint)
+TEST(ClassicDialect, OnlyTheFullerDialectReadsAProgramWithoutItsHeading)
 {
-    const std::string block = "begin\n  Result := 1;\nend.\n";
+    const std::string block = "var x: integer;\nbegin\n  x := 1;\nend.\n";
     EXPECT_FALSE(RunWithOptions(block, Classic()).Failed);
     TRunResult core = RunWithOptions(block, TRunOptions());
     EXPECT_EQ(core.Code, 103);
