@@ -666,4 +666,24 @@ TEST(ClassicDialect, HaltGivesItsCodeToTheHost)
     EXPECT_EQ(program.ExitCode, 0);
 }
 
+TEST(ClassicDialect, FixedFormNearAHalfRoundsTheValueItself)
+{
+    // Our choice: Free Pascal gives 1.235 for 1.23449999:0:3 but 1.234 for 1.234499999:0:3; we round both down.
+    TRunResult r = RunConsoleProgram("program P;\nvar x: double;\nbegin\n  x := 1.23449999; Write(x:0:3, ' ');\n"
+                                     "  x := 1.234499999; Write(x:0:3, ' ');\n  x := 1.005; Write(x:0:2, ' ');\n"
+                                     "  x := 2.5; WriteLn(x:0:0, ' ', -x:0:0, ' ', Int(-0.5):0:1);\nend.\n",
+                                     Classic());
+    EXPECT_FALSE(r.Failed) << r.Message;
+    EXPECT_EQ(r.Output, "1.234 1.234 1.01 3 -3 -0.0\n");
+}
+
+TEST(ClassicDialect, RandomStartsEveryRunWithFreePascalsSequence)
+{
+    const char *source = "program P;\nvar i: integer;\nbegin\n  for i := 1 to 5 do Write(Random(1000), ' ');\n"
+                         "  WriteLn(Random:0:6, ' ', Random(0), ' ', Trunc(1e10), ' ', Round(-2.5e12));\nend.\n";
+    const char *expected = "548 592 715 844 602 0.857946 0 10000000000 -2500000000000\n";
+    EXPECT_EQ(RunConsoleProgram(source, Classic()).Output, expected);
+    EXPECT_EQ(RunConsoleProgram(source, Classic()).Output, expected);
+}
+
 } // namespace
