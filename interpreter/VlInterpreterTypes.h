@@ -258,7 +258,8 @@ public:
     // Stores into a found variable by the declared-kind rules.
     static void StoreInto(TVlInterpreterVar &var, const TVlValue &value)
     {
-        uint16_t kind = var.DeclaredKind;
+        // A var parameter stores as a variable of its type does: an array or record given to it is copied.
+        uint16_t kind = var.DeclaredKind & static_cast<uint16_t>(~(varByRef | varConstFlag));
         if (kind == 0 || kind == varVariant || kind == value.Kind())
             AssignValue(var.Value, value);
         else

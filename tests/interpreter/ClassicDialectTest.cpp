@@ -517,6 +517,14 @@ const TValueCase Values[] = {
      "unit U;\ntype R = record n: integer; s: string end;\nprocedure Put(var k: integer; var t: string); begin k := 7; t := 'x'; end;\n"
      "function main: string;\nvar r: R;\nbegin Put(r.n, r.s); Result := r.s + IntToStr(r.n); end;\nend.\n",
      "String: x7"},
+    {"an array stored into a var parameter is a copy",
+     "unit U;\ntype V = array[1..2] of integer;\nprocedure Put(var r: V);\nvar t: V;\nbegin t[1] := 1; r := t; t[1] := 2; end;\n"
+     "function main: integer;\nvar p: V;\nbegin Put(p); Result := p[1]; end;\nend.\n",
+     "Integer: 1"},
+    {"a record stored into a var parameter is a copy",
+     "unit U;\ntype R = record n: integer end;\nprocedure Put(var r: R);\nvar t: R;\nbegin t.n := 1; r := t; t.n := 2; end;\n"
+     "function main: integer;\nvar p: R;\nbegin Put(p); Result := p.n; end;\nend.\n",
+     "Integer: 1"},
     {"a function result through its name and its bare name",
      "unit U;\nfunction F(n: integer): integer;\nbegin F := n; F := F * F; end;\nfunction main: integer; begin Result := F(9); end;\nend.\n",
      "Integer: 81"},
