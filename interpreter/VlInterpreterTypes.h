@@ -187,6 +187,11 @@ inline int32_t VlIndexOf(const TVlValue &index, bool ordinal)
     return ValueToInteger(index);
 }
 
+// An array of arrays, whose a[i, j] the general path reads as a[i][j].
+inline bool HoldsArrays(const TVlInterpreterArrayRec &array)
+{
+    return !array.Items.empty() && array.Items[0].IsScriptArray();
+}
 // Position of an element (codes 171 to 173) and storing by element kind.
 size_t ScriptArrayPosition(const TVlInterpreterArrayRec &array, const int32_t *indexes, int32_t count);
 void StoreScriptArrayElement(TVlInterpreterArrayRec &array, size_t position, const TVlValue &value);

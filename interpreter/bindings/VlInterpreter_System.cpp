@@ -288,6 +288,11 @@ void SysAbs(TVlValue &r, TVlInterpreterArgs &a)
     const TVlValue &v = a.Values[0];
     if (SamePrecisionResult(r, a, [](long double x) { return std::fabs(x); }))
         return;
+    if (v.Kind() == varInt64 && KeepsPrecision(a)) {
+        int64_t n = ValueToInt64(v);
+        r = TVlValue::Int64(n < 0 ? int64_t(0 - uint64_t(n)) : n);  // Low(Int64) stays itself, as it wraps
+        return;
+    }
     if (IsIntegerKind(v.Kind()))
         r = IntegerOrDouble(std::fabs(double(ValueToInteger(v))));
     else

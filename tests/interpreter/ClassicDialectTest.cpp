@@ -525,6 +525,19 @@ const TValueCase Values[] = {
      "unit U;\ntype R = record n: integer end;\nprocedure Put(var r: R);\nvar t: R;\nbegin t.n := 1; r := t; t.n := 2; end;\n"
      "function main: integer;\nvar p: R;\nbegin Put(p); Result := p.n; end;\nend.\n",
      "Integer: 1"},
+    {"Inc of an element of an array field",
+     "unit U;\ntype R = record m: array[1..3] of integer end;\nvar g: R;\nprocedure Up(var p: R; k: integer); begin Inc(p.m[k], 5); end;\n"
+     "function main: integer;\nbegin g.m[2] := 1; Inc(g.m[2]); Up(g, 2); Result := g.m[2]; end;\nend.\n",
+     "Integer: 7"},
+    {"a[i, j] of an array of arrays, as an argument and in a routine",
+     "unit U;\nvar g: array[1..2] of array[1..3] of integer;\nfunction Id(x: integer): integer; begin Id := x; end;\n"
+     "function F: integer;\nvar l: array[1..2] of array[1..3] of integer;\n"
+     "begin l[2, 3] := 4; l[1][1] := l[2, 3] + 1; F := Id(l[1, 1]) * 10 + l[2][3]; end;\n"
+     "function main: integer;\nbegin g[2][3] := 6; Result := Id(g[2, 3]) * 100 + F; end;\nend.\n",
+     "Integer: 654"},
+    {"case on a string", "var s: string;\nbegin s := 'mul'; case s of 'add': Result := 1; 'div'..'sub': Result := 2; else Result := 3; end; end;\n",
+     "Integer: 2"},
+    {"an Int64 negated stays Int64", "var b: int64;\nbegin b := 123456789012; Result := -b; end;\n", "Int64: -123456789012"},
     {"a function result through its name and its bare name",
      "unit U;\nfunction F(n: integer): integer;\nbegin F := n; F := F * F; end;\nfunction main: integer; begin Result := F(9); end;\nend.\n",
      "Integer: 81"},
