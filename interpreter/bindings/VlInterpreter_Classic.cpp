@@ -4,7 +4,6 @@
 
 #include "VlInterpreterBindingTable.h"
 #include "VlInterpreter_Console.h"
-#include "VlInterpreter_all.h"
 
 #include "interpreter/VlInterpreter.h"
 #include "interpreter/VlInterpreterOperations.h"
@@ -223,5 +222,4 @@ void VlUseClassicDialect(TVlInterpreterExpression &interpreter)
     }();
     interpreter.ExtendedDialect = true;
     interpreter.AddFallbackAdapter(routines);
-    VlRestartRandom();
 }
