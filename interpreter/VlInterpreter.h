@@ -221,10 +221,12 @@ protected:
     bool ReadElementArgument(TVlInterpreterArgs &call, int32_t slot, TVlValue &value);
     std::optional<bool> ReadRememberedMember(const std::string &name, int32_t atom, TVlValue &result,
                                              TVlInterpreterArgs &args);
-    // Reads an argument "name {[indexes] | .field} .field" naming a field of a record (the fuller
-    // dialect), recording the record in call.FieldArgs; answers false (reading nothing) otherwise.
+    // Reads an argument "name {[indexes] | .field} .field {[indexes]}" naming a field of a record or
+    // an element of an array field (the fuller dialect), recording it in call.FieldArgs; answers
+    // false (reading nothing) otherwise.
     bool ReadFieldArgument(TVlInterpreterArgs &call, int32_t slot, TVlValue &value, bool formats);
     void StoreFieldArgument(const TVlFieldArg &field, const TVlValue &value);
+    void CaptureIndexedField(const TVlValue &container, const TVlInterpreterArgs &indexes);
     // While a field argument is read: the record and the name of the last field member read.
     TVlFieldArg *FieldCapture = nullptr;
     // Writes a by-reference result back into the element an argument named.
@@ -502,6 +504,7 @@ private:
     // An ordinal expression (integers, characters, booleans, enumerations): its number; code 108
     // for other values.
     int64_t EvaluateOrdinal(TVlValue &result);
+    bool CaseTextMatches(const std::string &selector);
     // Records whose fields "with" makes visible, innermost last.
     std::vector<TVlValue> WithTargets;
     bool ReadWithField(const std::string &name, int32_t atom, TVlValue &result, TVlInterpreterArgs &args);

@@ -31,6 +31,9 @@ struct TVlFieldArg {
     TVlValue Record;
     std::string Name;
     int32_t Atom = 0;
+    // "r.marks[i]": the array the field holds and the indexes, when the argument ends with them.
+    TVlValue Container;
+    std::vector<TVlValue> Indexes;
 };
 
 struct TVlInterpreterArgs {

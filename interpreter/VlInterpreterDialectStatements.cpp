@@ -13,6 +13,20 @@ int64_t TVlInterpreterFunction::EvaluateOrdinal(TVlValue &result)
     return ordinal;
 }
 
+// A case label "text" or "low..high" for a string selector: whether the selector is that text or
+// lies between the two.
+bool TVlInterpreterFunction::CaseTextMatches(const std::string &selector)
+{
+    TVlValue low, high;
+    EvaluateWithoutAssignment(low);
+    std::string from = ValueToString(low);
+    if (TokenKind != tkDotDot)
+        return selector == from;
+    NextToken();
+    EvaluateWithoutAssignment(high);
+    return from <= selector && selector <= ValueToString(high);
+}
+
 // "with" is no reserved word: the name followed by a name starts a with statement
 // (AtWithStatement has seen the second name).
 bool TVlInterpreterFunction::AtWithWord() const

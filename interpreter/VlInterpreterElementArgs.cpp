@@ -51,7 +51,7 @@ bool TVlInterpreterExpression::ReadElementArgument(TVlInterpreterArgs &call, int
     // 2. Take the element of the variable's value as it is after the indexes were read.
     const TVlValue &container = var->Value;
     const TVlValue *indexes = call.ElementIndexes.data() + element.First;
-    if (container.IsScriptArray() && element.Count <= 10) {
+    if (container.IsScriptArray() && element.Count == container.RawScriptArray()->DimCount && element.Count <= 10) {
         int32_t positions[10];
         const TVlInterpreterArrayRec &rec = *container.RawScriptArray();
         for (int32_t i = 0; i < element.Count; ++i)
@@ -63,7 +63,7 @@ bool TVlInterpreterExpression::ReadElementArgument(TVlInterpreterArgs &call, int
         try {
             for (int32_t i = 0; i < element.Count; ++i)
                 request->Values[request->Count++] = indexes[i];
-            if (!GetElement(container, value, *request))
+            if (!GetIndexed(container, value, *request))  // a[i, j] of an array of arrays too
                 RaiseError(erArrayRequired, TokenStart());
         } catch (...) {
             ReleaseArgs(request);
@@ -89,7 +89,7 @@ void TVlInterpreterExpression::StoreElementArgument(const TVlInterpreterArgs &ca
         for (int32_t i = 0; i < element.Count; ++i)
             request->Values[request->Count++] = call.ElementIndexes[static_cast<size_t>(element.First + i)];
         request->Indexed = true;
-        if (!SetElement(container, value, *request))
+        if (!SetIndexed(container, value, *request, 0))
             RaiseError(erArrayRequired, TokenStart());
         if (container.IsString() || container.IsVariantArray()) {
             for (int i = 0; i < request->Count; ++i)

@@ -818,11 +818,14 @@ void TVlInterpreterExpression::SkipBracketed(int32_t closing)
     }
 }
 
-// -value; the fuller dialect keeps a single a single.
+// -value; the fuller dialect keeps a single a single and an Int64 an Int64 (the core's variant
+// rules make a Double of what leaves 32 bits).
 TVlValue TVlInterpreterExpression::Negated(const TVlValue &value) const
 {
     if (ExtendedDialect && value.Kind() == varSingle)
         return TVlValue::Single(-static_cast<float>(value.RawDouble()));
+    if (ExtendedDialect && (value.Kind() == varInt64 || value.Kind() == varLongWord))
+        return TVlValue::Int64(static_cast<int64_t>(0 - static_cast<uint64_t>(ValueToInt64(value))));
     return VlNegate(value);
 }
 
@@ -841,7 +844,7 @@ bool TVlInterpreterExpression::ReadLocalFast(TVlValue &result)
         result = var->Value;
         return true;
     }
-    if (!var->Value.IsScriptArray())
+    if (!var->Value.IsScriptArray() || HoldsArrays(*var->Value.RawScriptArray()))
         return false;
     int32_t close = Source->Match[static_cast<size_t>(NextIndex)];
     if (close < 0 || static_cast<size_t>(close) + 1 >= Source->Tokens.size())
@@ -1172,6 +1175,8 @@ void TVlInterpreterExpression::ReadDesignator(void *targetObject, uint16_t targe
     CompleteDesignatorValue(result, args);
     if (args.Indexed && !args.IndexedResult) {
         TVlValue container = result;
+        if (FieldCapture)
+            CaptureIndexedField(container, args);
         if (!GetIndexed(container, result, args))
             RaiseError(erArrayRequired, TokenStart());
     }
@@ -1200,6 +1205,7 @@ void TVlInterpreterExpression::ReadDesignator(void *targetObject, uint16_t targe
             FieldCapture->Record = result;
             FieldCapture->Name = *TokenNamePtr;
             FieldCapture->Atom = TokenAtom;
+            FieldCapture->Container.Clear();
         }
         TVlValue member;
         Args->Clear();

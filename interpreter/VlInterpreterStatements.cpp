@@ -81,7 +81,7 @@ bool TVlInterpreterFunction::TryStoreLocalElement()
         TokenBase[close + 2].Kind != tkEqual)
         return false;
     TVlInterpreterVar *var = frame->Vars.LookupAtom(0, TokenAtom);
-    if (!var || !var->Value.IsScriptArray())
+    if (!var || !var->Value.IsScriptArray() || HoldsArrays(*var->Value.RawScriptArray()))
         return false;
     TVlValue array = var->Value;
     int32_t indexes[10];
@@ -628,8 +628,14 @@ void TVlInterpreterFunction::ExecuteCase()
     TVlValue selectorValue;
     bool extended = ExtendedDialect;
     int64_t selector = 0;
+    // The fuller dialect also chooses by a string of other than one character, its labels compared as texts.
+    bool textual = false;
     if (extended) {
-        selector = EvaluateOrdinal(selectorValue);
+        int32_t start = TokenStart();
+        EvaluateWithoutAssignment(selectorValue);
+        textual = !VlOrdinalOf(selectorValue, selector);
+        if (textual && !selectorValue.IsString())
+            RaiseError(erIntegerRequired, start);
     } else {
         EvaluateTyped(varInteger, selectorValue);
         selector = selectorValue.RawInteger();
@@ -647,6 +653,14 @@ void TVlInterpreterFunction::ExecuteCase()
             for (;;) {
                 TVlValue low, high;
                 int64_t from = 0, to = 0;
+                if (textual) {
+                    if (CaseTextMatches(selectorValue.RawString()))
+                        matched = true;
+                    if (TokenKind != tkComma)
+                        break;
+                    NextToken();
+                    continue;
+                }
                 if (extended) {
                     from = to = EvaluateOrdinal(low);
                 } else {

@@ -187,6 +187,11 @@ inline int32_t VlIndexOf(const TVlValue &index, bool ordinal)
     return ValueToInteger(index);
 }
 
+// An array of arrays, whose a[i, j] the general path reads as a[i][j].
+inline bool HoldsArrays(const TVlInterpreterArrayRec &array)
+{
+    return !array.Items.empty() && array.Items[0].IsScriptArray();
+}
 // Position of an element (codes 171 to 173) and storing by element kind.
 size_t ScriptArrayPosition(const TVlInterpreterArrayRec &array, const int32_t *indexes, int32_t count);
 void StoreScriptArrayElement(TVlInterpreterArrayRec &array, size_t position, const TVlValue &value);
@@ -258,7 +263,8 @@ public:
     // Stores into a found variable by the declared-kind rules.
     static void StoreInto(TVlInterpreterVar &var, const TVlValue &value)
     {
-        uint16_t kind = var.DeclaredKind;
+        // A var parameter stores as a variable of its type does: an array or record given to it is copied.
+        uint16_t kind = var.DeclaredKind & static_cast<uint16_t>(~(varByRef | varConstFlag));
         if (kind == 0 || kind == varVariant || kind == value.Kind())
             AssignValue(var.Value, value);
         else

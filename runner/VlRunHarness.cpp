@@ -14,6 +14,7 @@
 #include "interpreter/VlInterpreterExplain.h"
 #include "interpreter/bindings/VlInterpreterResultText.h"
 #include "interpreter/bindings/VlInterpreterBindingTable.h"
+#include "interpreter/bindings/VlInterpreter_all.h"
 #include "interpreter/forms/VlInterpreterFm.h"
 #include "interpreter/forms/VlInterpreterForm.h"
 #include "rtl/VlCp1251.h"
@@ -285,8 +286,9 @@ void TVlRunHarness::RunLoaded(TAction action, const TTexts &texts)
     clock.start();
     if (texts.LogsRun)
         Log(QStringLiteral("Запуск..."));
-    // A new run ends the windows of the last one.
+    // A new run ends the windows of the last one, and draws Random's numbers from the start.
     ReleaseScriptObjects();
+    VlRestartRandom();
     TRunScope running(*this);
     try {
         if (IsBlank(FProgram->SourceText()))

@@ -188,6 +188,10 @@ const TVlIntConstant CrtColors[] = {
     {"LightRed", 12}, {"LightMagenta", 13}, {"Yellow", 14}, {"White", 15}, {"Blink", 128},
 };
 
+const TVlIntConstant ClassicLimits[] = {
+    {"MaxInt", 2147483647}, {"MaxLongInt", 2147483647}, {"MaxSmallInt", 32767}, {"MaxShortInt", 127},
+};
+
 const TVlFunctionBinding ClassicFunctions[] = {
     {"Inc", ClInc, "*"}, {"Dec", ClDec, "*"}, {"Succ", ClSucc, "."}, {"Pred", ClPred, "."},
     {"Odd", ClOdd, "."}, {"Frac", ClFrac, "."}, {"Int", ClInt, "."}, {"Pi", ClPi, ""},
@@ -202,6 +206,7 @@ const TVlFunctionBinding ClassicFunctions[] = {
 void VlRegisterClassic(TVlInterpreterAdapter &adapter)
 {
     VlRegisterFunctions(adapter, "System", ClassicFunctions);
+    VlRegisterIntConstants(adapter, "System", ClassicLimits);
     adapter.AddFormattedArgs("Str");
     adapter.AddHostUnit("Math");  // Max, Min, Power, Ceil and Floor live there
     VlRegisterFunctions(adapter, "Crt", CrtFunctions);

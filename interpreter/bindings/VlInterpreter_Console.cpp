@@ -113,7 +113,7 @@ std::string FixedText(double v, int decimals)
 // extended 19 (2.675:0:2 is 2.68 although the extended lies just below 2.675), or 17 and 21
 // digits when the text asks for more. Compared with Free Pascal on many values near halves,
 // these counts match all but about three in a thousand. A negative value that rounds to zero
-// keeps its sign.
+// keeps its sign, and so does a negative zero.
 std::string ClassicFixedText(const TVlValue &value, int decimals)
 {
     decimals = std::clamp(decimals, 0, 255);
@@ -130,7 +130,7 @@ std::string ClassicFixedText(const TVlValue &value, int decimals)
         text = LongFixedText(v, 17, decimals);
     else
         text = FixedText(double(v), decimals);
-    if (v < 0 && text[0] != '-')
+    if (std::signbit(v) && text[0] != '-')
         text = "-" + text;
     return text;
 }

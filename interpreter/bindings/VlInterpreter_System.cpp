@@ -150,9 +150,25 @@ void SysRandomize(TVlValue &, TVlInterpreterArgs &)
 {
     RandomEngine().seed(uint32_t(std::chrono::steady_clock::now().time_since_epoch().count()));
 }
+// The fuller dialect draws as Free Pascal does (one 32-bit draw, scaled), so a program that never
+// calls Randomize prints Free Pascal's numbers.
+void ClassicRandom(TVlValue &r, TVlInterpreterArgs &a)
+{
+    uint64_t draw = RandomEngine()();
+    if (a.Count == 0) {
+        r = TVlValue::Double(double(draw) / 4294967296.0);
+        return;
+    }
+    int range = ValueToInteger(a.Values[0]);
+    r = TVlValue::Integer(range <= 0 ? 0 : int32_t((draw * uint64_t(range)) >> 32));
+}
 void SysRandom(TVlValue &r, TVlInterpreterArgs &a)
 {
     VlCheckArgCount(a, 0, 1);
+    if (a.Caller && a.Caller->ExtendedDialect) {
+        ClassicRandom(r, a);
+        return;
+    }
     if (a.Count == 0) {
         r = TVlValue::Double(std::uniform_real_distribution<double>(0.0, 1.0)(RandomEngine()));
         return;
@@ -272,13 +288,38 @@ void SysAbs(TVlValue &r, TVlInterpreterArgs &a)
     const TVlValue &v = a.Values[0];
     if (SamePrecisionResult(r, a, [](long double x) { return std::fabs(x); }))
         return;
+    if (v.Kind() == varInt64 && KeepsPrecision(a)) {
+        int64_t n = ValueToInt64(v);
+        r = TVlValue::Int64(n < 0 ? int64_t(0 - uint64_t(n)) : n);  // Low(Int64) stays itself, as it wraps
+        return;
+    }
     if (IsIntegerKind(v.Kind()))
         r = IntegerOrDouble(std::fabs(double(ValueToInteger(v))));
     else
         r = TVlValue::Double(std::fabs(ValueToDouble(v)));
 }
-void SysRound(TVlValue &r, TVlInterpreterArgs &a) { r = IntegerOrDouble(std::nearbyint(ValueToDouble(a.Values[0]))); }
-void SysTrunc(TVlValue &r, TVlInterpreterArgs &a) { r = IntegerOrDouble(std::trunc(ValueToDouble(a.Values[0]))); }
+// Round and Trunc answer an Int64 in the fuller dialect past the Integer range, as Free Pascal does.
+TVlValue WholeNumber(long double whole)
+{
+    if ((whole < -2147483648.0L || whole > 2147483647.0L) && whole >= -9223372036854775808.0L &&
+        whole < 9223372036854775808.0L)
+        return TVlValue::Int64(static_cast<int64_t>(whole));
+    return IntegerOrDouble(static_cast<double>(whole));
+}
+void SysRound(TVlValue &r, TVlInterpreterArgs &a)
+{
+    if (KeepsPrecision(a))
+        r = WholeNumber(std::nearbyint(VlToLongDouble(a.Values[0])));
+    else
+        r = IntegerOrDouble(std::nearbyint(ValueToDouble(a.Values[0])));
+}
+void SysTrunc(TVlValue &r, TVlInterpreterArgs &a)
+{
+    if (KeepsPrecision(a))
+        r = WholeNumber(std::trunc(VlToLongDouble(a.Values[0])));
+    else
+        r = IntegerOrDouble(std::trunc(ValueToDouble(a.Values[0])));
+}
 void SysSqr(TVlValue &r, TVlInterpreterArgs &a)
 {
     const TVlValue &v = a.Values[0];
@@ -520,6 +561,8 @@ const TVlIntConstant SystemConstants[] = {
 };
 
 } // namespace
+
+void VlRestartRandom() { RandomEngine().seed(0u); }
 
 void VlSetParamStrings(std::vector<std::string> params)
 {

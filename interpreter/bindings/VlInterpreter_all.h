@@ -17,3 +17,7 @@ void VlRegisterAllBindings(TVlInterpreterAdapter &adapter);
 
 // What ParamCount and ParamStr report: the program name first, then the script's arguments.
 void VlSetParamStrings(std::vector<std::string> params);
+
+// Starts the random sequence afresh from seed 0, as a compiled program starts: hosts call it when
+// a learner's run begins (not when a run's form program is made, which would restart it mid-run).
+void VlRestartRandom();

@@ -258,6 +258,15 @@ TEST_F(RunCommandsTest, WriteLnGoesToTheOutputPane)
     EXPECT_EQ(Output(), QString("again\n"));
 }
 
+TEST_F(RunCommandsTest, EveryRunDrawsTheSameRandomNumbers)
+{
+    // As a compiled program does: without Randomize each run starts the sequence from seed 0.
+    Run("program P; begin WriteLn(Random(1000), ' ', Random(1000)); end.");
+    EXPECT_EQ(Output(), QString("548 592\n"));
+    Run("program P; begin WriteLn(Random(1000), ' ', Random(1000)); end.");
+    EXPECT_EQ(Output(), QString("548 592\n"));
+}
+
 TEST_F(RunCommandsTest, ReadLnReadsTheInputField)
 {
     AnswerReadLn({"Анна", "41"});

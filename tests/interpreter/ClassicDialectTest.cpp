@@ -525,6 +525,27 @@ const TValueCase Values[] = {
      "unit U;\ntype R = record n: integer; s: string end;\nprocedure Put(var k: integer; var t: string); begin k := 7; t := 'x'; end;\n"
      "function main: string;\nvar r: R;\nbegin Put(r.n, r.s); Result := r.s + IntToStr(r.n); end;\nend.\n",
      "String: x7"},
+    {"an array stored into a var parameter is a copy",
+     "unit U;\ntype V = array[1..2] of integer;\nprocedure Put(var r: V);\nvar t: V;\nbegin t[1] := 1; r := t; t[1] := 2; end;\n"
+     "function main: integer;\nvar p: V;\nbegin Put(p); Result := p[1]; end;\nend.\n",
+     "Integer: 1"},
+    {"a record stored into a var parameter is a copy",
+     "unit U;\ntype R = record n: integer end;\nprocedure Put(var r: R);\nvar t: R;\nbegin t.n := 1; r := t; t.n := 2; end;\n"
+     "function main: integer;\nvar p: R;\nbegin Put(p); Result := p.n; end;\nend.\n",
+     "Integer: 1"},
+    {"Inc of an element of an array field",
+     "unit U;\ntype R = record m: array[1..3] of integer end;\nvar g: R;\nprocedure Up(var p: R; k: integer); begin Inc(p.m[k], 5); end;\n"
+     "function main: integer;\nbegin g.m[2] := 1; Inc(g.m[2]); Up(g, 2); Result := g.m[2]; end;\nend.\n",
+     "Integer: 7"},
+    {"a[i, j] of an array of arrays, as an argument and in a routine",
+     "unit U;\nvar g: array[1..2] of array[1..3] of integer;\nfunction Id(x: integer): integer; begin Id := x; end;\n"
+     "function F: integer;\nvar l: array[1..2] of array[1..3] of integer;\n"
+     "begin l[2, 3] := 4; l[1][1] := l[2, 3] + 1; F := Id(l[1, 1]) * 10 + l[2][3]; end;\n"
+     "function main: integer;\nbegin g[2][3] := 6; Result := Id(g[2, 3]) * 100 + F; end;\nend.\n",
+     "Integer: 654"},
+    {"case on a string", "var s: string;\nbegin s := 'mul'; case s of 'add': Result := 1; 'div'..'sub': Result := 2; else Result := 3; end; end;\n",
+     "Integer: 2"},
+    {"an Int64 negated stays Int64", "var b: int64;\nbegin b := 123456789012; Result := -b; end;\n", "Int64: -123456789012"},
     {"a function result through its name and its bare name",
      "unit U;\nfunction F(n: integer): integer;\nbegin F := n; F := F * F; end;\nfunction main: integer; begin Result := F(9); end;\nend.\n",
      "Integer: 81"},
@@ -681,6 +702,26 @@ TEST(ClassicDialect, HaltGivesItsCodeToTheHost)
     program.Execute();
     EXPECT_FALSE(program.Halted);
     EXPECT_EQ(program.ExitCode, 0);
+}
+
+TEST(ClassicDialect, FixedFormNearAHalfRoundsTheValueItself)
+{
+    // Our choice: Free Pascal gives 1.235 for 1.23449999:0:3 but 1.234 for 1.234499999:0:3; we round both down.
+    TRunResult r = RunConsoleProgram("program P;\nvar x: double;\nbegin\n  x := 1.23449999; Write(x:0:3, ' ');\n"
+                                     "  x := 1.234499999; Write(x:0:3, ' ');\n  x := 1.005; Write(x:0:2, ' ');\n"
+                                     "  x := 2.5; WriteLn(x:0:0, ' ', -x:0:0, ' ', Int(-0.5):0:1);\nend.\n",
+                                     Classic());
+    EXPECT_FALSE(r.Failed) << r.Message;
+    EXPECT_EQ(r.Output, "1.234 1.234 1.01 3 -3 -0.0\n");
+}
+
+TEST(ClassicDialect, RandomStartsEveryRunWithFreePascalsSequence)
+{
+    const char *source = "program P;\nvar i: integer;\nbegin\n  for i := 1 to 5 do Write(Random(1000), ' ');\n"
+                         "  WriteLn(Random:0:6, ' ', Random(0), ' ', Trunc(1e10), ' ', Round(-2.5e12));\nend.\n";
+    const char *expected = "548 592 715 844 602 0.857946 0 10000000000 -2500000000000\n";
+    EXPECT_EQ(RunConsoleProgram(source, Classic()).Output, expected);
+    EXPECT_EQ(RunConsoleProgram(source, Classic()).Output, expected);
 }
 
 } // namespace

@@ -261,8 +261,10 @@ TRunResult RunConsoleProgram(const std::string &source, const TRunOptions &optio
     TConsoleProgram program(console);
     program.StatementBudget = options.Budget;
     program.DirectStatements = options.Direct;
-    if (options.Classic)
+    if (options.Classic) {
         VlUseClassicDialect(program);
+        VlRestartRandom();
+    }
     TRunResult result = RunProgram(program, source, options.Observe);
     result.Output = out.str();
     return result;

@@ -139,6 +139,7 @@ int VlRunScript(const TVlRunOptions &options, std::istream &in, std::ostream &ou
     TVlRunnerProgram program;
     program.AddHostAdapter(consoleUnit);
     VlUseClassicDialect(program);  // learners' programs use the fuller dialect
+    VlRestartRandom();
     program.OnGetUnitSource = [&](TVlInterpreterUnit &, const std::string &unitName, std::string &text, bool &done) {
         std::string file = VlFindUnitFile(dir.empty() ? fs::path(".") : dir, unitName);
         if (file.empty())
