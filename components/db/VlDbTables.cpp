@@ -1,6 +1,7 @@
 // Engine-backed data sets, TDatabase and TSession.
 #include "VlDbTables.h"
 
+#include "rtl/VlCp1251.h"
 #include "rtl/VlExceptions.h"
 #include "rtl/VlNameCompare.h"
 #include "rtl/VlStringList.h"
@@ -35,10 +36,10 @@ TDbConnection &TDBDataSet::Connection()
     return *FConnection;
 }
 
-void TDBDataSet::ReadColumns(const QSqlQuery &query, TFieldDefs &defs)
+void TDBDataSet::ReadColumns(const QSqlQuery &query, TFieldDefs &defs, int hidden)
 {
     const QSqlRecord record = query.record();
-    for (int i = 0; i < record.count(); ++i) {
+    for (int i = 0; i < record.count() - hidden; ++i) {
         const QSqlField field = record.field(i);
         defs.Add(DbCp1251(field.name()), DbFieldTypeOf(field.metaType().id()), std::max(0, field.length()),
                  field.requiredStatus() == QSqlField::Required);
@@ -65,10 +66,10 @@ void TDBDataSet::GuessTypes(TFieldDefs &defs, const TDbRow &first)
     }
 }
 
-void TDBDataSet::ReadResult(QSqlQuery &query, TFieldDefs &defs, std::vector<TDbRow> &rows)
+void TDBDataSet::ReadResult(QSqlQuery &query, TFieldDefs &defs, std::vector<TDbRow> &rows, int hidden)
 {
-    ReadColumns(query, defs);
-    const int columns = defs.Count();
+    ReadColumns(query, defs, hidden);
+    const int columns = defs.Count() + hidden;
     while (query.next())
         rows.push_back(ReadRow(query, columns));
     if (query.lastError().isValid())
@@ -77,7 +78,7 @@ void TDBDataSet::ReadResult(QSqlQuery &query, TFieldDefs &defs, std::vector<TDbR
         GuessTypes(defs, rows.front());
 }
 
-QString TDBDataSet::WhereOf(const TDbRow &row, std::vector<QVariant> &values) const
+QString TDBDataSet::WhereOf(const TDbRow &row, std::vector<QVariant> &values)
 {
     QStringList terms;
     auto add = [&](int index) {
@@ -90,9 +91,13 @@ QString TDBDataSet::WhereOf(const TDbRow &row, std::vector<QVariant> &values) co
             values.push_back(DbToVariant(row[size_t(index)], field->DataType()));
         }
     };
+    const size_t identity = size_t(FieldCount());
     if (!FKey.empty()) {
         for (const std::string &name : FKey)
             add(FieldByName(name)->Index());
+    } else if (FRowIdentity && row.size() > identity) {
+        terms << Connection().RowIdentityTerm();
+        values.push_back(DbToVariant(row[identity], ftString));
     } else {
         for (int i = 0; i < FieldCount(); ++i)
             if (!Fields()->Fields(i)->IsBlob())
@@ -117,6 +122,7 @@ void TDBDataSet::WriteRecord(const TDbRow *oldRow, TDbRow &row)
         values.push_back(DbToVariant(row[size_t(i)], field->DataType()));
     }
     QString sql;
+    std::vector<QVariant> whereValues;
     if (!oldRow) {
         sql = names.isEmpty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(TDbConnection::QuoteName(FUpdateTable))
                               : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
@@ -126,26 +132,44 @@ void TDBDataSet::WriteRecord(const TDbRow *oldRow, TDbRow &row)
             return;
         for (QString &name : names)
             name += QLatin1String(" = ?");
+        const QString where = WhereOf(*oldRow, whereValues);
+        CheckSingleMatch(*oldRow, where, whereValues);
         sql = QStringLiteral("UPDATE %1 SET %2").arg(TDbConnection::QuoteName(FUpdateTable), names.join(QLatin1String(", ")));
-        sql += WhereOf(*oldRow, values);
+        sql += where;
+        values.insert(values.end(), whereValues.begin(), whereValues.end());
     }
-    // The engine's own values come back (an automatic key, defaults), column by column.
+    // The engine's own values come back (an automatic key, defaults, the new row identity), column
+    // by column.
     QStringList returned;
     for (int i = 0; i < FieldCount(); ++i)
         returned << TDbConnection::QuoteName(Fields()->Fields(i)->FieldName());
+    if (FRowIdentity)
+        returned << Connection().RowIdentityColumn();
     QSqlQuery query = Connection().Execute(sql + QLatin1String(" RETURNING ") + returned.join(QLatin1String(", ")), values);
     const bool found = query.isSelect() && query.next();
     if (oldRow && !found)
         DatabaseError("Record changed by another user", this);
-    if (found)
-        for (int i = 0; i < query.record().count() && size_t(i) < row.size(); ++i)
+    if (found) {
+        row.resize(size_t(query.record().count()));
+        for (int i = 0; i < query.record().count(); ++i)
             row[size_t(i)] = DbFromVariant(query.value(i));
+    }
+}
+
+void TDBDataSet::CheckSingleMatch(const TDbRow &row, const QString &where, const std::vector<QVariant> &values)
+{
+    if (!FKey.empty() || (FRowIdentity && row.size() > size_t(FieldCount())))
+        return;
+    QSqlQuery count = Connection().Execute(QLatin1String("SELECT COUNT(*) FROM ") + TDbConnection::QuoteName(FUpdateTable) + where, values);
+    if (count.next() && count.value(0).toLongLong() > 1)
+        DatabaseError(Utf8ToCp1251("Запись нельзя отличить от такой же: у таблицы нет первичного ключа"), this);
 }
 
 void TDBDataSet::RemoveRecord(const TDbRow &row)
 {
     std::vector<QVariant> values;
     const QString where = WhereOf(row, values);
+    CheckSingleMatch(row, where, values);
     QSqlQuery query = Connection().Execute(QLatin1String("DELETE FROM ") + TDbConnection::QuoteName(FUpdateTable) + where, values);
     if (query.numRowsAffected() == 0)
         DatabaseError("Record changed by another user", this);
@@ -406,8 +430,11 @@ bool TTable::Exists()
 void TTable::OpenData(TFieldDefs &defs, std::vector<TDbRow> &rows)
 {
     CheckTableName();
-    QSqlQuery query = Connection().Execute(QStringLiteral("SELECT * FROM ") + QuotedTable(), {});
-    ReadResult(query, defs, rows);
+    FKey = Connection().PrimaryKey(FTableName);
+    FRowIdentity = FKey.empty() && Connection().HasRowIdentity(FTableName);
+    const QString identity = FRowIdentity ? QLatin1String(", ") + Connection().RowIdentityColumn() : QString();
+    QSqlQuery query = Connection().Execute(QStringLiteral("SELECT *") + identity + QLatin1String(" FROM ") + QuotedTable(), {});
+    ReadResult(query, defs, rows, FRowIdentity ? 1 : 0);
     // The table knows which columns must be given a value (NOT NULL without a default or an
     // automatic key); a query result does not say.
     const QSqlRecord record = Connection().Database().record(DbText(FTableName));
@@ -417,7 +444,6 @@ void TTable::OpenData(TFieldDefs &defs, std::vector<TDbRow> &rows)
                                   && !column.isAutoValue() && column.defaultValue().isNull();
     }
     FUpdateTable = FTableName;
-    FKey = Connection().PrimaryKey(FTableName);
     FIndexDefs->Clear();
     if (!FKey.empty()) {
         std::string fields;

@@ -24,9 +24,10 @@ class TDBDataSet : public TDataSet {
     TDbConnection &Connection();
 
 protected:
-    // Reads a query's columns and rows.
-    static void ReadResult(QSqlQuery &query, TFieldDefs &defs, std::vector<TDbRow> &rows);
-    static void ReadColumns(const QSqlQuery &query, TFieldDefs &defs);
+    // Reads a query's columns and rows; the last `hidden` columns become no fields but stay at the
+    // end of each row.
+    static void ReadResult(QSqlQuery &query, TFieldDefs &defs, std::vector<TDbRow> &rows, int hidden = 0);
+    static void ReadColumns(const QSqlQuery &query, TFieldDefs &defs, int hidden = 0);
     // The current row of the query, each column converted once.
     static TDbRow ReadRow(const QSqlQuery &query, int columns);
     // SQLite reports no column type for expressions; the first row's values tell.
@@ -38,13 +39,20 @@ protected:
     // The table records are written to (empty: read-only) and its key columns.
     std::string FUpdateTable;
     std::vector<std::string> FKey;
+    // Without a key: each row ends with the engine's row identity, so that one of several
+    // identical records is written alone.
+    bool FRowIdentity = false;
 
 private:
     void WriteRecord(const TDbRow *oldRow, TDbRow &row);
     void RemoveRecord(const TDbRow &row);
     void InOwnTransaction(const std::function<void()> &step);
-    // "WHERE k1 = ? AND ..." over the key (or every column without one), with its values.
-    QString WhereOf(const TDbRow &row, std::vector<QVariant> &values) const;
+    // "WHERE k1 = ? AND ..." over the key, the row identity, or (with neither) every column, with
+    // its values.
+    QString WhereOf(const TDbRow &row, std::vector<QVariant> &values);
+    // Matched by every column only: refuses when the record has an identical twin, which the
+    // statement would change too.
+    void CheckSingleMatch(const TDbRow &row, const QString &where, const std::vector<QVariant> &values);
     std::string FDatabaseName;
     std::shared_ptr<TDbConnection> FConnection;
 };
