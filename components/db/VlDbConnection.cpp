@@ -39,7 +39,7 @@ TRegistry &Registry()
         text = error.text().trimmed();
     if (text.isEmpty())
         text = error.driverText().trimmed();
-    throw EDatabaseError(context + DbCp1251(text));
+    throw EDBEngineError(context + DbCp1251(text));
 }
 
 bool IsPostgresUrl(const std::string &name)

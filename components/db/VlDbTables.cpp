@@ -16,7 +16,8 @@
 
 // TDBDataSet -----------------------------------------------------------------------------------
 
-VL_IMPLEMENT_CLASS(TDBDataSet, TDataSet, "DbTables",
+VL_IMPLEMENT_CLASS(TBDEDataSet, TDataSet, "DbTables")
+VL_IMPLEMENT_CLASS(TDBDataSet, TBDEDataSet, "DbTables",
     VlStrProp<&TDBDataSet::DatabaseName, &TDBDataSet::SetDatabaseName>("DatabaseName"))
 
 void TDBDataSet::SetDatabaseName(const std::string &name)
@@ -240,7 +241,13 @@ void TQuery::SqlChanged()
     if (Active())
         Close();
     FPrepared = false;
-    FParams->Rebuild(ParseSqlParams(DbText(FSQL->Text())).Names);
+    if (FParamCheck)
+        FParams->Rebuild(ParseSqlParams(DbText(FSQL->Text())).Names);
+}
+
+std::string TQuery::Text() const
+{
+    return DbCp1251(ParseSqlParams(DbText(FSQL->Text())).Sql);
 }
 
 QSqlQuery TQuery::Run()
@@ -342,7 +349,7 @@ void TQuery::OpenData(TFieldDefs &defs, std::vector<TDbRow> &rows)
     const bool live = FRequestLive && FindLiveTable(table, FKey, columns);
     QSqlQuery query = Run();
     if (!query.isSelect())
-        DatabaseError("Error creating cursor handle", this);
+        throw ENoResultSet(Name().empty() ? "Error creating cursor handle" : Name() + ": Error creating cursor handle");
     ReadColumns(query, defs);
     FResultColumns = defs.Count();
     if (live && FieldsIdentifyRecords(defs, FKey, columns))
@@ -432,8 +439,22 @@ void TTable::OpenData(TFieldDefs &defs, std::vector<TDbRow> &rows)
     CheckTableName();
     FKey = Connection().PrimaryKey(FTableName);
     FRowIdentity = FKey.empty() && Connection().HasRowIdentity(FTableName);
+    // The engine's primary key is read again; the indexes the script added stay.
+    if (const int primary = FIndexDefs->IndexOf("PRIMARY"); primary >= 0)
+        FIndexDefs->Delete(primary);
+    if (!FKey.empty()) {
+        std::string fields;
+        for (const std::string &name : FKey)
+            fields += (fields.empty() ? "" : ";") + name;
+        FIndexDefs->Add("PRIMARY", fields, 1u << ixPrimary | 1u << ixUnique);
+    }
     const QString identity = FRowIdentity ? QLatin1String(", ") + Connection().RowIdentityColumn() : QString();
-    QSqlQuery query = Connection().Execute(QStringLiteral("SELECT *") + identity + QLatin1String(" FROM ") + QuotedTable(), {});
+    QStringList order;
+    for (const std::string &name : OrderFields())
+        order << TDbConnection::QuoteName(name);
+    const QString orderBy = order.isEmpty() ? QString() : QLatin1String(" ORDER BY ") + order.join(QLatin1String(", "));
+    QSqlQuery query =
+        Connection().Execute(QStringLiteral("SELECT *") + identity + QLatin1String(" FROM ") + QuotedTable() + orderBy, {});
     ReadResult(query, defs, rows, FRowIdentity ? 1 : 0);
     // The table knows which columns must be given a value (NOT NULL without a default or an
     // automatic key); a query result does not say.
@@ -444,20 +465,16 @@ void TTable::OpenData(TFieldDefs &defs, std::vector<TDbRow> &rows)
                                   && !column.isAutoValue() && column.defaultValue().isNull();
     }
     FUpdateTable = FTableName;
-    FIndexDefs->Clear();
-    if (!FKey.empty()) {
-        std::string fields;
-        for (const std::string &name : FKey)
-            fields += (fields.empty() ? "" : ";") + name;
-        FIndexDefs->Add("PRIMARY", fields, 1u << ixPrimary | 1u << ixUnique);
-    }
 }
 
 namespace {
 
-QString SqlTypeOf(TFieldType type, int size, bool postgres)
+QString SqlTypeOf(const TFieldDef &def, bool postgres)
 {
-    switch (type) {
+    const int size = def.Size;
+    if (def.DataType == ftBCD && def.Precision > 0)
+        return QStringLiteral("NUMERIC(%1, %2)").arg(def.Precision).arg(size);
+    switch (def.DataType) {
     case ftSmallint: return QStringLiteral("SMALLINT");
     case ftInteger: case ftWord: return QStringLiteral("INTEGER");
     case ftAutoInc: return postgres ? QStringLiteral("SERIAL") : QStringLiteral("INTEGER");
@@ -486,7 +503,7 @@ void TTable::CreateTable()
     QStringList columns;
     for (int i = 0; i < FieldDefs()->Count(); ++i) {
         const TFieldDef *def = FieldDefs()->Items(i);
-        QString column = TDbConnection::QuoteName(def->Name) + QLatin1Char(' ') + SqlTypeOf(def->DataType, def->Size, postgres);
+        QString column = TDbConnection::QuoteName(def->Name) + QLatin1Char(' ') + SqlTypeOf(*def, postgres);
         if (def->DataType == ftAutoInc && !postgres)
             column += QLatin1String(" PRIMARY KEY AUTOINCREMENT");
         else if (def->Required)
@@ -527,6 +544,91 @@ void TTable::DeleteTable()
     if (Active())
         Close();
     Connection().Execute(QLatin1String("DROP TABLE ") + QuotedTable(), {});
+}
+
+void TTable::SetIndexName(const std::string &name)
+{
+    FIndexName = name;
+    FIndexFieldNames.clear();
+    OrderChanged();
+}
+
+void TTable::SetIndexFieldNames(const std::string &names)
+{
+    FIndexFieldNames = names;
+    FIndexName.clear();
+    OrderChanged();
+}
+
+void TTable::OrderChanged()
+{
+    if (Active()) {
+        CheckBrowseMode();
+        Refresh();
+    }
+}
+
+std::vector<std::string> TTable::OrderFields() const
+{
+    if (!FIndexFieldNames.empty())
+        return SplitFieldNames(FIndexFieldNames);
+    if (FIndexName.empty())
+        return {};
+    if (VlSameName(FIndexName, "PRIMARY"))
+        return FKey;
+    return SplitFieldNames(FIndexDefs->Find(FIndexName)->Fields);
+}
+
+int TTable::IndexFieldCount() const
+{
+    return static_cast<int>(OrderFields().size());
+}
+
+TField *TTable::IndexFields(int index) const
+{
+    const std::vector<std::string> names = OrderFields();
+    if (index < 0 || size_t(index) >= names.size())
+        throw EListError(VlSprintf("List index out of bounds (%d)", index));
+    return FieldByName(names[size_t(index)]);
+}
+
+void TTable::GetIndexNames(TStrings *list) const
+{
+    list->Clear();
+    for (int i = 0; i < FIndexDefs->Count(); ++i)
+        list->Add(FIndexDefs->Items(i)->Name);
+}
+
+void TTable::GotoCurrent(TTable *table)
+{
+    if (!table)
+        return;
+    if (!VlSameName(table->TableName(), FTableName) || table->DatabaseName() != DatabaseName())
+        DatabaseError("Table does not match", this);
+    CheckActive();
+    table->CheckActive();
+    CheckBrowseMode();
+    if (FKey.empty()) {
+        SetRecNo(table->RecNo());
+        return;
+    }
+    std::string names;
+    std::vector<TVarValue> values;
+    for (const std::string &name : FKey) {
+        names += (names.empty() ? "" : ";") + name;
+        values.push_back(table->FieldByName(name)->Value());
+    }
+    Locate(names, values, 0);
+}
+
+void TTable::RenameTable(const std::string &newName)
+{
+    CheckTableName();
+    if (Active())
+        DatabaseError("Cannot perform this operation on an open dataset", this);
+    Connection().Execute(QLatin1String("ALTER TABLE ") + QuotedTable() + QLatin1String(" RENAME TO ")
+                             + TDbConnection::QuoteName(newName), {});
+    FTableName = newName;
 }
 
 void TTable::EmptyTable()
@@ -625,6 +727,11 @@ void TDatabase::SetParams(TStrings *lines)
 void TDatabase::StartTransaction()
 {
     Connection().StartTransaction();
+    if (!Connection().IsPostgres())
+        return;
+    static const char *const levels[] = {"READ UNCOMMITTED", "READ COMMITTED", "REPEATABLE READ"};
+    Connection().Execute(QStringLiteral("SET TRANSACTION ISOLATION LEVEL ")
+                             + QLatin1String(levels[std::clamp(FTransIsolation, 0, 2)]), {});
 }
 
 void TDatabase::Commit()
@@ -647,6 +754,11 @@ void TDatabase::GetTableNames(TStrings *list)
     list->Clear();
     for (const std::string &name : Connection().TableNames())
         list->Add(name);
+}
+
+void TDatabase::GetFieldNames(const std::string &tableName, TStrings *list)
+{
+    DefaultSession()->GetFieldNames(FDatabaseName, tableName, list);
 }
 
 // TSession -------------------------------------------------------------------------------------
@@ -698,6 +810,34 @@ void TSession::GetFieldNames(const std::string &databaseName, const std::string 
     list->Clear();
     for (int i = 0; i < record.count(); ++i)
         list->Add(DbCp1251(record.fieldName(i)));
+}
+
+TDatabase *TSession::FindDatabase(const std::string &databaseName) const
+{
+    for (int i = 0; i < ComponentCount(); ++i)
+        if (auto *database = dynamic_cast<TDatabase *>(Components(i)); database && database->DatabaseName() == databaseName)
+            return database;
+    return nullptr;
+}
+
+TDatabase *TSession::OpenDatabase(const std::string &databaseName)
+{
+    TDatabase *database = FindDatabase(databaseName);
+    if (!database) {
+        database = new TDatabase(this);
+        database->SetDatabaseName(databaseName);
+    }
+    database->Open();
+    return database;
+}
+
+void TSession::CloseDatabase(TDatabase *database)
+{
+    if (!database)
+        return;
+    database->Close();
+    if (database->Owner() == this)
+        delete database;
 }
 
 void TSession::GetDriverNames(TStrings *list) const

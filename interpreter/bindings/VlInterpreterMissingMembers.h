@@ -1,0 +1,18 @@
+// Members of host classes that have no counterpart here, registered from name lists: a script that
+// reads, writes or calls one gets error 2 "<Class>.<Member>not implemented" rather than an unknown name.
+#pragma once
+
+#include "interpreter/VlInterpreterAdapter.h"
+
+#include <span>
+
+class TClassInfo;
+
+struct TVlMissingMembers {
+    const TClassInfo &(*Info)();
+    std::span<const char *const> Getters;  // methods and readable properties
+    std::span<const char *const> Setters;  // writable properties
+};
+
+void VlRegisterMissingMembers(TVlInterpreterAdapter &adapter, const char *unitName,
+                              std::span<const TVlMissingMembers> classes);
