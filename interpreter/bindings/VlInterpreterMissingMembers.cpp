@@ -1,5 +1,6 @@
 // The missing members answer with the name of the class that lists them, found from the target's
 // class upwards, so that a descendant's object names the member as its base class declares it.
+// Only the tables are remembered at registration (start-up stays quick); the error path searches them.
 #include "VlInterpreterMissingMembers.h"
 
 #include "VlInterpreterBindingTable.h"
@@ -7,46 +8,56 @@
 #include "rtl/VlClassInfo.h"
 #include "rtl/VlNameCompare.h"
 
-#include <map>
+#include <algorithm>
 #include <string>
-#include <utility>
+#include <vector>
 
 namespace {
 
-std::map<std::pair<const TClassInfo *, std::string>, std::string> &Features()
+std::vector<std::span<const TVlMissingMembers>> &Tables()
 {
-    static std::map<std::pair<const TClassInfo *, std::string>, std::string> features;
-    return features;
+    static std::vector<std::span<const TVlMissingMembers>> tables;
+    return tables;
 }
 
-std::string FeatureOf(const TVlInterpreterArgs &args)
+// The spelling the table gives the name; null when it does not list it.
+const char *Listed(std::span<const char *const> names, const std::string &name)
 {
-    const std::string name = VlLowerName(args.Identifier);
-    for (const TClassInfo *cls = VlSelfClass(args); cls; cls = cls->ClassParent()) {
-        const auto found = Features().find({cls, name});
-        if (found != Features().end())
-            return found->second;
-    }
+    const auto found = std::find_if(names.begin(), names.end(), [&](const char *n) { return VlSameName(n, name); });
+    return found == names.end() ? nullptr : *found;
+}
+
+std::string FeatureOf(const TVlInterpreterArgs &args, bool setter)
+{
+    for (const TClassInfo *cls = VlSelfClass(args); cls; cls = cls->ClassParent())
+        for (std::span<const TVlMissingMembers> table : Tables())
+            for (const TVlMissingMembers &c : table)
+                if (&c.Info() == cls)
+                    if (const char *name = Listed(setter ? c.Setters : c.Getters, args.Identifier))
+                        return cls->ClassName() + "." + name;
     return args.Identifier;
 }
 
-void MissingGet(TVlValue &, TVlInterpreterArgs &args) { VlNotImplemented(FeatureOf(args)); }
-void MissingSet(const TVlValue &, TVlInterpreterArgs &args) { VlNotImplemented(FeatureOf(args)); }
+void MissingGet(TVlValue &, TVlInterpreterArgs &args) { VlNotImplemented(FeatureOf(args, false)); }
+void MissingSet(const TVlValue &, TVlInterpreterArgs &args) { VlNotImplemented(FeatureOf(args, true)); }
 
 } // namespace
 
 void VlRegisterMissingMembers(TVlInterpreterAdapter &adapter, const char *unitName,
                               std::span<const TVlMissingMembers> classes)
 {
+    std::vector<std::span<const TVlMissingMembers>> &tables = Tables();
+    if (std::none_of(tables.begin(), tables.end(), [&](auto t) { return t.data() == classes.data(); }))
+        tables.push_back(classes);
     for (const TVlMissingMembers &c : classes) {
         const TClassInfo &info = c.Info();
-        std::vector<TVlMemberBinding> members;
-        for (const char *name : c.Getters)
-            members.push_back(VlGet(name, MissingGet, "*"));
-        for (const char *name : c.Setters)
-            members.push_back(VlSet(name, MissingSet));
-        for (const TVlMemberBinding &m : members)
-            Features()[{&info, VlLowerName(m.Name)}] = info.ClassName() + "." + m.Name;
-        VlRegisterMembers(adapter, unitName, info, members);
+        for (const char *name : c.Getters) {
+            const TVlMemberBinding member = VlGet(name, MissingGet, "*");
+            VlRegisterMembers(adapter, unitName, info, {&member, 1});
+        }
+        for (const char *name : c.Setters) {
+            const TVlMemberBinding member = VlSet(name, MissingSet);
+            VlRegisterMembers(adapter, unitName, info, {&member, 1});
+        }
     }
 }
