@@ -3,10 +3,18 @@
 #pragma once
 
 #include "interpreter/VlInterpreterAdapter.h"
+#include "rtl/VlClassInfo.h"
 
 #include <span>
+#include <vector>
 
-class TClassInfo;
+// A class scripts know by name only (nothing here makes objects of it), for its missing members.
+#define VL_NAMED_CLASS(Function, Name, Parent, UnitName)                                                     \
+    const TClassInfo &Function()                                                                             \
+    {                                                                                                        \
+        static const TClassInfo info(Name, &Parent::StaticClassInfo(), UnitName, nullptr, std::vector<TPropInfo>{}); \
+        return info;                                                                                         \
+    }
 
 struct TVlMissingMembers {
     const TClassInfo &(*Info)();

@@ -62,19 +62,12 @@ const TVlClassBinding OwnMembers[] = {
 };
 
 // The data-aware controls this system has no counterpart for, known by name only.
-#define VL_NAMED_CLASS(Function, Name, Parent)                                                                  \
-    const TClassInfo &Function()                                                                                \
-    {                                                                                                           \
-        static const TClassInfo info(Name, &Parent::StaticClassInfo(), "DbCtrls", nullptr, std::vector<TPropInfo>{}); \
-        return info;                                                                                            \
-    }
-VL_NAMED_CLASS(DBImageInfo, "TDBImage", TCustomControl)
-VL_NAMED_CLASS(DBListBoxInfo, "TDBListBox", TListBox)
-VL_NAMED_CLASS(DBComboBoxInfo, "TDBComboBox", TComboBox)
-VL_NAMED_CLASS(DBRadioGroupInfo, "TDBRadioGroup", TRadioGroup)
-VL_NAMED_CLASS(DBRichEditInfo, "TDBRichEdit", TRichEdit)
-VL_NAMED_CLASS(DBLookupListBoxInfo, "TDBLookupListBox", TWinControl)
-#undef VL_NAMED_CLASS
+VL_NAMED_CLASS(DBImageInfo, "TDBImage", TCustomControl, "DbCtrls")
+VL_NAMED_CLASS(DBListBoxInfo, "TDBListBox", TListBox, "DbCtrls")
+VL_NAMED_CLASS(DBComboBoxInfo, "TDBComboBox", TComboBox, "DbCtrls")
+VL_NAMED_CLASS(DBRadioGroupInfo, "TDBRadioGroup", TRadioGroup, "DbCtrls")
+VL_NAMED_CLASS(DBRichEditInfo, "TDBRichEdit", TRichEdit, "DbCtrls")
+VL_NAMED_CLASS(DBLookupListBoxInfo, "TDBLookupListBox", TWinControl, "DbCtrls")
 
 const char *const MissingFieldGetters[] = {"Create", "DataSource", "DataField", "Field", "ReadOnly"};
 const char *const MissingFieldSetters[] = {"DataSource", "DataField", "ReadOnly"};

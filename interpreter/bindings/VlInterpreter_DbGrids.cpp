@@ -83,11 +83,7 @@ const char *const TitleMissingGetters[] = {"Alignment", "Color", "Font", "Restor
 const char *const TitleMissingSetters[] = {"Alignment"};
 
 // The rows a grid with dgMultiSelect has chosen, which this grid does not keep.
-const TClassInfo &BookmarkListInfo()
-{
-    static const TClassInfo info("TBookmarkList", &TObject::StaticClassInfo(), "DbGrids", nullptr, std::vector<TPropInfo>{});
-    return info;
-}
+VL_NAMED_CLASS(BookmarkListInfo, "TBookmarkList", TObject, "DbGrids")
 const TVlMemberBinding BookmarkListMembers[] = {VlDefaultGet(BookmarksDefault)};
 const char *const BookmarkListMissing[] = {"Count", "CurrentRowSelected", "Delete", "Find", "IndexOf", "Refresh"};
 

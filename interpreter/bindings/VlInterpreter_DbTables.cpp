@@ -201,19 +201,12 @@ const char *const BatchMoveMissingGetters[] = {"AbortOnProblem", "CommitCount", 
                                                "ProblemTableName", "Transliterate", "ProblemCount"};
 
 // Classes of the old engines' features, known by name only.
-#define VL_NAMED_CLASS(Function, Name, Parent)                                                                  \
-    const TClassInfo &Function()                                                                                \
-    {                                                                                                           \
-        static const TClassInfo info(Name, &Parent::StaticClassInfo(), "DbTables", nullptr, std::vector<TPropInfo>{}); \
-        return info;                                                                                            \
-    }
-VL_NAMED_CLASS(StoredProcInfo, "TStoredProc", TDBDataSet)
-VL_NAMED_CLASS(NestedTableInfo, "TNestedTable", TBDEDataSet)
-VL_NAMED_CLASS(UpdateSQLInfo, "TUpdateSQL", TComponent)
-VL_NAMED_CLASS(SessionListInfo, "TSessionList", TObject)
-VL_NAMED_CLASS(BlobStreamInfo, "TBlobStream", TStream)
-VL_NAMED_CLASS(DBErrorInfo, "TDBError", TObject)
-#undef VL_NAMED_CLASS
+VL_NAMED_CLASS(StoredProcInfo, "TStoredProc", TDBDataSet, "DbTables")
+VL_NAMED_CLASS(NestedTableInfo, "TNestedTable", TBDEDataSet, "DbTables")
+VL_NAMED_CLASS(UpdateSQLInfo, "TUpdateSQL", TComponent, "DbTables")
+VL_NAMED_CLASS(SessionListInfo, "TSessionList", TObject, "DbTables")
+VL_NAMED_CLASS(BlobStreamInfo, "TBlobStream", TStream, "DbTables")
+VL_NAMED_CLASS(DBErrorInfo, "TDBError", TObject, "DbTables")
 
 const char *const StoredProcMissingGetters[] = {
     "Create", "StoredProcName", "ExecProc", "Prepare", "UnPrepare", "Prepared", "Params", "ParamByName",
