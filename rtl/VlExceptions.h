@@ -41,6 +41,9 @@ VL_DECLARE_EXCEPTION(EInvalidImage, EFilerError)
 VL_DECLARE_EXCEPTION(EParserError, EConvertError)
 // Raised by the data sets and the database engines (the engine's own message).
 VL_DECLARE_EXCEPTION(EDatabaseError, Exception)
+// An engine refused a statement or a connection; a statement gave no records where they were wanted.
+VL_DECLARE_EXCEPTION(EDBEngineError, EDatabaseError)
+VL_DECLARE_EXCEPTION(ENoResultSet, EDatabaseError)
 
 // The message of any exception (runtime, interpreter, host or library); "Unknown exception"
 // for what is no std::exception.

@@ -4,6 +4,7 @@
 #include "VlDbValue.h"
 
 #include "rtl/VlExceptions.h"
+#include "rtl/VlNameCompare.h"
 
 #include <QCoreApplication>
 #include <QSqlDriver>
@@ -38,7 +39,7 @@ TRegistry &Registry()
         text = error.text().trimmed();
     if (text.isEmpty())
         text = error.driverText().trimmed();
-    throw EDatabaseError(context + DbCp1251(text));
+    throw EDBEngineError(context + DbCp1251(text));
 }
 
 bool IsPostgresUrl(const std::string &name)
@@ -226,6 +227,24 @@ std::vector<std::string> TDbConnection::PrimaryKey(const std::string &table) con
     for (int i = 0; i < index.count(); ++i)
         names.push_back(DbCp1251(index.fieldName(i)));
     return names;
+}
+
+bool TDbConnection::HasRowIdentity(const std::string &table) const
+{
+    for (const std::string &name : TableNames())
+        if (VlSameName(name, table))
+            return true;
+    return false;
+}
+
+QString TDbConnection::RowIdentityColumn() const
+{
+    return FPostgres ? QStringLiteral("ctid") : QStringLiteral("rowid");
+}
+
+QString TDbConnection::RowIdentityTerm() const
+{
+    return FPostgres ? QStringLiteral("ctid = CAST(? AS tid)") : QStringLiteral("rowid = ?");
 }
 
 QString TDbConnection::QuoteName(const std::string &cp1251Name)

@@ -37,6 +37,13 @@ public:
     // The table names and the primary-key column names of a table.
     std::vector<std::string> TableNames() const;
     std::vector<std::string> PrimaryKey(const std::string &table) const;
+    // What tells the rows of a table apart when it has no primary key: the engine's own row
+    // address (SQLite's rowid, PostgreSQL's ctid, which changes with every update of the row).
+    // Views have none.
+    bool HasRowIdentity(const std::string &table) const;
+    QString RowIdentityColumn() const;
+    // "rowid = ?", "ctid = CAST(? AS tid)".
+    QString RowIdentityTerm() const;
     // A name quoted for the engine ("x" / "x""y").
     static QString QuoteName(const std::string &cp1251Name);
 

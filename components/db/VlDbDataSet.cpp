@@ -568,6 +568,60 @@ void TDataSet::Delete()
     Notify(FAfterDelete, "AfterDelete");
 }
 
+void TDataSet::SetFields(const std::vector<TVarValue> &values)
+{
+    Edit();
+    for (size_t i = 0; i < values.size() && i < size_t(FFields->Count()); ++i)
+        if (!DbIsNull(values[i]))
+            FFields->Fields(int(i))->SetValue(values[i]);
+}
+
+void TDataSet::AppendRecord(const std::vector<TVarValue> &values)
+{
+    Append();
+    SetFields(values);
+    Post();
+}
+
+void TDataSet::InsertRecord(const std::vector<TVarValue> &values)
+{
+    Insert();
+    SetFields(values);
+    Post();
+}
+
+void TDataSet::ClearFields()
+{
+    if (FState != dsEdit && FState != dsInsert)
+        DatabaseError("Dataset not in edit or insert mode", this);
+    for (int i = 0; i < FFields->Count(); ++i)
+        FFields->Fields(i)->Clear();
+}
+
+bool TDataSet::FindFirst()
+{
+    First();
+    return FFound = !IsEmpty();
+}
+
+bool TDataSet::FindLast()
+{
+    Last();
+    return FFound = !IsEmpty();
+}
+
+bool TDataSet::FindNext()
+{
+    Next();
+    return FFound = !IsEmpty() && !FEof;
+}
+
+bool TDataSet::FindPrior()
+{
+    Prior();
+    return FFound = !IsEmpty() && !FBof;
+}
+
 void TDataSet::CheckBrowseMode()
 {
     if (FState == dsEdit || FState == dsInsert) {

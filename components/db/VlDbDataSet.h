@@ -50,6 +50,21 @@ class TDataSet : public TComponent {
     void Post();
     void Cancel();
     void Delete();
+    // The values of the fields in order, a new record posted at once (Append/InsertRecord) or the
+    // current one changed (SetFields, which leaves it in edit mode); a Null value leaves its field.
+    void AppendRecord(const std::vector<TVarValue> &values);
+    void InsertRecord(const std::vector<TVarValue> &values);
+    void SetFields(const std::vector<TVarValue> &values);
+    // Every field of the record being edited or inserted back to Null.
+    void ClearFields();
+    // Moves as First/Last/Next/Prior do; true when the cursor went there (also kept in Found).
+    bool FindFirst();
+    bool FindLast();
+    bool FindNext();
+    bool FindPrior();
+    bool Found() const { return FFound; }
+    // The table posted records are written to; empty for a data set that writes nowhere.
+    virtual std::string UpdateTableName() const { return {}; }
     // Posts a pending edit (what scrolling and closing do first).
     void CheckBrowseMode();
     // Asks the data-aware controls to write what they show into the fields.
@@ -119,6 +134,11 @@ protected:
     virtual void CloseData() {}
     // Reads the records not yet fetched, so that the engine's result can be released.
     void FetchRest();
+public:
+    // Every record of the engine's result read into memory now.
+    void FetchAllRecords() { FetchAll(); }
+
+protected:
     // Stores a posted record in the engine: oldRow is null for a new record; the engine may fill in
     // generated values (an auto-increment key) in row.
     virtual void PostData(const TDbRow *oldRow, TDbRow &row);
@@ -157,7 +177,7 @@ private:
     bool FPending = false;        // the engine's result may hold more records
     int FInsertAt = -1;           // where an inserted record goes
     TDataSetState FState = dsInactive;
-    bool FBof = true, FEof = true, FModified = false, FFiltered = false, FOpenWhenLoaded = false;
+    bool FBof = true, FEof = true, FModified = false, FFiltered = false, FOpenWhenLoaded = false, FFound = false;
     int FDisableCount = 0;
     std::vector<TDataSource *> FDataSources;
     TMethod FBeforeOpen, FAfterOpen, FBeforeClose, FAfterClose, FBeforeInsert, FAfterInsert, FBeforeEdit,

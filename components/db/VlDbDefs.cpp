@@ -1,6 +1,8 @@
 // Field and index definitions.
 #include "VlDbDefs.h"
 
+#include "VlDbField.h"
+
 #include "rtl/VlExceptions.h"
 #include "rtl/VlNameCompare.h"
 
@@ -13,6 +15,13 @@ const TEnumInfo &IndexOptionEnumInfo()
 {
     static const TEnumInfo info("TIndexOption", {"ixPrimary", "ixUnique", "ixDescending", "ixCaseInsensitive",
                                                  "ixExpression"});
+    return info;
+}
+
+const TEnumInfo &FieldAttributeEnumInfo()
+{
+    static const TEnumInfo info("TFieldAttribute", {"faHiddenCol", "faReadonly", "faRequired", "faLink", "faUnNamed",
+                                                    "faFixed"});
     return info;
 }
 
@@ -81,6 +90,38 @@ int TIndexDefs::IndexOf(const std::string &name) const
         if (VlSameName(FItems[size_t(i)]->Name, name))
             return i;
     return -1;
+}
+
+TIndexDef *TIndexDefs::Find(const std::string &name) const
+{
+    const int i = IndexOf(name);
+    if (i < 0)
+        DatabaseError("Index '" + name + "' not found");
+    return FItems[size_t(i)].get();
+}
+
+TIndexDef *TIndexDefs::GetIndexForFields(const std::string &fields, bool caseInsensitive) const
+{
+    const std::vector<std::string> wanted = SplitFieldNames(fields);
+    for (const auto &index : FItems) {
+        if (caseInsensitive && !(index->Options & (1u << ixCaseInsensitive)))
+            continue;
+        const std::vector<std::string> has = SplitFieldNames(index->Fields);
+        if (wanted.size() <= has.size()
+            && std::equal(wanted.begin(), wanted.end(), has.begin(), [](const std::string &a, const std::string &b) {
+                   return VlSameName(a, b);
+               }))
+            return index.get();
+    }
+    return nullptr;
+}
+
+TIndexDef *TIndexDefs::FindIndexForFields(const std::string &fields) const
+{
+    TIndexDef *index = GetIndexForFields(fields, false);
+    if (!index)
+        DatabaseError("No index for fields '" + fields + "'");
+    return index;
 }
 
 std::vector<std::string> SplitFieldNames(const std::string &names)

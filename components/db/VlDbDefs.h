@@ -17,7 +17,15 @@ class TFieldDef : public TObject {
     int Size = 0;
     bool Required = false;
     int FieldNo = 0;
+    // Total digits of a BCD column (0: the engine's choice); Size holds the decimals then.
+    int Precision = 0;
+    // TFieldAttributes bits other than faRequired, which is Required.
+    uint32_t Attributes = 0;
 };
+
+// Bits of TFieldAttributes.
+enum TFieldAttribute { faHiddenCol, faReadonly, faRequired, faLink, faUnNamed, faFixed };
+const TEnumInfo &FieldAttributeEnumInfo();
 
 class TFieldDefs : public TObject {
     VL_CLASS(TFieldDefs)
@@ -52,6 +60,18 @@ class TIndexDefs : public TObject {
     TIndexDef *Items(int index) const;
     TIndexDef *Add(const std::string &name, const std::string &fields, TIndexOptions options);
     int IndexOf(const std::string &name) const;
+    // EDatabaseError "Index '%s' not found".
+    TIndexDef *Find(const std::string &name) const;
+    // The first index whose leading fields are these (';' between names): null when none, or
+    // EDatabaseError "No index for fields '%s'" (FindIndexForFields).
+    TIndexDef *GetIndexForFields(const std::string &fields, bool caseInsensitive) const;
+    TIndexDef *FindIndexForFields(const std::string &fields) const;
+    // Raises EListError for an index out of range.
+    void Delete(int index)
+    {
+        Items(index);
+        FItems.erase(FItems.begin() + index);
+    }
     void Clear() { FItems.clear(); }
 
 private:

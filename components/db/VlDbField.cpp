@@ -5,6 +5,7 @@
 
 #include "rtl/VlDateTime.h"
 #include "rtl/VlExceptions.h"
+#include "rtl/VlFileIO.h"
 #include "rtl/VlNameCompare.h"
 #include "rtl/VlSysUtils.h"
 
@@ -60,6 +61,8 @@ VL_IMPLEMENT_CLASS(TDateTimeField, TField, "Db",
 VL_IMPLEMENT_CLASS(TDateField, TDateTimeField, "Db")
 VL_IMPLEMENT_CLASS(TTimeField, TDateTimeField, "Db")
 VL_IMPLEMENT_CLASS(TBlobField, TField, "Db")
+VL_IMPLEMENT_CLASS(TBytesField, TField, "Db")
+VL_IMPLEMENT_CLASS(TVarBytesField, TBytesField, "Db")
 VL_IMPLEMENT_CLASS(TMemoField, TBlobField, "Db")
 VL_IMPLEMENT_CLASS(TGraphicField, TBlobField, "Db")
 VL_IMPLEMENT_CLASS(TFields, TObject, "Db")
@@ -96,6 +99,32 @@ bool TField::IsNumeric() const
     case ftLargeint: return true;
     default: return false;
     }
+}
+
+std::string TField::Origin() const
+{
+    if (!FOrigin.empty() || !FDataSet)
+        return FOrigin;
+    const std::string table = FDataSet->UpdateTableName();
+    return table.empty() ? std::string() : table + "." + FFieldName;
+}
+
+int TField::DataSize() const
+{
+    switch (FDataType) {
+    case ftString: case ftFixedChar: case ftWideString: return FSize + 1;
+    case ftSmallint: case ftWord: case ftBoolean: return 2;
+    case ftInteger: case ftAutoInc: case ftDate: case ftTime: return 4;
+    case ftLargeint: case ftFloat: case ftCurrency: case ftDateTime: return 8;
+    case ftBCD: return 34;
+    case ftBytes: case ftVarBytes: return FSize;
+    default: return 0;
+    }
+}
+
+bool TField::CanModify() const
+{
+    return !FReadOnly && FDataSet && FDataSet->CanModify();
 }
 
 const TVarValue &TField::Value() const
@@ -165,9 +194,20 @@ std::string TNumericField::FormatValue(const TVarValue &value, bool display) con
 {
     if (DbIsNull(value))
         return {};
-    if (display && !FDisplayFormat.empty())
-        return FormatFloat(FDisplayFormat, DbValueToFloat(value));
+    const std::string &format = display ? FDisplayFormat : FEditFormat;
+    if (!format.empty())
+        return FormatFloat(format, DbValueToFloat(value));
     return DbValueToString(value);
+}
+
+bool TNumericField::IsValidChar(char c) const
+{
+    return (c >= '0' && c <= '9') || c == '+' || c == '-' || c == '.' || c == 'e' || c == 'E';
+}
+
+bool TIntegerField::IsValidChar(char c) const
+{
+    return (c >= '0' && c <= '9') || c == '+' || c == '-';
 }
 
 TVarValue TIntegerField::Coerce(const TVarValue &value) const
@@ -176,12 +216,31 @@ TVarValue TIntegerField::Coerce(const TVarValue &value) const
         return DbInteger(StrToInt64(value.Str));
     if (value.Kind == TVarValue::TKind::Float && value.Float != std::floor(value.Float))
         throw EConvertError("'" + FloatToStr(value.Float) + "' is not a valid integer value");
-    return DbInteger(DbValueToInteger(value));
+    const int64_t number = DbValueToInteger(value);
+    if ((FMinValue != 0 || FMaxValue != 0) && (number < FMinValue || number > FMaxValue))
+        DatabaseError(VlSprintf("%lld is not a valid value for field '%s'. The allowed range is %lld to %lld",
+                                static_cast<long long>(number), FieldName().c_str(), static_cast<long long>(FMinValue),
+                                static_cast<long long>(FMaxValue)));
+    return DbInteger(number);
 }
 
 TVarValue TFloatField::Coerce(const TVarValue &value) const
 {
-    return DbFloat(DbValueToFloat(value));
+    const double number = DbValueToFloat(value);
+    if ((FMinValue != 0 || FMaxValue != 0) && (number < FMinValue || number > FMaxValue))
+        DatabaseError(FloatToStr(number) + " is not a valid value for field '" + FieldName() + "'. The allowed range is "
+                      + FloatToStr(FMinValue) + " to " + FloatToStr(FMaxValue));
+    return DbFloat(number);
+}
+
+std::string TFloatField::FormatValue(const TVarValue &value, bool display) const
+{
+    if (DbIsNull(value) || !(display ? DisplayFormat() : EditFormat()).empty())
+        return TNumericField::FormatValue(value, display);
+    const double number = DbValueToFloat(value);
+    if (FCurrency && display)
+        return FloatToStrF(number, TFloatFormat::ffFixed, FPrecision, 2);
+    return FloatToStrF(number, TFloatFormat::ffGeneral, FPrecision, 0);
 }
 
 TVarValue TBooleanField::Coerce(const TVarValue &value) const
@@ -230,6 +289,31 @@ TVarValue TBlobField::Coerce(const TVarValue &value) const
     return DbString(DbValueToString(value));
 }
 
+void TBlobField::LoadFromFile(const std::string &fileName)
+{
+    std::string bytes;
+    try {
+        bytes = ReadFileBytes(fileName);
+    } catch (const EVlFileError &e) {
+        throw EFOpenError(e.what());
+    }
+    SetValue(DbString(bytes));
+}
+
+void TBlobField::SaveToFile(const std::string &fileName) const
+{
+    try {
+        WriteFileBytesAtomically(fileName, AsString());
+    } catch (const EVlFileError &e) {
+        throw EFCreateError(e.what());
+    }
+}
+
+TVarValue TBytesField::Coerce(const TVarValue &value) const
+{
+    return DbString(DbValueToString(value));
+}
+
 std::unique_ptr<TField> CreateFieldOfType(TFieldType type)
 {
     switch (type) {
@@ -245,7 +329,9 @@ std::unique_ptr<TField> CreateFieldOfType(TFieldType type)
     case ftDate: return std::make_unique<TDateField>();
     case ftTime: return std::make_unique<TTimeField>();
     case ftDateTime: return std::make_unique<TDateTimeField>();
-    case ftBlob: case ftBytes: case ftVarBytes: case ftTypedBinary: return std::make_unique<TBlobField>();
+    case ftBytes: return std::make_unique<TBytesField>();
+    case ftVarBytes: return std::make_unique<TVarBytesField>();
+    case ftBlob: case ftTypedBinary: return std::make_unique<TBlobField>();
     case ftMemo: case ftFmtMemo: return std::make_unique<TMemoField>();
     case ftGraphic: return std::make_unique<TGraphicField>();
     default: return std::make_unique<TStringField>();

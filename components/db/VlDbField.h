@@ -37,6 +37,17 @@ class TField : public TComponent {
     bool Required() const { return FRequired; }
     void SetRequired(bool value) { FRequired = value; }
     bool IsNumeric() const;
+    // taLeftJustify 0, taRightJustify 1, taCenter 2; numbers stand right unless told otherwise.
+    int Alignment() const { return FAlignment >= 0 ? FAlignment : IsNumeric() ? 1 : 0; }
+    void SetAlignment(int value) { FAlignment = value; }
+    // Where the value comes from: "table.column" for a table's own fields, else what was set.
+    std::string Origin() const;
+    void SetOrigin(const std::string &origin) { FOrigin = origin; }
+    // The bytes a value of the field takes in a record buffer.
+    int DataSize() const;
+    bool CanModify() const;
+    // Whether the character may be typed into the field (numbers take digits, signs, a point).
+    virtual bool IsValidChar(char c) const { return c != '\0'; }
     bool IsBlob() const { return FDataType == ftBlob || FDataType == ftMemo || FDataType == ftGraphic; }
 
     // The value of the current record (the edit buffer while editing); Null when there is none.
@@ -88,7 +99,8 @@ private:
     TDataSet *FDataSet = nullptr;
     std::string FFieldName, FDisplayLabel;
     TFieldType FDataType = ftUnknown;
-    int FSize = 0, FIndex = -1, FDisplayWidth = 0;
+    std::string FOrigin;
+    int FSize = 0, FIndex = -1, FDisplayWidth = 0, FAlignment = -1;
     bool FVisible = true, FReadOnly = false, FRequired = false;
     TMethod FOnChange, FOnValidate, FOnGetText, FOnSetText;
 };
@@ -104,16 +116,29 @@ class TNumericField : public TField {
     using TField::TField;
     const std::string &DisplayFormat() const { return FDisplayFormat; }
     void SetDisplayFormat(const std::string &format) { FDisplayFormat = format; }
+    // The format of the text being edited (empty: the plain number).
+    const std::string &EditFormat() const { return FEditFormat; }
+    void SetEditFormat(const std::string &format) { FEditFormat = format; }
     std::string FormatValue(const TVarValue &value, bool display) const override;
+    bool IsValidChar(char c) const override;
 
 private:
-    std::string FDisplayFormat;
+    std::string FDisplayFormat, FEditFormat;
 };
 
 class TIntegerField : public TNumericField {
     VL_CLASS(TIntegerField)
     using TNumericField::TNumericField;
+    // Both 0: any value; else values outside are refused.
+    int64_t MinValue() const { return FMinValue; }
+    void SetMinValue(int64_t value) { FMinValue = value; }
+    int64_t MaxValue() const { return FMaxValue; }
+    void SetMaxValue(int64_t value) { FMaxValue = value; }
     TVarValue Coerce(const TVarValue &value) const override;
+    bool IsValidChar(char c) const override;
+
+private:
+    int64_t FMinValue = 0, FMaxValue = 0;
 };
 class TSmallintField : public TIntegerField {
     VL_CLASS(TSmallintField)
@@ -135,11 +160,26 @@ class TLargeintField : public TIntegerField {
 class TFloatField : public TNumericField {
     VL_CLASS(TFloatField)
     using TNumericField::TNumericField;
+    double MinValue() const { return FMinValue; }
+    void SetMinValue(double value) { FMinValue = value; }
+    double MaxValue() const { return FMaxValue; }
+    void SetMaxValue(double value) { FMaxValue = value; }
+    // Significant digits shown without a display format; Currency shows two decimals.
+    int Precision() const { return FPrecision; }
+    void SetPrecision(int value) { FPrecision = value; }
+    bool Currency() const { return FCurrency; }
+    void SetCurrency(bool value) { FCurrency = value; }
     TVarValue Coerce(const TVarValue &value) const override;
+    std::string FormatValue(const TVarValue &value, bool display) const override;
+
+private:
+    double FMinValue = 0, FMaxValue = 0;
+    int FPrecision = 15;
+    bool FCurrency = false;
 };
 class TCurrencyField : public TFloatField {
     VL_CLASS(TCurrencyField)
-    using TFloatField::TFloatField;
+    explicit TCurrencyField(TComponent *owner = nullptr) : TFloatField(owner) { SetCurrency(true); }
 };
 class TBCDField : public TFloatField {
     VL_CLASS(TBCDField)
@@ -184,7 +224,21 @@ class TBlobField : public TField {
     using TField::TField;
     TVarValue Coerce(const TVarValue &value) const override;
     int BlobSize() const { return static_cast<int>(AsString().size()); }
+    // The whole file as the field's value, and the value as a file (EFOpenError when it cannot).
+    void LoadFromFile(const std::string &fileName);
+    void SaveToFile(const std::string &fileName) const;
 };
+// Binary values of a fixed (TBytesField) or varying (TVarBytesField) size.
+class TBytesField : public TField {
+    VL_CLASS(TBytesField)
+    using TField::TField;
+    TVarValue Coerce(const TVarValue &value) const override;
+};
+class TVarBytesField : public TBytesField {
+    VL_CLASS(TVarBytesField)
+    using TBytesField::TBytesField;
+};
+
 class TMemoField : public TBlobField {
     VL_CLASS(TMemoField)
     using TBlobField::TBlobField;

@@ -24,8 +24,8 @@ public:
         if (role == Qt::DisplayRole || role == Qt::EditRole)
             return VlToQString(FGrid.CellText(index.row(), index.column()));
         if (role == Qt::TextAlignmentRole) {
-            const TField *field = FGrid.Fields(index.column());
-            return field && field->IsNumeric() ? int(Qt::AlignRight | Qt::AlignVCenter) : int(Qt::AlignLeft | Qt::AlignVCenter);
+            static const int horizontal[] = {Qt::AlignLeft, Qt::AlignRight, Qt::AlignHCenter};
+            return horizontal[std::clamp(FGrid.ColumnAlignment(index.column()), 0, 2)] | Qt::AlignVCenter;
         }
         return {};
     }
@@ -149,6 +149,20 @@ void TColumn::SetVisible(bool value)
     Changed(false);
 }
 
+int TColumn::Alignment() const
+{
+    if (FAlignment >= 0)
+        return FAlignment;
+    const TField *field = Field();
+    return field ? field->Alignment() : 0;
+}
+
+void TColumn::SetAlignment(int value)
+{
+    FAlignment = value;
+    Changed(false);
+}
+
 TDBGrid *TColumn::Grid() const
 {
     auto *columns = dynamic_cast<TDBGridColumns *>(Collection());
@@ -170,6 +184,7 @@ void TColumn::Assign(const TPersistent *source)
         FWidth = column->FWidth;
         FVisible = column->FVisible;
         FReadOnly = column->FReadOnly;
+        FAlignment = column->FAlignment;
         Changed(false);
         return;
     }
@@ -218,7 +233,8 @@ constexpr TDBGridOptions DefaultOptions = 1u << dgEditing | 1u << dgTitles | 1u 
 
 } // namespace
 
-VL_IMPLEMENT_CLASS_PROPS(TDBGrid, TWinControl, "DbGrids", VlProps::Align(), VlProps::Common(),
+VL_IMPLEMENT_CLASS(TCustomDBGrid, TWinControl, "DbGrids")
+VL_IMPLEMENT_CLASS_PROPS(TDBGrid, TCustomDBGrid, "DbGrids", VlProps::Align(), VlProps::Common(),
     {VlClassProp<&TDBGrid::Columns, &TDBGrid::SetColumns>("Columns", "TDBGridColumns"),
      VlClassProp<&TDBGrid::DataSource, &TDBGrid::SetDataSource>("DataSource", "TDataSource"),
      VlSetProp<&TDBGrid::Options, &TDBGrid::SetOptions>("Options", "TDBGridOptions", DBGridOptionEnumInfo(),
@@ -228,7 +244,7 @@ VL_IMPLEMENT_CLASS_PROPS(TDBGrid, TWinControl, "DbGrids", VlProps::Align(), VlPr
     VlProps::OnClick(), VlProps::KeyEvents())
 
 TDBGrid::TDBGrid(TComponent *owner)
-    : TWinControl(owner), FLink(std::make_unique<TGridLink>(*this)),
+    : TCustomDBGrid(owner), FLink(std::make_unique<TGridLink>(*this)),
       FColumns(std::make_unique<TDBGridColumns>(this)), FOptions(DefaultOptions)
 {
     auto *view = new QTableView;
@@ -397,6 +413,16 @@ std::string TDBGrid::CellText(int row, int column) const
     if (row == dataSet->DisplayRow())
         return field->DisplayText();
     return field->FormatValue(dataSet->DisplayCell(row, field->Index()), true);
+}
+
+int TDBGrid::ColumnAlignment(int column) const
+{
+    if (column < 0 || column >= FieldCount())
+        return 0;
+    const TShownColumn &shown = FShown[size_t(column)];
+    if (shown.Column)
+        return shown.Column->Alignment();
+    return shown.Field ? shown.Field->Alignment() : 0;
 }
 
 std::string TDBGrid::ColumnTitle(int column) const

@@ -44,6 +44,9 @@ class TColumn : public TCollectionItem {
     void SetVisible(bool value);
     bool ReadOnly() const { return FReadOnly; }
     void SetReadOnly(bool value) { FReadOnly = value; }
+    // taLeftJustify 0, taRightJustify 1, taCenter 2; the field's own until one is set.
+    int Alignment() const;
+    void SetAlignment(int value);
     TDBGrid *Grid() const;
     void Assign(const TPersistent *source) override;
     std::string GetDisplayName() const override { return FFieldName.empty() ? ClassName() : FFieldName; }
@@ -52,7 +55,7 @@ class TColumn : public TCollectionItem {
 private:
     std::string FFieldName;
     std::unique_ptr<TColumnTitle> FTitle;
-    int FWidth = -1;
+    int FWidth = -1, FAlignment = -1;
     bool FVisible = true, FReadOnly = false;
 };
 
@@ -77,7 +80,13 @@ enum TDBGridOption { dgEditing, dgAlwaysShowEditor, dgTitles, dgIndicator, dgCol
 using TDBGridOptions = uint32_t;
 const TEnumInfo &DBGridOptionEnumInfo();
 
-class TDBGrid : public TWinControl {
+// The ancestor scripts know the data grid's members by.
+class TCustomDBGrid : public TWinControl {
+    VL_CLASS(TCustomDBGrid)
+    using TWinControl::TWinControl;
+};
+
+class TDBGrid : public TCustomDBGrid {
     VL_CLASS(TDBGrid)
     explicit TDBGrid(TComponent *owner = nullptr);
     ~TDBGrid() override;
@@ -100,6 +109,8 @@ class TDBGrid : public TWinControl {
     // What a cell shows (row: the record's 0-based place; column among the shown ones).
     std::string CellText(int row, int column) const;
     std::string ColumnTitle(int column) const;
+    // How the cells of a shown column stand (taLeftJustify 0, taRightJustify 1, taCenter 2).
+    int ColumnAlignment(int column) const;
     int RowCount() const;
     // The widths the columns get, in pixels.
     int ColumnWidth(int column) const;

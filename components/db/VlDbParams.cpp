@@ -1,9 +1,11 @@
 // Query parameters and the parsing of ":name" markers.
 #include "VlDbParams.h"
 
+#include "VlDbDefs.h"
 #include "VlDbField.h"
 
 #include "rtl/VlExceptions.h"
+#include "rtl/VlFileIO.h"
 #include "rtl/VlNameCompare.h"
 
 #include <algorithm>
@@ -41,6 +43,38 @@ void TParam::SetValue(const TVarValue &value)
     }
 }
 
+void TParam::AssignField(const TField *field)
+{
+    AssignFieldValue(field, field->Value());
+}
+
+void TParam::AssignFieldValue(const TField *field, const TVarValue &value)
+{
+    if (FName.empty())
+        FName = field->FieldName();
+    Assign(value, field->DataType());
+}
+
+void TParam::LoadFromFile(const std::string &fileName, TFieldType blobType)
+{
+    try {
+        Assign(DbString(ReadFileBytes(fileName)), blobType);
+    } catch (const EVlFileError &e) {
+        throw EFOpenError(e.what());
+    }
+}
+
+int TParam::GetDataSize() const
+{
+    switch (FValue.Kind) {
+    case TVarValue::TKind::String: return static_cast<int>(FValue.Str.size()) + (FDataType == ftBlob ? 0 : 1);
+    case TVarValue::TKind::Integer: return FDataType == ftSmallint || FDataType == ftWord ? 2 : 4;
+    case TVarValue::TKind::Float: return 8;
+    case TVarValue::TKind::Boolean: return 2;
+    default: return 0;
+    }
+}
+
 QVariant TParam::EngineValue() const
 {
     return DbToVariant(FValue, FDataType);
@@ -67,6 +101,68 @@ TParam *TParams::ParamByName(const std::string &name) const
     if (!param)
         DatabaseError("Parameter '" + std::string(name) + "' not found");
     return param;
+}
+
+void TParams::AddParam(TParam *param)
+{
+    if (param)
+        FItems.emplace_back(param);
+}
+
+void TParams::RemoveParam(TParam *param)
+{
+    for (auto it = FItems.begin(); it != FItems.end(); ++it)
+        if (it->get() == param) {
+            (void)it->release();
+            FItems.erase(it);
+            return;
+        }
+}
+
+std::vector<TVarValue> TParams::ParamValues(const std::string &names) const
+{
+    std::vector<TVarValue> values;
+    for (const std::string &name : SplitFieldNames(names))
+        values.push_back(ParamByName(name)->Value());
+    return values;
+}
+
+void TParams::SetParamValues(const std::string &names, const std::vector<TVarValue> &values)
+{
+    const std::vector<std::string> list = SplitFieldNames(names);
+    for (size_t i = 0; i < list.size() && i < values.size(); ++i)
+        ParamByName(list[i])->SetValue(values[i]);
+}
+
+void TParams::AssignValues(const TParams *source)
+{
+    if (!source)
+        return;
+    for (const auto &param : FItems)
+        if (const TParam *from = source->FindParam(param->Name())) {
+            param->SetDataType(from->DataType());
+            param->SetValue(from->Value());
+        }
+}
+
+bool TParams::IsEqual(const TParams *other) const
+{
+    if (!other || other->Count() != Count())
+        return false;
+    for (int i = 0; i < Count(); ++i) {
+        const TParam *a = Items(i), *b = other->Items(i);
+        if (!VlSameName(a->Name(), b->Name()) || a->DataType() != b->DataType() || !(a->Value() == b->Value()))
+            return false;
+    }
+    return true;
+}
+
+std::string TParams::ParseSQL(const std::string &sql, bool doCreate)
+{
+    const TParsedSql parsed = ParseSqlParams(DbText(sql));
+    if (doCreate)
+        Rebuild(parsed.Names);
+    return DbCp1251(parsed.Sql);
 }
 
 TParam *TParams::CreateParam(TFieldType type, const std::string &name, TParamType paramType)

@@ -1,6 +1,7 @@
 // Registration of the database classes by name.
 #include "VlDbRegister.h"
 
+#include "VlDbBatchMove.h"
 #include "VlDbCtrls.h"
 #include "VlDbGrids.h"
 #include "VlDbTables.h"
@@ -14,7 +15,7 @@ void RegisterDbComponents()
                          &TDataSource::StaticClassInfo(), &TDBEdit::StaticClassInfo(), &TDBText::StaticClassInfo(),
                          &TDBMemo::StaticClassInfo(), &TDBCheckBox::StaticClassInfo(),
                          &TDBNavigator::StaticClassInfo(), &TDBLookupComboBox::StaticClassInfo(),
-                         &TDBGrid::StaticClassInfo(), &TColumn::StaticClassInfo()});
+                         &TDBGrid::StaticClassInfo(), &TColumn::StaticClassInfo(), &TBatchMove::StaticClassInfo()});
         return true;
     }();
     (void)done;

@@ -1,6 +1,7 @@
 // Engine-backed data sets, TDatabase and TSession.
 #include "VlDbTables.h"
 
+#include "rtl/VlCp1251.h"
 #include "rtl/VlExceptions.h"
 #include "rtl/VlNameCompare.h"
 #include "rtl/VlStringList.h"
@@ -15,7 +16,8 @@
 
 // TDBDataSet -----------------------------------------------------------------------------------
 
-VL_IMPLEMENT_CLASS(TDBDataSet, TDataSet, "DbTables",
+VL_IMPLEMENT_CLASS(TBDEDataSet, TDataSet, "DbTables")
+VL_IMPLEMENT_CLASS(TDBDataSet, TBDEDataSet, "DbTables",
     VlStrProp<&TDBDataSet::DatabaseName, &TDBDataSet::SetDatabaseName>("DatabaseName"))
 
 void TDBDataSet::SetDatabaseName(const std::string &name)
@@ -35,10 +37,10 @@ TDbConnection &TDBDataSet::Connection()
     return *FConnection;
 }
 
-void TDBDataSet::ReadColumns(const QSqlQuery &query, TFieldDefs &defs)
+void TDBDataSet::ReadColumns(const QSqlQuery &query, TFieldDefs &defs, int hidden)
 {
     const QSqlRecord record = query.record();
-    for (int i = 0; i < record.count(); ++i) {
+    for (int i = 0; i < record.count() - hidden; ++i) {
         const QSqlField field = record.field(i);
         defs.Add(DbCp1251(field.name()), DbFieldTypeOf(field.metaType().id()), std::max(0, field.length()),
                  field.requiredStatus() == QSqlField::Required);
@@ -65,10 +67,10 @@ void TDBDataSet::GuessTypes(TFieldDefs &defs, const TDbRow &first)
     }
 }
 
-void TDBDataSet::ReadResult(QSqlQuery &query, TFieldDefs &defs, std::vector<TDbRow> &rows)
+void TDBDataSet::ReadResult(QSqlQuery &query, TFieldDefs &defs, std::vector<TDbRow> &rows, int hidden)
 {
-    ReadColumns(query, defs);
-    const int columns = defs.Count();
+    ReadColumns(query, defs, hidden);
+    const int columns = defs.Count() + hidden;
     while (query.next())
         rows.push_back(ReadRow(query, columns));
     if (query.lastError().isValid())
@@ -77,7 +79,7 @@ void TDBDataSet::ReadResult(QSqlQuery &query, TFieldDefs &defs, std::vector<TDbR
         GuessTypes(defs, rows.front());
 }
 
-QString TDBDataSet::WhereOf(const TDbRow &row, std::vector<QVariant> &values) const
+QString TDBDataSet::WhereOf(const TDbRow &row, std::vector<QVariant> &values)
 {
     QStringList terms;
     auto add = [&](int index) {
@@ -90,9 +92,13 @@ QString TDBDataSet::WhereOf(const TDbRow &row, std::vector<QVariant> &values) co
             values.push_back(DbToVariant(row[size_t(index)], field->DataType()));
         }
     };
+    const size_t identity = size_t(FieldCount());
     if (!FKey.empty()) {
         for (const std::string &name : FKey)
             add(FieldByName(name)->Index());
+    } else if (FRowIdentity && row.size() > identity) {
+        terms << Connection().RowIdentityTerm();
+        values.push_back(DbToVariant(row[identity], ftString));
     } else {
         for (int i = 0; i < FieldCount(); ++i)
             if (!Fields()->Fields(i)->IsBlob())
@@ -117,6 +123,7 @@ void TDBDataSet::WriteRecord(const TDbRow *oldRow, TDbRow &row)
         values.push_back(DbToVariant(row[size_t(i)], field->DataType()));
     }
     QString sql;
+    std::vector<QVariant> whereValues;
     if (!oldRow) {
         sql = names.isEmpty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(TDbConnection::QuoteName(FUpdateTable))
                               : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
@@ -126,26 +133,44 @@ void TDBDataSet::WriteRecord(const TDbRow *oldRow, TDbRow &row)
             return;
         for (QString &name : names)
             name += QLatin1String(" = ?");
+        const QString where = WhereOf(*oldRow, whereValues);
+        CheckSingleMatch(*oldRow, where, whereValues);
         sql = QStringLiteral("UPDATE %1 SET %2").arg(TDbConnection::QuoteName(FUpdateTable), names.join(QLatin1String(", ")));
-        sql += WhereOf(*oldRow, values);
+        sql += where;
+        values.insert(values.end(), whereValues.begin(), whereValues.end());
     }
-    // The engine's own values come back (an automatic key, defaults), column by column.
+    // The engine's own values come back (an automatic key, defaults, the new row identity), column
+    // by column.
     QStringList returned;
     for (int i = 0; i < FieldCount(); ++i)
         returned << TDbConnection::QuoteName(Fields()->Fields(i)->FieldName());
+    if (FRowIdentity)
+        returned << Connection().RowIdentityColumn();
     QSqlQuery query = Connection().Execute(sql + QLatin1String(" RETURNING ") + returned.join(QLatin1String(", ")), values);
     const bool found = query.isSelect() && query.next();
     if (oldRow && !found)
         DatabaseError("Record changed by another user", this);
-    if (found)
-        for (int i = 0; i < query.record().count() && size_t(i) < row.size(); ++i)
+    if (found) {
+        row.resize(size_t(query.record().count()));
+        for (int i = 0; i < query.record().count(); ++i)
             row[size_t(i)] = DbFromVariant(query.value(i));
+    }
+}
+
+void TDBDataSet::CheckSingleMatch(const TDbRow &row, const QString &where, const std::vector<QVariant> &values)
+{
+    if (!FKey.empty() || (FRowIdentity && row.size() > size_t(FieldCount())))
+        return;
+    QSqlQuery count = Connection().Execute(QLatin1String("SELECT COUNT(*) FROM ") + TDbConnection::QuoteName(FUpdateTable) + where, values);
+    if (count.next() && count.value(0).toLongLong() > 1)
+        DatabaseError(Utf8ToCp1251("Запись нельзя отличить от такой же: у таблицы нет первичного ключа"), this);
 }
 
 void TDBDataSet::RemoveRecord(const TDbRow &row)
 {
     std::vector<QVariant> values;
     const QString where = WhereOf(row, values);
+    CheckSingleMatch(row, where, values);
     QSqlQuery query = Connection().Execute(QLatin1String("DELETE FROM ") + TDbConnection::QuoteName(FUpdateTable) + where, values);
     if (query.numRowsAffected() == 0)
         DatabaseError("Record changed by another user", this);
@@ -216,7 +241,13 @@ void TQuery::SqlChanged()
     if (Active())
         Close();
     FPrepared = false;
-    FParams->Rebuild(ParseSqlParams(DbText(FSQL->Text())).Names);
+    if (FParamCheck)
+        FParams->Rebuild(ParseSqlParams(DbText(FSQL->Text())).Names);
+}
+
+std::string TQuery::Text() const
+{
+    return DbCp1251(ParseSqlParams(DbText(FSQL->Text())).Sql);
 }
 
 QSqlQuery TQuery::Run()
@@ -318,7 +349,7 @@ void TQuery::OpenData(TFieldDefs &defs, std::vector<TDbRow> &rows)
     const bool live = FRequestLive && FindLiveTable(table, FKey, columns);
     QSqlQuery query = Run();
     if (!query.isSelect())
-        DatabaseError("Error creating cursor handle", this);
+        throw ENoResultSet(Name().empty() ? "Error creating cursor handle" : Name() + ": Error creating cursor handle");
     ReadColumns(query, defs);
     FResultColumns = defs.Count();
     if (live && FieldsIdentifyRecords(defs, FKey, columns))
@@ -406,8 +437,25 @@ bool TTable::Exists()
 void TTable::OpenData(TFieldDefs &defs, std::vector<TDbRow> &rows)
 {
     CheckTableName();
-    QSqlQuery query = Connection().Execute(QStringLiteral("SELECT * FROM ") + QuotedTable(), {});
-    ReadResult(query, defs, rows);
+    FKey = Connection().PrimaryKey(FTableName);
+    FRowIdentity = FKey.empty() && Connection().HasRowIdentity(FTableName);
+    // The engine's primary key is read again; the indexes the script added stay.
+    if (const int primary = FIndexDefs->IndexOf("PRIMARY"); primary >= 0)
+        FIndexDefs->Delete(primary);
+    if (!FKey.empty()) {
+        std::string fields;
+        for (const std::string &name : FKey)
+            fields += (fields.empty() ? "" : ";") + name;
+        FIndexDefs->Add("PRIMARY", fields, 1u << ixPrimary | 1u << ixUnique);
+    }
+    const QString identity = FRowIdentity ? QLatin1String(", ") + Connection().RowIdentityColumn() : QString();
+    QStringList order;
+    for (const std::string &name : OrderFields())
+        order << TDbConnection::QuoteName(name);
+    const QString orderBy = order.isEmpty() ? QString() : QLatin1String(" ORDER BY ") + order.join(QLatin1String(", "));
+    QSqlQuery query =
+        Connection().Execute(QStringLiteral("SELECT *") + identity + QLatin1String(" FROM ") + QuotedTable() + orderBy, {});
+    ReadResult(query, defs, rows, FRowIdentity ? 1 : 0);
     // The table knows which columns must be given a value (NOT NULL without a default or an
     // automatic key); a query result does not say.
     const QSqlRecord record = Connection().Database().record(DbText(FTableName));
@@ -417,21 +465,16 @@ void TTable::OpenData(TFieldDefs &defs, std::vector<TDbRow> &rows)
                                   && !column.isAutoValue() && column.defaultValue().isNull();
     }
     FUpdateTable = FTableName;
-    FKey = Connection().PrimaryKey(FTableName);
-    FIndexDefs->Clear();
-    if (!FKey.empty()) {
-        std::string fields;
-        for (const std::string &name : FKey)
-            fields += (fields.empty() ? "" : ";") + name;
-        FIndexDefs->Add("PRIMARY", fields, 1u << ixPrimary | 1u << ixUnique);
-    }
 }
 
 namespace {
 
-QString SqlTypeOf(TFieldType type, int size, bool postgres)
+QString SqlTypeOf(const TFieldDef &def, bool postgres)
 {
-    switch (type) {
+    const int size = def.Size;
+    if (def.DataType == ftBCD && def.Precision > 0)
+        return QStringLiteral("NUMERIC(%1, %2)").arg(def.Precision).arg(size);
+    switch (def.DataType) {
     case ftSmallint: return QStringLiteral("SMALLINT");
     case ftInteger: case ftWord: return QStringLiteral("INTEGER");
     case ftAutoInc: return postgres ? QStringLiteral("SERIAL") : QStringLiteral("INTEGER");
@@ -460,7 +503,7 @@ void TTable::CreateTable()
     QStringList columns;
     for (int i = 0; i < FieldDefs()->Count(); ++i) {
         const TFieldDef *def = FieldDefs()->Items(i);
-        QString column = TDbConnection::QuoteName(def->Name) + QLatin1Char(' ') + SqlTypeOf(def->DataType, def->Size, postgres);
+        QString column = TDbConnection::QuoteName(def->Name) + QLatin1Char(' ') + SqlTypeOf(*def, postgres);
         if (def->DataType == ftAutoInc && !postgres)
             column += QLatin1String(" PRIMARY KEY AUTOINCREMENT");
         else if (def->Required)
@@ -501,6 +544,91 @@ void TTable::DeleteTable()
     if (Active())
         Close();
     Connection().Execute(QLatin1String("DROP TABLE ") + QuotedTable(), {});
+}
+
+void TTable::SetIndexName(const std::string &name)
+{
+    FIndexName = name;
+    FIndexFieldNames.clear();
+    OrderChanged();
+}
+
+void TTable::SetIndexFieldNames(const std::string &names)
+{
+    FIndexFieldNames = names;
+    FIndexName.clear();
+    OrderChanged();
+}
+
+void TTable::OrderChanged()
+{
+    if (Active()) {
+        CheckBrowseMode();
+        Refresh();
+    }
+}
+
+std::vector<std::string> TTable::OrderFields() const
+{
+    if (!FIndexFieldNames.empty())
+        return SplitFieldNames(FIndexFieldNames);
+    if (FIndexName.empty())
+        return {};
+    if (VlSameName(FIndexName, "PRIMARY"))
+        return FKey;
+    return SplitFieldNames(FIndexDefs->Find(FIndexName)->Fields);
+}
+
+int TTable::IndexFieldCount() const
+{
+    return static_cast<int>(OrderFields().size());
+}
+
+TField *TTable::IndexFields(int index) const
+{
+    const std::vector<std::string> names = OrderFields();
+    if (index < 0 || size_t(index) >= names.size())
+        throw EListError(VlSprintf("List index out of bounds (%d)", index));
+    return FieldByName(names[size_t(index)]);
+}
+
+void TTable::GetIndexNames(TStrings *list) const
+{
+    list->Clear();
+    for (int i = 0; i < FIndexDefs->Count(); ++i)
+        list->Add(FIndexDefs->Items(i)->Name);
+}
+
+void TTable::GotoCurrent(TTable *table)
+{
+    if (!table)
+        return;
+    if (!VlSameName(table->TableName(), FTableName) || table->DatabaseName() != DatabaseName())
+        DatabaseError("Table does not match", this);
+    CheckActive();
+    table->CheckActive();
+    CheckBrowseMode();
+    if (FKey.empty()) {
+        SetRecNo(table->RecNo());
+        return;
+    }
+    std::string names;
+    std::vector<TVarValue> values;
+    for (const std::string &name : FKey) {
+        names += (names.empty() ? "" : ";") + name;
+        values.push_back(table->FieldByName(name)->Value());
+    }
+    Locate(names, values, 0);
+}
+
+void TTable::RenameTable(const std::string &newName)
+{
+    CheckTableName();
+    if (Active())
+        DatabaseError("Cannot perform this operation on an open dataset", this);
+    Connection().Execute(QLatin1String("ALTER TABLE ") + QuotedTable() + QLatin1String(" RENAME TO ")
+                             + TDbConnection::QuoteName(newName), {});
+    FTableName = newName;
 }
 
 void TTable::EmptyTable()
@@ -599,6 +727,11 @@ void TDatabase::SetParams(TStrings *lines)
 void TDatabase::StartTransaction()
 {
     Connection().StartTransaction();
+    if (!Connection().IsPostgres())
+        return;
+    static const char *const levels[] = {"READ UNCOMMITTED", "READ COMMITTED", "REPEATABLE READ"};
+    Connection().Execute(QStringLiteral("SET TRANSACTION ISOLATION LEVEL ")
+                             + QLatin1String(levels[std::clamp(FTransIsolation, 0, 2)]), {});
 }
 
 void TDatabase::Commit()
@@ -621,6 +754,11 @@ void TDatabase::GetTableNames(TStrings *list)
     list->Clear();
     for (const std::string &name : Connection().TableNames())
         list->Add(name);
+}
+
+void TDatabase::GetFieldNames(const std::string &tableName, TStrings *list)
+{
+    DefaultSession()->GetFieldNames(FDatabaseName, tableName, list);
 }
 
 // TSession -------------------------------------------------------------------------------------
@@ -672,6 +810,34 @@ void TSession::GetFieldNames(const std::string &databaseName, const std::string 
     list->Clear();
     for (int i = 0; i < record.count(); ++i)
         list->Add(DbCp1251(record.fieldName(i)));
+}
+
+TDatabase *TSession::FindDatabase(const std::string &databaseName) const
+{
+    for (int i = 0; i < ComponentCount(); ++i)
+        if (auto *database = dynamic_cast<TDatabase *>(Components(i)); database && database->DatabaseName() == databaseName)
+            return database;
+    return nullptr;
+}
+
+TDatabase *TSession::OpenDatabase(const std::string &databaseName)
+{
+    TDatabase *database = FindDatabase(databaseName);
+    if (!database) {
+        database = new TDatabase(this);
+        database->SetDatabaseName(databaseName);
+    }
+    database->Open();
+    return database;
+}
+
+void TSession::CloseDatabase(TDatabase *database)
+{
+    if (!database)
+        return;
+    database->Close();
+    if (database->Owner() == this)
+        delete database;
 }
 
 void TSession::GetDriverNames(TStrings *list) const

@@ -13,20 +13,29 @@
 class TStringList;
 class TStrings;
 
-// A data set that reads through a connection named by DatabaseName.
-class TDBDataSet : public TDataSet {
-    VL_CLASS(TDBDataSet)
+// The engine-backed data sets' common ancestor, as scripts know it: every change is written at
+// once, so there are never cached updates pending.
+class TBDEDataSet : public TDataSet {
+    VL_CLASS(TBDEDataSet)
     using TDataSet::TDataSet;
+};
+
+// A data set that reads through a connection named by DatabaseName.
+class TDBDataSet : public TBDEDataSet {
+    VL_CLASS(TDBDataSet)
+    using TBDEDataSet::TBDEDataSet;
     const std::string &DatabaseName() const { return FDatabaseName; }
     // Raises EDatabaseError "Cannot perform this operation on an open dataset" while open.
     void SetDatabaseName(const std::string &name);
     // The connection, opened on first need and kept while this data set lives.
     TDbConnection &Connection();
+    std::string UpdateTableName() const override { return FUpdateTable; }
 
 protected:
-    // Reads a query's columns and rows.
-    static void ReadResult(QSqlQuery &query, TFieldDefs &defs, std::vector<TDbRow> &rows);
-    static void ReadColumns(const QSqlQuery &query, TFieldDefs &defs);
+    // Reads a query's columns and rows; the last `hidden` columns become no fields but stay at the
+    // end of each row.
+    static void ReadResult(QSqlQuery &query, TFieldDefs &defs, std::vector<TDbRow> &rows, int hidden = 0);
+    static void ReadColumns(const QSqlQuery &query, TFieldDefs &defs, int hidden = 0);
     // The current row of the query, each column converted once.
     static TDbRow ReadRow(const QSqlQuery &query, int columns);
     // SQLite reports no column type for expressions; the first row's values tell.
@@ -38,13 +47,20 @@ protected:
     // The table records are written to (empty: read-only) and its key columns.
     std::string FUpdateTable;
     std::vector<std::string> FKey;
+    // Without a key: each row ends with the engine's row identity, so that one of several
+    // identical records is written alone.
+    bool FRowIdentity = false;
 
 private:
     void WriteRecord(const TDbRow *oldRow, TDbRow &row);
     void RemoveRecord(const TDbRow &row);
     void InOwnTransaction(const std::function<void()> &step);
-    // "WHERE k1 = ? AND ..." over the key (or every column without one), with its values.
-    QString WhereOf(const TDbRow &row, std::vector<QVariant> &values) const;
+    // "WHERE k1 = ? AND ..." over the key, the row identity, or (with neither) every column, with
+    // its values.
+    QString WhereOf(const TDbRow &row, std::vector<QVariant> &values);
+    // Matched by every column only: refuses when the record has an identical twin, which the
+    // statement would change too.
+    void CheckSingleMatch(const TDbRow &row, const QString &where, const std::vector<QVariant> &values);
     std::string FDatabaseName;
     std::shared_ptr<TDbConnection> FConnection;
 };
@@ -72,6 +88,11 @@ class TQuery : public TDBDataSet {
     bool CanModify() const override { return Active() && !FUpdateTable.empty(); }
     bool UniDirectional() const { return FUniDirectional; }
     void SetUniDirectional(bool value) { FUniDirectional = value; }
+    // The statement as the engine gets it: parameters as '?'.
+    std::string Text() const;
+    // Off: a new SQL text leaves the parameter list as it is.
+    bool ParamCheck() const { return FParamCheck; }
+    void SetParamCheck(bool value) { FParamCheck = value; }
 
 protected:
     void OpenData(TFieldDefs &defs, std::vector<TDbRow> &rows) override;
@@ -95,7 +116,7 @@ private:
     std::unique_ptr<TStringList> FSQL;
     std::unique_ptr<TParams> FParams;
     int FRowsAffected = -1;
-    bool FPrepared = false, FRequestLive = false, FUniDirectional = false;
+    bool FPrepared = false, FRequestLive = false, FUniDirectional = false, FParamCheck = true;
 };
 
 class TTable : public TDBDataSet {
@@ -115,6 +136,20 @@ class TTable : public TDBDataSet {
     void EmptyTable();
     void AddIndex(const std::string &name, const std::string &fields, TIndexOptions options);
     void DeleteIndex(const std::string &name);
+    // The order of the records: an index of IndexDefs by name, or field names (';' between them).
+    // Setting one clears the other; an open table reads its records again in the new order.
+    const std::string &IndexName() const { return FIndexName; }
+    void SetIndexName(const std::string &name);
+    const std::string &IndexFieldNames() const { return FIndexFieldNames; }
+    void SetIndexFieldNames(const std::string &names);
+    // The fields of the current order.
+    int IndexFieldCount() const;
+    TField *IndexFields(int index) const;
+    void GetIndexNames(TStrings *list) const;
+    // Moves to the record another table of the same table is on (by the key, else by position).
+    void GotoCurrent(TTable *table);
+    // Renames the table in the engine (closed tables only) and takes the new name.
+    void RenameTable(const std::string &newName);
 
 protected:
     void OpenData(TFieldDefs &defs, std::vector<TDbRow> &rows) override;
@@ -122,7 +157,9 @@ protected:
 private:
     void CheckTableName() const;
     QString QuotedTable() const;
-    std::string FTableName;
+    std::vector<std::string> OrderFields() const;
+    void OrderChanged();
+    std::string FTableName, FIndexName, FIndexFieldNames;
     bool FReadOnly = false;
     std::unique_ptr<TIndexDefs> FIndexDefs;
 };
@@ -153,6 +190,11 @@ class TDatabase : public TComponent {
     // Runs statements that return no records; the number of rows they changed.
     int Execute(const std::string &sql);
     void GetTableNames(TStrings *list);
+    void GetFieldNames(const std::string &tableName, TStrings *list);
+    // tiDirtyRead 0, tiReadCommitted 1, tiRepeatableRead 2: what StartTransaction asks PostgreSQL
+    // for; SQLite's transactions are always serializable, stricter than any of them.
+    int TransIsolation() const { return FTransIsolation; }
+    void SetTransIsolation(int value) { FTransIsolation = value; }
     void Loaded() override;
 
 private:
@@ -161,6 +203,7 @@ private:
     std::shared_ptr<TDbConnection> FConnection;
     std::unique_ptr<TStringList> FParams;
     bool FLoginPrompt = true, FKeepConnection = true, FConnectWhenLoaded = false;
+    int FTransIsolation = 1;
 };
 
 // What scripts know as Session: the open databases and what they hold.
@@ -177,6 +220,10 @@ class TSession : public TComponent {
                        bool systemTables, TStrings *list) const;
     void GetFieldNames(const std::string &databaseName, const std::string &tableName, TStrings *list) const;
     void GetDriverNames(TStrings *list) const;
+    // A connected TDatabase the session owns for the name (made on first need), and its release.
+    TDatabase *OpenDatabase(const std::string &databaseName);
+    TDatabase *FindDatabase(const std::string &databaseName) const;
+    void CloseDatabase(TDatabase *database);
 
 private:
     bool FKeepConnections = true;

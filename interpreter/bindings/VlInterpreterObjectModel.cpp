@@ -71,6 +71,8 @@ const TExceptionClassDef ExceptionClassDefs[] = {
     {"EPropertyError", "Exception", "Classes"},
     // Raised by data sets and database engines.
     {"EDatabaseError", "Exception", "Db"},
+    {"EDBEngineError", "EDatabaseError", "DbTables"},
+    {"ENoResultSet", "EDatabaseError", "DbTables"},
     // The interpreter's own failures, so that "on E: Exception" sees them too.
     {"EVlInterpreterError", "Exception", "VlInterpreter"},
     {"EVlException", "Exception", "VlInterpreter"},
@@ -127,7 +129,8 @@ const struct {
     {Is<EInvalidImage>, "EInvalidImage"}, {Is<EFilerError>, "EFilerError"},
     {Is<EStreamError>, "EStreamError"}, {Is<EAbort>, "EAbort"},
     {Is<EInvalidOperation>, "EInvalidOperation"}, {Is<EComponentError>, "EComponentError"},
-    {Is<EPropertyError>, "EPropertyError"}, {Is<EDatabaseError>, "EDatabaseError"}, {Is<EVlVariantError>, "EVariantError"},
+    {Is<EPropertyError>, "EPropertyError"}, {Is<EDBEngineError>, "EDBEngineError"}, {Is<ENoResultSet>, "ENoResultSet"},
+    {Is<EDatabaseError>, "EDatabaseError"}, {Is<EVlVariantError>, "EVariantError"},
     {Is<EVlInterpreterError>, "EVlInterpreterError"}, {Is<std::bad_alloc>, "EOutOfMemory"},
     {Is<std::out_of_range>, "ERangeError"}, {Is<std::range_error>, "ERangeError"},
 };

@@ -57,6 +57,18 @@ std::vector<TVarValue> VlScriptToDbValues(const TVlValue &value)
     return values;
 }
 
+std::vector<TVarValue> VlScriptToDbArray(TVlInterpreterArgs &args, int slot)
+{
+    const TVlValue &value = args.Values[slot];
+    if (!value.IsScriptArray() && !value.IsVariantArray())
+        return VlScriptToDbValues(value);
+    std::vector<TVarValue> values;
+    const TVlOpenArray &array = args.OpenArray(slot);
+    for (int i = 0; i < array.Count; ++i)
+        values.push_back(VlScriptToDbValue(array.Items[i]));
+    return values;
+}
+
 TVlValue VlDbToScriptValues(const std::vector<TVarValue> &values)
 {
     if (values.size() == 1)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "components/db/VlDbValue.h"
+#include "interpreter/VlInterpreterAdapter.h"
 #include "interpreter/VlInterpreterValue.h"
 
 #include <vector>
@@ -12,5 +13,7 @@ TVarValue VlScriptToDbValue(const TVlValue &value);
 TVlValue VlDbToScriptValue(const TVarValue &value, TFieldType type = ftUnknown);
 // The elements of a variant or script array, or the value alone.
 std::vector<TVarValue> VlScriptToDbValues(const TVlValue &value);
+// The elements of the open array in an argument slot (a script or variant array), or the value alone.
+std::vector<TVarValue> VlScriptToDbArray(TVlInterpreterArgs &args, int slot);
 // One value as itself, several as a variant array.
 TVlValue VlDbToScriptValues(const std::vector<TVarValue> &values);

@@ -168,3 +168,32 @@ TEST_F(DbControls, ScriptsMakeDataAwareControlsAndTheyFollowTheirSource)
         "end;\r\nend.\r\n");
     EXPECT_EQ(Utf8(RunScript(Program, source)), "Борис Борис 3 4 name 4 browse");
 }
+
+TEST_F(DbControls, CellsStandAsTheirColumnOrFieldAsks)
+{
+    TVlInterpreterForm *form = OpenPeople();
+    auto *grid = Part<TDBGrid>(form, "DBGrid1");
+    auto *view = static_cast<QTableView *>(grid->Widget());
+    auto *table = Part<TTable>(form, "Table1");
+    auto columnOf = [&](const char *name) {
+        for (int i = 0; i < grid->FieldCount(); ++i)
+            if (grid->Fields(i)->FieldName() == name)
+                return i;
+        return -1;
+    };
+    auto horizontal = [&](int column) {
+        return view->model()->data(view->model()->index(0, column), Qt::TextAlignmentRole).toInt() & Qt::AlignHorizontal_Mask;
+    };
+    ASSERT_GE(columnOf("score"), 0);
+    EXPECT_EQ(horizontal(columnOf("score")), Qt::AlignRight);
+    EXPECT_EQ(horizontal(columnOf("name")), Qt::AlignLeft);
+    table->FieldByName("name")->SetAlignment(2);
+    EXPECT_EQ(horizontal(columnOf("name")), Qt::AlignHCenter);
+    grid->Columns()->Clear();
+    TColumn *column = grid->Columns()->Add();
+    column->SetFieldName("score");
+    column->SetAlignment(0);
+    EXPECT_EQ(grid->FieldCount(), 1);
+    EXPECT_EQ(horizontal(0), Qt::AlignLeft);
+    delete form;
+}

@@ -93,7 +93,8 @@ TEST_P(DbScripts, AnSqlErrorIsAScriptExceptionWithTheEnginesMessage)
                                    "    on E: EDatabaseError do Result := E.ClassName + ': ' + E.Message;\r\n"
                                    "  end;\r\n"
                                    "  Q.Free;");
-    EXPECT_EQ(result.rfind("EDatabaseError: ", 0), 0u) << result;
+    // The engine's errors are of its own class, under EDatabaseError.
+    EXPECT_EQ(result.rfind("EDBEngineError: ", 0), 0u) << result;
     EXPECT_NE(result.find("nowhere"), std::string::npos) << result;
     EXPECT_NE(result.find(Db->IsPostgres() ? "does not exist" : "no such table"), std::string::npos) << result;
 }

@@ -46,7 +46,7 @@ TEST(DbBindings, AMissingEngineClassIsNotImplementedRatherThanUnknown)
     const std::string result = RunScript(program, "unit T;\r\nfunction main: string;\r\nvar P: TObject;\r\nbegin\r\n"
                                                   "  P := TStoredProc.Create(nil);\r\nend;\r\nend.\r\n");
     EXPECT_NE(result.find("error 2: "), std::string::npos) << result;
-    EXPECT_NE(result.find("TStoredProcnot implemented"), std::string::npos) << result;
+    EXPECT_NE(result.find("TStoredProc.Createnot implemented"), std::string::npos) << result;
     const std::string member = RunScript(program, "unit T;\r\nfunction main: string;\r\nbegin\r\n"
                                                   "  Session.AddAlias('a', 'b', nil);\r\nend;\r\nend.\r\n");
     EXPECT_NE(member.find("TSession.AddAliasnot implemented"), std::string::npos) << member;

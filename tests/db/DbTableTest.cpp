@@ -179,3 +179,58 @@ TEST_P(DbScripts, TheSessionListsTablesAndFields)
                             "  L.Free; T.Free;")),
               "items\r\nid,title,price,done exists gone");
 }
+
+TEST_P(DbScripts, ATableWithoutKeyChangesOnlyTheRecordEditedAmongIdenticalOnes)
+{
+    EXPECT_EQ(Run("T: TTable; Q: TQuery; S: string;",
+                  "  Q := TQuery.Create(nil);\r\n"
+                  "  Q.DatabaseName := '%DB%';\r\n"
+                  "  Q.SQL.Text := 'CREATE TABLE twins (title VARCHAR(10), price INTEGER)';\r\n"
+                  "  Q.ExecSQL;\r\n"
+                  "  Q.SQL.Text := 'INSERT INTO twins VALUES (''Ёж'', 1), (''Ёж'', 1), (''Ёж'', 1)';\r\n"
+                  "  Q.ExecSQL;\r\n"
+                  "  T := TTable.Create(nil);\r\n"
+                  "  T.DatabaseName := '%DB%';\r\n"
+                  "  T.TableName := 'twins';\r\n"
+                  "  T.Open;\r\n"
+                  "  S := IntToStr(T.FieldCount);\r\n"
+                  "  T.Edit; T['price'] := 5; T.Post;\r\n"
+                  "  T.Edit; T['price'] := 6; T.Post;\r\n"
+                  "  T.Next; T.Delete;\r\n"
+                  "  T.Append; T['title'] := 'Ёж'; T['price'] := 1; T.Post;\r\n"
+                  "  T.Edit; T['price'] := 7; T.Post;\r\n"
+                  "  T.Refresh;\r\n"
+                  "  Result := S + ' ' + IntToStr(T.RecordCount);\r\n"
+                  "  T.Free; Q.Free;"),
+              "2 3");
+    EXPECT_EQ(Db->Scalar("SELECT COUNT(*) FROM twins"), "3");
+    EXPECT_EQ(Db->Scalar("SELECT COUNT(*) FROM twins WHERE price = 1"), "1");
+    EXPECT_EQ(Db->Scalar("SELECT COUNT(*) FROM twins WHERE price = 6"), "1");
+    EXPECT_EQ(Db->Scalar("SELECT COUNT(*) FROM twins WHERE price = 7"), "1");
+    EXPECT_EQ(Db->Scalar("SELECT COUNT(*) FROM twins WHERE title = 'Ёж'"), "3");
+}
+
+TEST_P(DbScripts, IdenticalRecordsWithoutARowIdentityAreRefusedRatherThanAllChanged)
+{
+    const std::string result = Run("T: TTable; Q: TQuery; S: string;",
+                  "  Q := TQuery.Create(nil);\r\n"
+                  "  Q.DatabaseName := '%DB%';\r\n"
+                  "  Q.SQL.Text := 'CREATE TABLE twins (title VARCHAR(10), price INTEGER)';\r\n"
+                  "  Q.ExecSQL;\r\n"
+                  "  Q.SQL.Text := 'INSERT INTO twins VALUES (''a'', 1), (''a'', 1), (''b'', 2)';\r\n"
+                  "  Q.ExecSQL;\r\n"
+                  "  Q.SQL.Text := 'SELECT * FROM twins ORDER BY title';\r\n"
+                  "  Q.RequestLive := True;\r\n"
+                  "  Q.Open;\r\n"
+                  "  Q.Edit; Q['price'] := 5;\r\n"
+                  "  try Q.Post; except on E: EDatabaseError do S := E.Message; end;\r\n"
+                  "  Q.Cancel;\r\n"
+                  "  try Q.Delete; except on E: EDatabaseError do S := S + ' | deleting'; end;\r\n"
+                  "  Q.Last; Q.Edit; Q['price'] := 3; Q.Post;\r\n"
+                  "  Result := S;\r\n"
+                  "  Q.Free;");
+    EXPECT_NE(result.find("первичного ключа"), std::string::npos) << result;
+    EXPECT_NE(result.find(" | deleting"), std::string::npos) << result;
+    EXPECT_EQ(Db->Scalar("SELECT COUNT(*) FROM twins WHERE title = 'a' AND price = 1"), "2");
+    EXPECT_EQ(Db->Scalar("SELECT price FROM twins WHERE title = 'b'"), "3");
+}
