@@ -41,6 +41,13 @@ TVlValue OrdinalResult(const TVlValue &model, int64_t n)
     return n >= INT32_MIN && n <= INT32_MAX ? TVlValue::Integer(static_cast<int32_t>(n)) : TVlValue::Int64(n);
 }
 
+// n + sign * by wrapping at 64 bits, as Free Pascal's Int64 steps do.
+int64_t Stepped(int64_t n, int sign, int64_t by)
+{
+    const uint64_t step = sign > 0 ? static_cast<uint64_t>(by) : uint64_t(0) - static_cast<uint64_t>(by);
+    return static_cast<int64_t>(static_cast<uint64_t>(n) + step);
+}
+
 void Step(TVlInterpreterArgs &a, int sign)
 {
     VlCheckArgCount(a, 1, 2);
@@ -48,14 +55,14 @@ void Step(TVlInterpreterArgs &a, int sign)
         VlRaiseRuntime("EInvalidArgument", "Variable identifier expected");
     a.HasVarArgs = false;
     int64_t by = a.Count > 1 ? ValueToInt64(a.Values[1]) : 1;
-    a.Values[0] = OrdinalResult(a.Values[0], Ordinal(a.Values[0]) + sign * by);
+    a.Values[0] = OrdinalResult(a.Values[0], Stepped(Ordinal(a.Values[0]), sign, by));
     ByReference(a, 0);
 }
 
 void ClInc(TVlValue &, TVlInterpreterArgs &a) { Step(a, 1); }
 void ClDec(TVlValue &, TVlInterpreterArgs &a) { Step(a, -1); }
-void ClSucc(TVlValue &r, TVlInterpreterArgs &a) { r = OrdinalResult(a.Values[0], Ordinal(a.Values[0]) + 1); }
-void ClPred(TVlValue &r, TVlInterpreterArgs &a) { r = OrdinalResult(a.Values[0], Ordinal(a.Values[0]) - 1); }
+void ClSucc(TVlValue &r, TVlInterpreterArgs &a) { r = OrdinalResult(a.Values[0], Stepped(Ordinal(a.Values[0]), 1, 1)); }
+void ClPred(TVlValue &r, TVlInterpreterArgs &a) { r = OrdinalResult(a.Values[0], Stepped(Ordinal(a.Values[0]), -1, 1)); }
 void ClOdd(TVlValue &r, TVlInterpreterArgs &a) { r = TVlValue::Boolean(ValueToInt64(a.Values[0]) % 2 != 0); }
 // Frac, Int, Pi and Power answer extended reals, as Free Pascal's do.
 void ClFrac(TVlValue &r, TVlInterpreterArgs &a)
