@@ -656,16 +656,23 @@ void TVlInterpreterAdapter::NoteMember(int32_t atom, TVlHostClass cls, const TVl
     MemberMemos[static_cast<size_t>(atom)] = {Changes, cls, &model, getter};
 }
 
+const TVlInterpreterAdapter::TMemberMemo *TVlInterpreterAdapter::ValidMemo(int32_t atom, TVlHostClass cls,
+                                                                            const TVlHostObjectModel &model) const
+{
+    if (!cls || atom <= 0 || atom >= static_cast<int32_t>(MemberMemos.size()))
+        return nullptr;
+    const TMemberMemo &memo = MemberMemos[static_cast<size_t>(atom)];
+    return memo.Changes == Changes && memo.Class == cls && memo.Model == &model ? &memo : nullptr;
+}
+
 std::optional<const TVlInterpreterMethod *> TVlInterpreterAdapter::RememberedMember(
     int32_t atom, TVlHostClass cls, const TVlHostObjectModel &model) const
 {
     // Hooks may answer any member; a lookup that found nothing goes on to them.
-    if (!GetHooks.empty() || atom <= 0 || atom >= static_cast<int32_t>(MemberMemos.size()))
+    const TMemberMemo *memo = GetHooks.empty() ? ValidMemo(atom, cls, model) : nullptr;
+    if (!memo)
         return std::nullopt;
-    const TMemberMemo &memo = MemberMemos[static_cast<size_t>(atom)];
-    if (memo.Changes != Changes || memo.Class != cls || memo.Model != &model)
-        return std::nullopt;
-    return memo.Getter;
+    return memo->Getter;
 }
 
 bool TVlInterpreterAdapter::ReadObjectMember(TVlInterpreterExpression *expr, const std::string &name,
@@ -674,14 +681,11 @@ bool TVlInterpreterAdapter::ReadObjectMember(TVlInterpreterExpression *expr, con
     TVlHostObjectModel &model = ObjectModel();
     // A member of a live object of a class read before: what the steps below found then.
     TVlHostClass cls = args.ObjType == varVlObject ? model.LiveClassOf(args.Obj) : nullptr;
-    if (cls && atom > 0 && atom < static_cast<int32_t>(MemberMemos.size())) {
-        const TMemberMemo &memo = MemberMemos[static_cast<size_t>(atom)];
-        if (memo.Changes == Changes && memo.Class == cls && memo.Model == &model) {
-            if (!memo.Getter)
-                return false;
-            CallGetter(expr, *memo.Getter, name, value, args);
-            return true;
-        }
+    if (const TMemberMemo *memo = ValidMemo(atom, cls, model)) {
+        if (!memo->Getter)
+            return false;
+        CallGetter(expr, *memo->Getter, name, value, args);
+        return true;
     }
     if (AsUnitQualifier(args.Obj))
         return false;

@@ -523,6 +523,8 @@ private:
     };
     std::vector<TMemberMemo> MemberMemos;
     void NoteMember(int32_t atom, TVlHostClass cls, const TVlHostObjectModel &model, const TVlInterpreterMethod *getter);
+    // The memo of member atom when it was made for cls and model at the current change count.
+    const TMemberMemo *ValidMemo(int32_t atom, TVlHostClass cls, const TVlHostObjectModel &model) const;
     std::vector<TNameIndex> NameIndex;  // by atom, rebuilt by SortLists
     std::vector<std::vector<int32_t>> SrcFunctionsByAtom;
     std::vector<TVlInterpreterVar *> SrcVarByAtom;  // newest variable of a name, any unit
