@@ -167,6 +167,13 @@ protected:
     virtual void SourceChanged() {}
     // Runs before every statement; programs fire OnStatement here.
     virtual void StatementHook() {}
+    // Whether a later part of the lookup chain answers members of object itself (a form's members
+    // are its own); members of objects none claims are read from what the adapters remember.
+    virtual bool ClaimsMembersOf(void *object) const
+    {
+        (void)object;
+        return false;
+    }
 
     struct TParserState {
         TVlSource *Source = nullptr;  // kept alive by KeptSources
@@ -273,6 +280,9 @@ protected:
     // Reads a local variable, or an element of a local script array, without the general
     // designator path; answers false (reading nothing) when the shape does not allow it.
     bool ReadLocalFast(TVlValue &result);
+    // The reads of ReadDesignator that need no lookup chain: an object in a local read before a
+    // dot, and a remembered member of a host object; false leaves them to GetValue.
+    bool ReadWithoutLookup(const std::string &name, int32_t atom, TVlValue &result, TVlInterpreterArgs &args);
     bool ReadLocalArgument(int32_t closing, TVlValue &result);
     // Evaluates a quick expression (VlInterpreterQuick.h) of locals; false leaves the reader
     // untouched for the general path (also when evaluating fails: that path reports it).

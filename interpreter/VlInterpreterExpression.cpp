@@ -1170,7 +1170,7 @@ void TVlInterpreterExpression::ReadDesignator(void *targetObject, uint16_t targe
                       TokenKind == tkComma || TokenKind == tkDot || args.ValueContext;
     args.IndexedResult = false;
     result.Clear();
-    if (!GetValue(name, atom, result, args))
+    if (!ReadWithoutLookup(name, atom, result, args) && !GetValue(name, atom, result, args))
         RaiseError(erUndeclared, TokenStart(), name);
     CompleteDesignatorValue(result, args);
     if (args.Indexed && !args.IndexedResult) {
@@ -1214,6 +1214,26 @@ void TVlInterpreterExpression::ReadDesignator(void *targetObject, uint16_t targe
         NextToken();
     }
     BackToken();
+}
+
+bool TVlInterpreterExpression::ReadWithoutLookup(const std::string &name, int32_t atom, TVlValue &result,
+                                                 TVlInterpreterArgs &args)
+{
+    if (args.Indexed)
+        return false;
+    if (!args.Obj) {
+        // Where locals are read first, a local holding an object is what the chain would find.
+        TRoutineFrame *frame = CurrentFrame();
+        if (TokenKind != tkDot || args.Count || args.Parenthesized || !LocalsReadFirst || !frame)
+            return false;
+        TVlInterpreterVar *var = frame->Vars.LookupAtom(0, atom);
+        if (!var || var->Value.Kind() != varVlObject)
+            return false;
+        result = var->Value;
+        return true;
+    }
+    return args.ObjType == varVlObject && !ClaimsMembersOf(args.Obj) &&
+           ReadRememberedMember(name, atom, result, args).value_or(false);
 }
 
 // [ index {, index} ] after the first index list: the indexes are appended to the request.

@@ -90,6 +90,7 @@ protected:
     // A new run or unit: the forms of the last one go on living, but their handlers name routines
     // that are gone, so they do nothing from then on.
     void ResetState() override;
+    bool ClaimsMembersOf(void *object) const override;
 
 private:
     // Counts the entries from the host, so that a form freeing the program inside one of its own

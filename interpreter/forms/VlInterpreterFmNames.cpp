@@ -51,6 +51,11 @@ bool TVlInterpreterFm::GetValue(const std::string &name, int32_t atom, TVlValue 
     return TVlInterpreterProgram::GetValue(name, atom, result, args);
 }
 
+bool TVlInterpreterFm::ClaimsMembersOf(void *object) const
+{
+    return TVlInterpreterForm::FromAddress(object) != nullptr;
+}
+
 bool TVlInterpreterFm::ReadInForm(TVlInterpreterForm &form, const std::string &name, int32_t atom, TVlValue &result,
                                   TVlInterpreterArgs &args, bool withLocals)
 {
