@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ clang pkg-config ccache make
   qt6-base-dev libqt6sql6-sqlite libqt6sql6-psql postgresql qt6-translations-l10n
-  libffi-dev libgtest-dev libgmock-dev googletest
+  libsqlite3-dev libffi-dev libgtest-dev libgmock-dev googletest
   xvfb xauth x11-apps imagemagick xdotool poppler-utils
   fonts-dejavu-core fonts-liberation fonts-liberation2 fonts-crosextra-carlito fonts-crosextra-caladea
   python3

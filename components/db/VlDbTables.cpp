@@ -1,5 +1,6 @@
 // Engine-backed data sets, TDatabase and TSession.
 #include "VlDbTables.h"
+#include "VlDbSqliteRows.h"
 
 #include "rtl/VlCp1251.h"
 #include "rtl/VlExceptions.h"
@@ -356,6 +357,7 @@ void TQuery::OpenData(TFieldDefs &defs, std::vector<TDbRow> &rows)
         FUpdateTable = table;
     // The first record now (it tells the types SQLite leaves open); the rest as the cursor gets there.
     FResult = std::move(query);
+    FStatement = DbSqliteStatement(FResult);
     TDbRow first;
     if (!FetchRow(first))
         return;
@@ -368,8 +370,8 @@ bool TQuery::FetchRow(TDbRow &row)
 {
     if (!FResult.isActive())
         return false;
-    if (FResult.next()) {
-        row = ReadRow(FResult, FResultColumns);
+    if (NextResultRecord()) {
+        row = FStatement ? DbSqliteRow(FStatement, FResultColumns) : ReadRow(FResult, FResultColumns);
         return true;
     }
     const QSqlError error = FResult.lastError();
@@ -379,6 +381,21 @@ bool TQuery::FetchRow(TDbRow &row)
     return false;
 }
 
+bool TQuery::NextResultRecord()
+{
+    // The driver read the first record when the query ran; it gives it without a step.
+    if (!FStepStatement) {
+        FStepStatement = FStatement != nullptr;
+        return FResult.next();
+    }
+    try {
+        return DbSqliteStep(FStatement);
+    } catch (...) {
+        ReleaseResult();
+        throw;
+    }
+}
+
 void TQuery::CloseData()
 {
     ReleaseResult();
@@ -386,6 +403,8 @@ void TQuery::CloseData()
 
 void TQuery::ReleaseResult()
 {
+    FStatement = nullptr;
+    FStepStatement = false;
     if (!FResult.isActive())
         return;
     FResult = QSqlQuery();

@@ -12,6 +12,7 @@
 
 class TStringList;
 class TStrings;
+struct sqlite3_stmt;
 
 // The engine-backed data sets' common ancestor, as scripts know it: every change is written at
 // once, so there are never cached updates pending.
@@ -112,6 +113,10 @@ private:
     // The open result, read a record at a time as the cursor moves on.
     QSqlQuery FResult;
     int FResultColumns = 0;
+    // An SQLite result's statement, stepped here once the driver has handed over the first record.
+    sqlite3_stmt *FStatement = nullptr;
+    bool FStepStatement = false;
+    bool NextResultRecord();
     void SqlChanged();
     std::unique_ptr<TStringList> FSQL;
     std::unique_ptr<TParams> FParams;
