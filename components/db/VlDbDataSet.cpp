@@ -317,9 +317,8 @@ void TDataSet::Next()
             ++FCursor;
             FBof = false;
         } else if (FPending && FRows.size() == 1) {
-            TDbRow row;
-            if (FetchRow(row)) {
-                FRows.front() = std::move(row);
+            if (FetchRow(FSpareRow)) {
+                FRows.front().swap(FSpareRow);
                 ++FBase;
                 FBof = false;
             } else {

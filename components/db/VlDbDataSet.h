@@ -129,7 +129,8 @@ protected:
     // Fills defs with the columns and rows with the records. Raise EDatabaseError on failure.
     virtual void OpenData(TFieldDefs &defs, std::vector<TDbRow> &rows) = 0;
     // The next record of a result OpenData left open (it may give only the first records and read
-    // the rest as the cursor gets there); false when there is none, and the result is released.
+    // the rest as the cursor gets there) into the row given, whose cells it may reuse; false when
+    // there is none (the row is left as it was), and the result is released.
     virtual bool FetchRow(TDbRow &) { return false; }
     virtual void CloseData() {}
     // Reads the records not yet fetched, so that the engine's result can be released.
@@ -170,6 +171,7 @@ private:
     std::unique_ptr<TFields> FFields;
     std::unique_ptr<TFieldDefs> FFieldDefs;
     std::vector<TDbRow> FRows;
+    TDbRow FSpareRow;             // what a forward scan reads the next record into
     TDbRow FBuffer;               // the record being edited or inserted
     const TDbRow *FFilterRow = nullptr;
     int FCursor = -1;             // index into FRows, -1 when empty

@@ -38,13 +38,13 @@ int PlainSequence(const unsigned char *text, int size, int i, char32_t &ch)
     return ch < 0x80 ? 0 : length;
 }
 
-// The CP1251 text of a TEXT cell. Text of one- to three-byte characters is read as the engine
-// stores it; anything else goes through the engine's UTF-16, as Qt's driver reads every cell.
-std::string CellText(sqlite3_stmt *statement, int column)
+// The CP1251 text of a TEXT cell into out. Text of one- to three-byte characters is read as the
+// engine stores it; anything else goes through the engine's UTF-16, as Qt's driver reads every cell.
+void ReadText(sqlite3_stmt *statement, int column, std::string &out)
 {
     const auto *text = sqlite3_column_text(statement, column);
     const int size = sqlite3_column_bytes(statement, column);
-    std::string out(static_cast<size_t>(size), '\0');
+    out.resize(static_cast<size_t>(size));
     size_t length = 0;
     for (int i = 0; i < size;) {
         if (text[i] < 0x80) {
@@ -56,40 +56,51 @@ std::string CellText(sqlite3_stmt *statement, int column)
         if (taken == 0) {
             const auto *wide = static_cast<const char16_t *>(sqlite3_column_text16(statement, column));
             const auto units = static_cast<size_t>(sqlite3_column_bytes16(statement, column)) / sizeof(char16_t);
-            return Utf16ToCp1251(std::u16string_view(wide, units));
+            out = Utf16ToCp1251(std::u16string_view(wide, units));
+            return;
         }
         const int byte = UnicodeToCp1251(ch);
         out[length++] = byte < 0 ? '?' : static_cast<char>(byte);
         i += taken;
     }
     out.resize(length);
-    return out;
 }
 
-TVarValue Cell(sqlite3_stmt *statement, int column)
+// Refills a cell in place: a loop over records reuses the text buffers of the last one.
+void ReadCell(sqlite3_stmt *statement, int column, TVarValue &cell)
 {
+    cell.Int = 0;
+    cell.Float = 0;
+    cell.Str.clear();
     switch (sqlite3_column_type(statement, column)) {
-    case SQLITE_NULL: return DbNull();
-    case SQLITE_INTEGER: return DbInteger(sqlite3_column_int64(statement, column));
-    case SQLITE_FLOAT: return DbFloat(sqlite3_column_double(statement, column));
+    case SQLITE_NULL: cell.Kind = TVarValue::TKind::Null; break;
+    case SQLITE_INTEGER:
+        cell.Kind = TVarValue::TKind::Integer;
+        cell.Int = sqlite3_column_int64(statement, column);
+        break;
+    case SQLITE_FLOAT:
+        cell.Kind = TVarValue::TKind::Float;
+        cell.Float = sqlite3_column_double(statement, column);
+        break;
     case SQLITE_BLOB: {
-        const auto *bytes = static_cast<const char *>(sqlite3_column_blob(statement, column));
-        const int size = sqlite3_column_bytes(statement, column);
-        return DbString(bytes ? std::string(bytes, static_cast<size_t>(size)) : std::string());
+        cell.Kind = TVarValue::TKind::String;
+        if (const auto *bytes = static_cast<const char *>(sqlite3_column_blob(statement, column)))
+            cell.Str.assign(bytes, static_cast<size_t>(sqlite3_column_bytes(statement, column)));
+        break;
     }
-    default: return DbString(CellText(statement, column));
+    default:
+        cell.Kind = TVarValue::TKind::String;
+        ReadText(statement, column, cell.Str);
     }
 }
 
 } // namespace
 
-TDbRow DbSqliteRow(sqlite3_stmt *statement, int columns)
+void DbSqliteReadRow(sqlite3_stmt *statement, int columns, TDbRow &row)
 {
-    TDbRow row;
-    row.reserve(static_cast<size_t>(columns));
+    row.resize(static_cast<size_t>(columns));
     for (int i = 0; i < columns; ++i)
-        row.push_back(Cell(statement, i));
-    return row;
+        ReadCell(statement, i, row[static_cast<size_t>(i)]);
 }
 
 bool DbSqliteStep(sqlite3_stmt *statement)

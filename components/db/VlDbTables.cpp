@@ -371,7 +371,10 @@ bool TQuery::FetchRow(TDbRow &row)
     if (!FResult.isActive())
         return false;
     if (NextResultRecord()) {
-        row = FStatement ? DbSqliteRow(FStatement, FResultColumns) : ReadRow(FResult, FResultColumns);
+        if (FStatement)
+            DbSqliteReadRow(FStatement, FResultColumns, row);
+        else
+            row = ReadRow(FResult, FResultColumns);
         return true;
     }
     const QSqlError error = FResult.lastError();
