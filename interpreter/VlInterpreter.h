@@ -281,8 +281,18 @@ protected:
     // designator path; answers false (reading nothing) when the shape does not allow it.
     bool ReadLocalFast(TVlValue &result);
     // The reads of ReadDesignator that need no lookup chain: an object in a local read before a
-    // dot, and a remembered member of a host object; false leaves them to GetValue.
-    bool ReadWithoutLookup(const std::string &name, int32_t atom, TVlValue &result, TVlInterpreterArgs &args);
+    // dot, and a remembered member of a host object; false leaves them to GetValue. Most
+    // designators are neither, so the test stays in line.
+    bool ReadWithoutLookup(const std::string &name, int32_t atom, TVlValue &result, TVlInterpreterArgs &args)
+    {
+        if (args.Indexed)
+            return false;
+        if (!args.Obj)
+            return TokenKind == tkDot && !args.Count && !args.Parenthesized && ReadLocalObject(atom, result);
+        return args.ObjType == varVlObject && !ClaimsMembersOf(args.Obj) &&
+               ReadRememberedMember(name, atom, result, args).value_or(false);
+    }
+    bool ReadLocalObject(int32_t atom, TVlValue &result);
     bool ReadLocalArgument(int32_t closing, TVlValue &result);
     // Evaluates a quick expression (VlInterpreterQuick.h) of locals; false leaves the reader
     // untouched for the general path (also when evaluating fails: that path reports it).

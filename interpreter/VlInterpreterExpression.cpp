@@ -1216,24 +1216,17 @@ void TVlInterpreterExpression::ReadDesignator(void *targetObject, uint16_t targe
     BackToken();
 }
 
-bool TVlInterpreterExpression::ReadWithoutLookup(const std::string &name, int32_t atom, TVlValue &result,
-                                                 TVlInterpreterArgs &args)
+// Where locals are read first, a local holding an object is what the lookup chain would find.
+bool TVlInterpreterExpression::ReadLocalObject(int32_t atom, TVlValue &result)
 {
-    if (args.Indexed)
+    TRoutineFrame *frame = CurrentFrame();
+    if (!LocalsReadFirst || !frame)
         return false;
-    if (!args.Obj) {
-        // Where locals are read first, a local holding an object is what the chain would find.
-        TRoutineFrame *frame = CurrentFrame();
-        if (TokenKind != tkDot || args.Count || args.Parenthesized || !LocalsReadFirst || !frame)
-            return false;
-        TVlInterpreterVar *var = frame->Vars.LookupAtom(0, atom);
-        if (!var || var->Value.Kind() != varVlObject)
-            return false;
-        result = var->Value;
-        return true;
-    }
-    return args.ObjType == varVlObject && !ClaimsMembersOf(args.Obj) &&
-           ReadRememberedMember(name, atom, result, args).value_or(false);
+    TVlInterpreterVar *var = frame->Vars.LookupAtom(0, atom);
+    if (!var || var->Value.Kind() != varVlObject)
+        return false;
+    result = var->Value;
+    return true;
 }
 
 // [ index {, index} ] after the first index list: the indexes are appended to the request.
