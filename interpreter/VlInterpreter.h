@@ -289,10 +289,11 @@ protected:
             return false;
         if (!args.Obj)
             return TokenKind == tkDot && !args.Count && !args.Parenthesized && ReadLocalObject(atom, result);
-        return args.ObjType == varVlObject && !ClaimsMembersOf(args.Obj) &&
-               ReadRememberedMember(name, atom, result, args).value_or(false);
+        return args.ObjType == varVlObject && !ClaimsMembersOf(args.Obj) && ReadHostMember(name, atom, result, args);
     }
     bool ReadLocalObject(int32_t atom, TVlValue &result);
+    // A remembered member, its failures located as GetValue locates them.
+    bool ReadHostMember(const std::string &name, int32_t atom, TVlValue &result, TVlInterpreterArgs &args);
     bool ReadLocalArgument(int32_t closing, TVlValue &result);
     // Evaluates a quick expression (VlInterpreterQuick.h) of locals; false leaves the reader
     // untouched for the general path (also when evaluating fails: that path reports it).

@@ -1216,6 +1216,17 @@ void TVlInterpreterExpression::ReadDesignator(void *targetObject, uint16_t targe
     BackToken();
 }
 
+bool TVlInterpreterExpression::ReadHostMember(const std::string &name, int32_t atom, TVlValue &result,
+                                              TVlInterpreterArgs &args)
+{
+    try {
+        return ReadRememberedMember(name, atom, result, args).value_or(false);
+    } catch (...) {
+        RecordFailure(std::current_exception(), std::string());
+        throw;
+    }
+}
+
 // Where locals are read first, a local holding an object is what the lookup chain would find.
 bool TVlInterpreterExpression::ReadLocalObject(int32_t atom, TVlValue &result)
 {

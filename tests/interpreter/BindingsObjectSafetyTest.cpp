@@ -5,6 +5,7 @@
 #include "interpreter/bindings/VlInterpreterObjectModel.h"
 #include "rtl/VlStringList.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace {
@@ -135,4 +136,25 @@ TEST(BindingsObjectSafety, ModelRefusesInvalidAddresses)
     EXPECT_EQ(probe.Lines, &lines);
     EXPECT_TRUE(model.WriteProperty(&probe, "Lines", ObjectToValue(nullptr)));
     EXPECT_EQ(probe.Lines, nullptr);
+}
+
+TEST(BindingsObjectSafety, AHostFailureIsLocatedAlikeWhetherTheMemberWasReadBeforeOrNot)
+{
+    RegisterOnce();
+    // The column of the failure on its line: the window puts the caret there. The finally part
+    // runs before the routine lets the failure go.
+    auto failureColumn = [](const std::string &before) {
+        const std::string failing = "  s.Delete(3);";
+        const std::string source = Main("Variant", "s: TStringList;",
+                                        "  s := TStringList.Create;\r\n" + before + "try\r\n" + failing +
+                                            "\r\nfinally\r\n  s.Free;\r\nend;");
+        TVlInterpreterProgram program;
+        program.SetSourceText(source);
+        EXPECT_ANY_THROW(program.Execute());
+        EXPECT_EQ(program.LastFailure.ErrorLine, 8 + static_cast<int>(std::count(before.begin(), before.end(), '\n')));
+        return program.LastFailure.Position - static_cast<int32_t>(source.find(failing));
+    };
+    const int32_t fresh = failureColumn("");
+    EXPECT_GT(fresh, 0);
+    EXPECT_EQ(failureColumn("  s.Add('a');\r\n  s.Delete(0);\r\n"), fresh);
 }
