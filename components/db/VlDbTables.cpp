@@ -1,6 +1,5 @@
 // Engine-backed data sets, TDatabase and TSession.
 #include "VlDbTables.h"
-#include "VlDbSqliteRows.h"
 
 #include "rtl/VlCp1251.h"
 #include "rtl/VlExceptions.h"
@@ -48,15 +47,6 @@ void TDBDataSet::ReadColumns(const QSqlQuery &query, TFieldDefs &defs, int hidde
     }
 }
 
-TDbRow TDBDataSet::ReadRow(const QSqlQuery &query, int columns)
-{
-    TDbRow row;
-    row.reserve(size_t(columns));
-    for (int i = 0; i < columns; ++i)
-        row.push_back(DbFromVariant(query.value(i)));
-    return row;
-}
-
 void TDBDataSet::GuessTypes(TFieldDefs &defs, const TDbRow &first)
 {
     for (int i = 0; i < defs.Count() && size_t(i) < first.size(); ++i) {
@@ -68,14 +58,12 @@ void TDBDataSet::GuessTypes(TFieldDefs &defs, const TDbRow &first)
     }
 }
 
-void TDBDataSet::ReadResult(QSqlQuery &query, TFieldDefs &defs, std::vector<TDbRow> &rows, int hidden)
+void TDBDataSet::ReadResult(QSqlQuery query, TFieldDefs &defs, std::vector<TDbRow> &rows, int hidden)
 {
     ReadColumns(query, defs, hidden);
-    const int columns = defs.Count() + hidden;
-    while (query.next())
-        rows.push_back(ReadRow(query, columns));
-    if (query.lastError().isValid())
-        throw EDatabaseError(DbCp1251(query.lastError().databaseText()));
+    TDbResultRows records(std::move(query), defs.Count() + hidden);
+    for (TDbRow row; records.Next(row);)
+        rows.push_back(std::move(row));
     if (!rows.empty())
         GuessTypes(defs, rows.front());
 }
@@ -352,12 +340,10 @@ void TQuery::OpenData(TFieldDefs &defs, std::vector<TDbRow> &rows)
     if (!query.isSelect())
         throw ENoResultSet(Name().empty() ? "Error creating cursor handle" : Name() + ": Error creating cursor handle");
     ReadColumns(query, defs);
-    FResultColumns = defs.Count();
     if (live && FieldsIdentifyRecords(defs, FKey, columns))
         FUpdateTable = table;
     // The first record now (it tells the types SQLite leaves open); the rest as the cursor gets there.
-    FResult = std::move(query);
-    FStatement = DbSqliteStatement(FResult);
+    FResult = TDbResultRows(std::move(query), defs.Count());
     TDbRow first;
     if (!FetchRow(first))
         return;
@@ -368,35 +354,15 @@ void TQuery::OpenData(TFieldDefs &defs, std::vector<TDbRow> &rows)
 
 bool TQuery::FetchRow(TDbRow &row)
 {
-    if (!FResult.isActive())
-        return false;
-    if (NextResultRecord()) {
-        if (FStatement)
-            DbSqliteReadRow(FStatement, FResultColumns, row);
-        else
-            row = ReadRow(FResult, FResultColumns);
-        return true;
-    }
-    const QSqlError error = FResult.lastError();
-    ReleaseResult();
-    if (error.isValid())
-        throw EDatabaseError(DbCp1251(error.databaseText()));
-    return false;
-}
-
-bool TQuery::NextResultRecord()
-{
-    // The driver read the first record when the query ran; it gives it without a step.
-    if (!FStepStatement) {
-        FStepStatement = FStatement != nullptr;
-        return FResult.next();
-    }
     try {
-        return DbSqliteStep(FStatement);
+        if (FResult.Next(row))
+            return true;
     } catch (...) {
         ReleaseResult();
         throw;
     }
+    ReleaseResult();
+    return false;
 }
 
 void TQuery::CloseData()
@@ -406,11 +372,9 @@ void TQuery::CloseData()
 
 void TQuery::ReleaseResult()
 {
-    FStatement = nullptr;
-    FStepStatement = false;
-    if (!FResult.isActive())
+    if (!FResult.Active())
         return;
-    FResult = QSqlQuery();
+    FResult = TDbResultRows();
     Connection().RemoveOpenResult(this);
 }
 
@@ -477,7 +441,7 @@ void TTable::OpenData(TFieldDefs &defs, std::vector<TDbRow> &rows)
     const QString orderBy = order.isEmpty() ? QString() : QLatin1String(" ORDER BY ") + order.join(QLatin1String(", "));
     QSqlQuery query =
         Connection().Execute(QStringLiteral("SELECT *") + identity + QLatin1String(" FROM ") + QuotedTable() + orderBy, {});
-    ReadResult(query, defs, rows, FRowIdentity ? 1 : 0);
+    ReadResult(std::move(query), defs, rows, FRowIdentity ? 1 : 0);
     // The table knows which columns must be given a value (NOT NULL without a default or an
     // automatic key); a query result does not say.
     const QSqlRecord record = Connection().Database().record(DbText(FTableName));

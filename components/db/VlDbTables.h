@@ -5,6 +5,7 @@
 #include "VlDbConnection.h"
 #include "VlDbDataSet.h"
 #include "VlDbParams.h"
+#include "VlDbResultRows.h"
 
 #include <functional>
 #include <memory>
@@ -12,7 +13,6 @@
 
 class TStringList;
 class TStrings;
-struct sqlite3_stmt;
 
 // The engine-backed data sets' common ancestor, as scripts know it: every change is written at
 // once, so there are never cached updates pending.
@@ -35,10 +35,8 @@ class TDBDataSet : public TBDEDataSet {
 protected:
     // Reads a query's columns and rows; the last `hidden` columns become no fields but stay at the
     // end of each row.
-    static void ReadResult(QSqlQuery &query, TFieldDefs &defs, std::vector<TDbRow> &rows, int hidden = 0);
+    static void ReadResult(QSqlQuery query, TFieldDefs &defs, std::vector<TDbRow> &rows, int hidden = 0);
     static void ReadColumns(const QSqlQuery &query, TFieldDefs &defs, int hidden = 0);
-    // The current row of the query, each column converted once.
-    static TDbRow ReadRow(const QSqlQuery &query, int columns);
     // SQLite reports no column type for expressions; the first row's values tell.
     static void GuessTypes(TFieldDefs &defs, const TDbRow &first);
     // Posted and deleted records are written to FUpdateTable, each in a transaction of its own
@@ -111,12 +109,7 @@ private:
     static bool FieldsIdentifyRecords(const TFieldDefs &defs, const std::vector<std::string> &key,
                                       const QStringList &columns);
     // The open result, read a record at a time as the cursor moves on.
-    QSqlQuery FResult;
-    int FResultColumns = 0;
-    // An SQLite result's statement, stepped here once the driver has handed over the first record.
-    sqlite3_stmt *FStatement = nullptr;
-    bool FStepStatement = false;
-    bool NextResultRecord();
+    TDbResultRows FResult;
     void SqlChanged();
     std::unique_ptr<TStringList> FSQL;
     std::unique_ptr<TParams> FParams;

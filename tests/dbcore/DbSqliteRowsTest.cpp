@@ -1,9 +1,13 @@
-// A query's records are read from SQLite's statement itself; a table's go through Qt's driver.
-// Both must give the same cells, whatever the text holds, and a step that fails must say why.
+// The data sets read SQLite's records from the engine's statement itself. The cells must be what
+// Qt's driver gives, whatever the text holds, and a step that fails must say why.
 #include "components/db/VlDbField.h"
+#include "components/db/VlDbResultRows.h"
 #include "components/db/VlDbTables.h"
 #include "rtl/VlExceptions.h"
 #include "rtl/VlStrings.h"
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
 
 #include <gtest/gtest.h>
 
@@ -13,27 +17,41 @@
 
 namespace {
 
-// Every cell of every record as the data set reads it ("<null>" for NULL), record by record.
-std::vector<std::vector<std::string>> Cells(TDataSet &data)
+// The cells of every record of a query on the file: read by the data sets' reader, or each
+// column through Qt's driver.
+std::vector<TDbRow> Records(const std::string &file, bool throughTheDriver)
 {
-    std::vector<std::vector<std::string>> rows;
-    for (data.First(); !data.Eof(); data.Next()) {
-        std::vector<std::string> row;
-        for (int i = 0; i < data.Fields()->Count(); ++i) {
-            TField *field = data.Fields()->Fields(i);
-            row.push_back(field->IsNull() ? "<null>" : field->AsString());
+    std::vector<TDbRow> records;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("cells"));
+        db.setDatabaseName(QString::fromStdString(file));
+        EXPECT_TRUE(db.open());
+        QSqlQuery query(db);
+        query.setForwardOnly(true);
+        EXPECT_TRUE(query.exec(QStringLiteral("SELECT id, t, n, b FROM cells ORDER BY id")));
+        if (throughTheDriver) {
+            while (query.next()) {
+                TDbRow row;
+                for (int i = 0; i < 4; ++i)
+                    row.push_back(DbFromVariant(query.value(i)));
+                records.push_back(row);
+            }
+        } else {
+            TDbResultRows rows(std::move(query), 4);
+            for (TDbRow row; rows.Next(row);)
+                records.push_back(row);
         }
-        rows.push_back(row);
     }
-    return rows;
+    QSqlDatabase::removeDatabase(QStringLiteral("cells"));
+    return records;
 }
 
 } // namespace
 
-TEST(DbSqliteRows, AQueryReadsEveryKindOfCellAsTheDriverDoes)
+TEST(DbSqliteRows, TheStatementGivesEveryKindOfCellAsTheDriverDoes)
 {
-    // A file, so that both readers see the same data. The script side writes CP1251; what no
-    // CP1251 text can say (and what is no UTF-8 at all) goes in as bytes.
+    // The script side writes CP1251; what no CP1251 text can say (and what is no UTF-8 at all)
+    // goes in as bytes.
     const std::string file = testing::TempDir() + "sqlite_rows.db";
     std::remove(file.c_str());
     TQuery setup;
@@ -50,28 +68,26 @@ TEST(DbSqliteRows, AQueryReadsEveryKindOfCellAsTheDriverDoes)
         "INSERT INTO cells VALUES (8, '', '', NULL)");
     setup.ExecSQL();
 
-    TQuery query;
-    query.SetDatabaseName(file);
-    query.SQL()->SetText("SELECT id, t, n, b FROM cells ORDER BY id");
-    query.Open();
-    const auto fromStatement = Cells(query);
-    query.Close();
+    const std::vector<TDbRow> fromStatement = Records(file, false);
+    ASSERT_EQ(fromStatement.size(), 8u);
+    EXPECT_EQ(fromStatement, Records(file, true));
+    EXPECT_EQ(fromStatement[1][1].Str, "\xA8\xEB\xEA\xE0 \xB9 5 \xAB\x97\xBB");  // Ёлка № 5 «—»
+    EXPECT_EQ(fromStatement[2][1].Str, "? ?? end");  // no CP1251 letter; one mark per UTF-16 unit
+    EXPECT_EQ(fromStatement[5][1].Str, "A?B");       // an overlong form is no letter
+    EXPECT_EQ(fromStatement[1][3].Str, std::string("\x00\xFF", 2));
+    EXPECT_TRUE(DbIsNull(fromStatement[0][3]));
+    EXPECT_EQ(fromStatement[5][2].Int, 9223372036854775807);
 
+    // A table reads through the same reader: its records carry the same cells.
     TTable table;
     table.SetDatabaseName(file);
     table.SetTableName("cells");
     table.Open();
-    const auto fromDriver = Cells(table);
+    table.Last();
+    EXPECT_EQ(table.FieldByName("t")->AsString(), "");
+    table.Prior();
+    EXPECT_EQ(table.FieldByName("t")->AsString(), "??");
     table.Close();
-
-    ASSERT_EQ(fromStatement.size(), 8u);
-    EXPECT_EQ(fromStatement, fromDriver);
-    EXPECT_EQ(fromStatement[1][1], "\xA8\xEB\xEA\xE0 \xB9 5 \xAB\x97\xBB");  // Ёлка № 5 «—»
-    EXPECT_EQ(fromStatement[2][1], "? ?? end");  // no CP1251 letter; one mark per UTF-16 unit
-    EXPECT_EQ(fromStatement[5][1], "A?B");  // an overlong form is no letter
-    EXPECT_EQ(fromStatement[1][3], std::string("\x00\xFF", 2));
-    EXPECT_EQ(fromStatement[0][3], "<null>");
-    EXPECT_EQ(fromStatement[5][2], "9223372036854775807");
     std::remove(file.c_str());
 }
 
