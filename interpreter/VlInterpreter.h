@@ -59,6 +59,8 @@ public:
                           TVlInterpreterArgs &args);
     virtual bool SetValue(const std::string &name, int32_t atom, const TVlValue &value,
                           TVlInterpreterArgs &args);
+    // Writes of plain names that only the fuller dialect's standard routines know (RandSeed).
+    bool WriteFallbackName(const std::string &name, int32_t atom, const TVlValue &value, TVlInterpreterArgs &args);
     virtual bool GetElement(const TVlValue &container, TVlValue &result, TVlInterpreterArgs &args);
     virtual bool SetElement(TVlValue &container, const TVlValue &value, TVlInterpreterArgs &args);
 

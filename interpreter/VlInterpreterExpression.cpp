@@ -1470,6 +1470,15 @@ bool TVlInterpreterExpression::SetValue(const std::string &name, int32_t atom, c
     return false;
 }
 
+bool TVlInterpreterExpression::WriteFallbackName(const std::string &name, int32_t atom, const TVlValue &value,
+                                                 TVlInterpreterArgs &args)
+{
+    for (const auto &adapter : FallbackAdapters)
+        if (adapter->SetValue(this, name, atom, value, args))
+            return true;
+    return false;
+}
+
 bool TVlInterpreterExpression::GetElement(const TVlValue &container, TVlValue &result, TVlInterpreterArgs &args)
 {
     if (args.Count == 0)

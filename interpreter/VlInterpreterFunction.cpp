@@ -145,7 +145,8 @@ bool TVlInterpreterFunction::SetValue(const std::string &name, int32_t atom, con
                 return true;
         if (TVlInterpreterExpression::SetValue(name, atom, value, args))
             return true;
-        return WriteFunctionResult(atom ? atom : VlNames().Intern(name), value);
+        return WriteFunctionResult(atom ? atom : VlNames().Intern(name), value) ||
+               WriteFallbackName(name, atom, value, args);
     }
     return TVlInterpreterExpression::SetValue(name, atom, value, args);
 }

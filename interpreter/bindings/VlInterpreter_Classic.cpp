@@ -4,9 +4,11 @@
 
 #include "VlInterpreterBindingTable.h"
 #include "VlInterpreter_Console.h"
+#include "VlInterpreter_all.h"
 
 #include "interpreter/VlInterpreter.h"
 #include "interpreter/VlInterpreterOperations.h"
+#include "rtl/VlNameCompare.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -199,6 +201,17 @@ const TVlIntConstant ClassicLimits[] = {
     {"MaxInt", 2147483647}, {"MaxLongInt", 2147483647}, {"MaxSmallInt", 32767}, {"MaxShortInt", 127},
 };
 
+void ClRandSeed(TVlValue &r, TVlInterpreterArgs &) { r = TVlValue::LongWord(VlRandSeed()); }
+
+// RandSeed := value (and Inc(RandSeed), which writes back the same way).
+void WriteRandSeed(void *, const std::string &name, const TVlValue &value, TVlInterpreterArgs &args, bool &done)
+{
+    if (args.Obj || args.Indexed || !VlSameName(name, "RandSeed"))
+        return;
+    VlSetRandSeed(static_cast<uint32_t>(ValueToInt64(value)));
+    done = true;
+}
+
 const TVlFunctionBinding ClassicFunctions[] = {
     {"Inc", ClInc, "*"}, {"Dec", ClDec, "*"}, {"Succ", ClSucc, "."}, {"Pred", ClPred, "."},
     {"Odd", ClOdd, "."}, {"Frac", ClFrac, "."}, {"Int", ClInt, "."}, {"Pi", ClPi, ""},
@@ -206,6 +219,7 @@ const TVlFunctionBinding ClassicFunctions[] = {
     {"Str", ClStr, "*"}, {"Val", ClVal, "*"}, {"Max", ClMax, ".."}, {"Min", ClMin, ".."},
     {"Power", ClPower, ".."}, {"Ceil", ClCeil, "."}, {"Floor", ClFloor, "."},
     {"Include", ClInclude, "*"}, {"Exclude", ClExclude, "*"}, {"Halt", ClHalt, "*"},
+    {"RandSeed", ClRandSeed, ""},
 };
 
 } // namespace
@@ -214,6 +228,7 @@ void VlRegisterClassic(TVlInterpreterAdapter &adapter)
 {
     VlRegisterFunctions(adapter, "System", ClassicFunctions);
     VlRegisterIntConstants(adapter, "System", ClassicLimits);
+    adapter.AddSetHook(WriteRandSeed);
     adapter.AddFormattedArgs("Str");
     adapter.AddHostUnit("Math");  // Max, Min, Power, Ceil and Floor live there
     VlRegisterFunctions(adapter, "Crt", CrtFunctions);

@@ -35,6 +35,18 @@ std::mt19937 &RandomEngine()
     return engine;
 }
 
+struct TClassicSeed {
+    uint32_t Seed = 0;     // what RandSeed reads
+    uint32_t Started = 0;  // what it read after the last start of the sequence
+    bool EverStarted = false;
+};
+
+TClassicSeed &ClassicSeed()
+{
+    static TClassicSeed seed;
+    return seed;
+}
+
 bool IsIntegerKind(uint16_t kind)
 {
     switch (kind) {
@@ -148,15 +160,24 @@ void SysParamStr(TVlValue &r, TVlInterpreterArgs &a)
 }
 void SysRandomize(TVlValue &, TVlInterpreterArgs &)
 {
-    RandomEngine().seed(uint32_t(std::chrono::steady_clock::now().time_since_epoch().count()));
+    const auto seed = uint32_t(std::chrono::steady_clock::now().time_since_epoch().count());
+    RandomEngine().seed(seed);
+    ClassicSeed().Seed = seed;
 }
 // The fuller dialect draws as Free Pascal does (one 32-bit draw, scaled), so a program that never
 // calls Randomize prints Free Pascal's numbers.
 void ClassicRandom(TVlValue &r, TVlInterpreterArgs &a)
 {
+    TClassicSeed &seed = ClassicSeed();
+    if (!seed.EverStarted || seed.Seed != seed.Started) {
+        RandomEngine().seed(seed.Seed);
+        seed.Seed = ~seed.Seed;
+        seed.Started = seed.Seed;
+        seed.EverStarted = true;
+    }
     uint64_t draw = RandomEngine()();
     if (a.Count == 0) {
-        r = TVlValue::Double(double(draw) / 4294967296.0);
+        r = TVlValue::Extended(static_cast<long double>(draw) / 4294967296.0L);
         return;
     }
     int range = ValueToInteger(a.Values[0]);
@@ -562,7 +583,14 @@ const TVlIntConstant SystemConstants[] = {
 
 } // namespace
 
-void VlRestartRandom() { RandomEngine().seed(0u); }
+void VlRestartRandom()
+{
+    RandomEngine().seed(0u);
+    ClassicSeed() = TClassicSeed();
+}
+
+uint32_t VlRandSeed() { return ClassicSeed().Seed; }
+void VlSetRandSeed(uint32_t seed) { ClassicSeed().Seed = seed; }
 
 void VlSetParamStrings(std::vector<std::string> params)
 {

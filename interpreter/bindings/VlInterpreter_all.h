@@ -1,6 +1,7 @@
 // Registration routines of the binding units and the one call that registers them all.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -21,3 +22,7 @@ void VlSetParamStrings(std::vector<std::string> params);
 // Starts the random sequence afresh from seed 0, as a compiled program starts: hosts call it when
 // a learner's run begins (not when a run's form program is made, which would restart it mid-run).
 void VlRestartRandom();
+// RandSeed of the fuller dialect. Random starts its sequence again from it when it was changed
+// since the last start, and leaves its complement there, as Free Pascal does.
+uint32_t VlRandSeed();
+void VlSetRandSeed(uint32_t seed);
