@@ -52,11 +52,7 @@ void TApplication::SetHint(const std::string &hint)
 
 void TApplication::SetMainForm(TForm *form)
 {
-    if (FMainForm)
-        FMainForm->RemoveFreeNotification(this);
-    FMainForm = form;
-    if (form)
-        form->FreeNotification(this);
+    Refer(FMainForm, form);
 }
 
 bool TApplication::Active() const

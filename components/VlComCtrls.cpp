@@ -230,11 +230,8 @@ void TUpDown::SetOrientation(TUDOrientation value)
 
 void TUpDown::SetAssociate(TWinControl *control)
 {
-    if (FAssociate)
-        FAssociate->RemoveFreeNotification(this);
-    FAssociate = control;
+    Refer(FAssociate, control);
     if (control) {
-        control->FreeNotification(this);
         Layout();
         SetPosition(FPosition);
     }

@@ -492,13 +492,8 @@ void TControl::SetCursor(TCursor cursor)
 
 void TControl::SetPopupMenu(TPopupMenu *menu)
 {
-    if (menu == FPopupMenu)
-        return;
-    if (FPopupMenu)
-        FPopupMenu->RemoveFreeNotification(this);
-    FPopupMenu = menu;
-    if (menu)
-        menu->FreeNotification(this);
+    if (menu != FPopupMenu)
+        Refer(FPopupMenu, menu);
 }
 
 void TControl::BringToFront()

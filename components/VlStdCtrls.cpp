@@ -170,11 +170,7 @@ void TLabel::SetShowAccelChar(bool value)
 
 void TLabel::SetFocusControl(TWinControl *control)
 {
-    if (FFocusControl)
-        FFocusControl->RemoveFreeNotification(this);
-    FFocusControl = control;
-    if (control)
-        control->FreeNotification(this);
+    Refer(FFocusControl, control);
 }
 
 void TLabel::Notification(TComponent *component, TOperation operation)

@@ -74,6 +74,17 @@ class TComponent : public TPersistent {
     void FreeNotification(TComponent *component);
     void RemoveFreeNotification(TComponent *component);
     virtual void Notification(TComponent *component, TOperation operation);
+    // Points a reference of this component at another one (or at none); the one referred to
+    // tells this one when it is freed, the one referred to before no longer does.
+    template <class T>
+    void Refer(T *&reference, T *component)
+    {
+        if (reference)
+            reference->RemoveFreeNotification(this);
+        reference = component;
+        if (component)
+            component->FreeNotification(this);
+    }
 
     // Streaming hooks.
     // Calls proc for each child written inside this component in a form file; the default

@@ -30,20 +30,12 @@ TBatchMove::~TBatchMove()
 
 void TBatchMove::SetSource(TDataSet *source)
 {
-    if (FSource)
-        FSource->RemoveFreeNotification(this);
-    FSource = source;
-    if (FSource)
-        FSource->FreeNotification(this);
+    Refer(FSource, source);
 }
 
 void TBatchMove::SetDestination(TTable *destination)
 {
-    if (FDestination)
-        FDestination->RemoveFreeNotification(this);
-    FDestination = destination;
-    if (FDestination)
-        FDestination->FreeNotification(this);
+    Refer(FDestination, destination);
 }
 
 void TBatchMove::Notification(TComponent *component, TOperation operation)
